@@ -1,0 +1,34 @@
+// The three output modes: full report, programming script and raw dump.
+// Each prints its header block, runs one record walk with its own handler
+// table and prints its closing line.
+#pragma once
+
+#include <string_view>
+
+#include "cfgscribe/image.h"
+#include "common/image_header.h"
+
+namespace cfgscribe {
+
+enum class Mode { kReport, kScript, kRaw };
+
+struct RunSettings {
+  Mode mode = Mode::kReport;
+  bool debug = false;
+  bool allValues = false;
+  std::string_view generatedAt;  // local time, "%m/%d/%y %H:%M:%S"
+};
+
+const HandlerTable& reportHandlers();
+const HandlerTable& scriptHandlers();
+const HandlerTable& rawHandlers();
+
+// Header block, walk and closing line of the chosen mode. `image` is the
+// walked part of the configuration image.
+void runMode(Sink& out, const RunSettings& settings, const orva::HeaderBytes& header, ByteView image);
+
+// The unrecognised-record handlers of the report and the script.
+std::uint32_t unrecognisedReport(const Record& r, WalkContext& ctx, Out& o);
+std::uint32_t unrecognisedScript(const Record& r, WalkContext& ctx, Out& o);
+
+}  // namespace cfgscribe
