@@ -81,14 +81,6 @@ TEST(MessageHandlerUnits, LevelsKeepTheirWidthAndSign) {
   for (const Case& c : cases) EXPECT_EQ(printedLevel(c.code), c.text) << c.code;
 }
 
-TEST(MessageHandlerUnits, TonesAndDurations) {
-  EXPECT_EQ(cfgscribe::records::toneHertz(0), 260u);
-  EXPECT_EQ(cfgscribe::records::toneHertz(248), 1500u);
-  EXPECT_EQ(cfgscribe::records::toneHertz(65535), 327935u);
-  EXPECT_EQ(cfgscribe::records::durationMs(300), 3000u);
-  EXPECT_EQ(cfgscribe::records::durationMs(65535), 655350u);
-}
-
 const Bytes kBeeps = cat({be16(48), be16(100), be16(148), be16(0), be16(248), be16(1000)});
 // TX1: a slow CW speed and half a decibel of speech attenuation.
 const Bytes kTx1 = cat({{24}, be16(248), {12}, be16(6), be16(2), {12, 12, 6, 6, 6}, be16(10), be16(10), {6, 6, 1}});

@@ -46,11 +46,10 @@ std::size_t contentsLength(ByteView field, std::size_t maxBytes) {
   return maxBytes;
 }
 
-// One group being read: where it starts, how many slots it has, and the
-// position of the next stored message.
+// One group being read: how many slots it has, how long contents may be,
+// and the position of the next stored message.
 struct GroupReader {
   const Record& record;
-  unsigned group;
   unsigned slotCount;
   std::size_t contentsSize;
   std::size_t position;
@@ -98,7 +97,7 @@ std::size_t reportGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
     s.printf("\n Port %u Messages\n", group);
   }
   s.put("   Msg#  Contents                                   Description\n");
-  GroupReader g{r, group, slotCount, r.elementSize(), start};
+  GroupReader g{r, slotCount, r.elementSize(), start};
   unsigned next = 0;
   while (g.hasNext()) {
     const unsigned n = g.slot();
@@ -143,7 +142,7 @@ std::size_t scriptGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
   } else {
     s.printf("\n;  Port %u Messages\n", group);
   }
-  GroupReader g{r, group, slotCount, r.elementSize(), start};
+  GroupReader g{r, slotCount, r.elementSize(), start};
   unsigned next = 0;
   while (g.hasNext()) {
     const unsigned n = g.slot();
