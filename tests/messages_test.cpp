@@ -267,4 +267,21 @@ TEST(Messages, ZeroPortsLeaveOnlyTheMiscellaneousGroup) {
   EXPECT_EQ(lengthOf(cfgscribe::records::messagesScript, kMessages, 0), 20u);
 }
 
+TEST(Messages, TheWalkGoesOnAfterTheMessageGroups) {
+  // The record's length comes from its contents; the path mode record
+  // after it must be found where it starts, extra stored messages or not.
+  testsupport::ControllerSpec controller;
+  controller.receivers = 1;
+  const Bytes extra = portGrouped(15, 0x00, 4, 1, 14, cat({{0, 0x01, 0xFF}, {1, 0x02, 0xFF}, {0xFF}, {0xFF}}));
+  const Bytes image = testsupport::ConfigFile()
+                          .add(testsupport::controllerRecord(controller))
+                          .add(extra)
+                          .add(portGrouped(16, 0x00, 1, 0, 1, {4}))
+                          .image();
+  const std::string tail = "\nPath Mode\n Port 1 Path Mode\n   RX1-DTMF Mode:  4 -- Carrier OR CTCSS\n\n";
+  const std::string text = testsupport::renderWalk(Mode::kReport, image);
+  ASSERT_GE(text.size(), tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+}
+
 }  // namespace
