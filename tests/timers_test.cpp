@@ -283,4 +283,28 @@ TEST(Timers, LayoutsBeyondTheTableAreBounded) {
   EXPECT_FALSE(render(Mode::kScript, cut, 3, true, true).empty());
 }
 
+TEST(Timers, WalkStepsFromRecordToRecord) {
+  // Controller (36 bytes), switches (54), 10 ms timers (147), counters
+  // (5 + 2 x (2 + 3 x 4) = 33), access table (104): each handler's length
+  // brings the walk to the next record.
+  const Bytes image = testsupport::ConfigFile()
+                          .add(testsupport::controllerRecord({}))
+                          .add(testsupport::elementArray(7, 0x01, 50, 1, Bytes(50, 0)))
+                          .add(kTimers10)
+                          .add(timersRecord(14, {0, 0}, {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}}, 4))
+                          .add(testsupport::elementArray(22, 0x01, 1, 100, Bytes(100, 0)))
+                          .image();
+  for (Mode mode : {Mode::kReport, Mode::kScript}) {
+    const std::string walk = testsupport::renderWalk(mode, image, true);
+    const char* prefix = mode == Mode::kReport ? "debug  " : "; ";
+    std::size_t at = 0;
+    for (const char* line : {"offset 0x24:\n", "cfgRec_SoftwareSwitch (0x7):\n", "offset 0x5a:\n",
+                             "cfgRec_Timers10 (0xb):\n", "offset 0xed:\n", "cfgRec_Counters (0xe):\n",
+                             "offset 0x10e:\n", "cfgRec_CPWAccessTable (0x16):\n"}) {
+      at = walk.find(std::string(prefix) + line, at);
+      ASSERT_NE(at, std::string::npos) << line;
+    }
+  }
+}
+
 }  // namespace
