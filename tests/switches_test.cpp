@@ -197,9 +197,9 @@ TEST(Switches, ScriptWritesChangedSwitches) {
 }
 
 TEST(Switches, AllValuesScriptOverAShortBitSet) {
-  // 14 bytes: switches 0 to 111. The port 1 group ends after entry 11 and,
-  // being cut short, prints no closing line.
-  EXPECT_EQ(render(Mode::kScript, switchRecord(changed(), 14), false, true),
+  // Two bytes: switches 0 to 15. The group is cut short after Logic Output
+  // 5 Inversion and prints no closing line.
+  EXPECT_EQ(render(Mode::kScript, switchRecord(changed(), 2), false, true),
             "\n; Set Software Switches\n"
             ";  Miscellaneous Switches\n"
             ";MPW 63 0000 1 *                                  ; 1 (Enabled),  Front Panel Enable\n"
@@ -211,69 +211,20 @@ TEST(Switches, AllValuesScriptOverAShortBitSet) {
             ";MPW 63 0012 0 *                                  ; 0 (Disabled), Logic Output 2 Inversion\n"
             ";MPW 63 0013 0 *                                  ; 0 (Disabled), Logic Output 3 Inversion\n"
             ";MPW 63 0014 0 *                                  ; 0 (Disabled), Logic Output 4 Inversion\n"
-            ";MPW 63 0015 0 *                                  ; 0 (Disabled), Logic Output 5 Inversion\n"
-            ";MPW 63 0016 0 *                                  ; 0 (Disabled), Logic Output 6 Inversion\n"
-            ";MPW 63 0017 0 *                                  ; 0 (Disabled), Logic Output 7 Inversion\n"
-            ";MPW 63 0018 0 *                                  ; 0 (Disabled), Logic Output 8 Inversion\n"
-            ";MPW 63 0019 0 *                                  ; 0 (Disabled), CTCSS Logic Output 1 Inversion\n"
-            ";MPW 63 0020 0 *                                  ; 0 (Disabled), CTCSS Logic Output 2 Inversion\n"
-            ";MPW 63 0021 0 *                                  ; 0 (Disabled), CTCSS Logic Output 3 Inversion\n"
-            ";MPW 63 0041 0 *                                  ; 0 (Disabled), Analog Input 1 Range Select\n"
-            ";MPW 63 0042 0 *                                  ; 0 (Disabled), Analog Input 2 Range Select\n"
-            ";MPW 63 0043 0 *                                  ; 0 (Disabled), Analog Input 3 Range Select\n"
-            "MPW 63 0060 1 *                                   ; 1 (Enabled),  User Switch 60\n"
-            ";MPW 63 0061 0 *                                  ; 0 (Disabled), User Switch 61\n"
-            ";MPW 63 0062 0 *                                  ; 0 (Disabled), User Switch 62\n"
-            ";MPW 63 0063 0 *                                  ; 0 (Disabled), User Switch 63\n"
-            ";MPW 63 0064 0 *                                  ; 0 (Disabled), User Switch 64\n"
-            ";MPW 63 0065 0 *                                  ; 0 (Disabled), User Switch 65\n"
-            ";MPW 63 0066 0 *                                  ; 0 (Disabled), User Switch 66\n"
-            ";MPW 63 0067 0 *                                  ; 0 (Disabled), User Switch 67\n"
-            ";MPW 63 0068 0 *                                  ; 0 (Disabled), User Switch 68\n"
-            ";MPW 63 0069 0 *                                  ; 0 (Disabled), User Switch 69\n"
-            ";MPW 63 0070 0 *                                  ; 0 (Disabled), User Switch 70\n"
-            ";MPW 63 0071 0 *                                  ; 0 (Disabled), User Switch 71\n"
-            ";MPW 63 0072 0 *                                  ; 0 (Disabled), User Switch 72\n"
-            ";MPW 63 0073 0 *                                  ; 0 (Disabled), User Switch 73\n"
-            ";MPW 63 0074 0 *                                  ; 0 (Disabled), User Switch 74\n"
-            ";MPW 63 0075 0 *                                  ; 0 (Disabled), User Switch 75\n"
-            ";MPW 63 0076 0 *                                  ; 0 (Disabled), User Switch 76\n"
-            ";MPW 63 0077 0 *                                  ; 0 (Disabled), User Switch 77\n"
-            ";MPW 63 0078 0 *                                  ; 0 (Disabled), User Switch 78\n"
-            ";MPW 63 0079 0 *                                  ; 0 (Disabled), User Switch 79\n"
-            ";MPW 63 0080 0 *                                  ; 0 (Disabled), User Switch 80\n"
-            ";MPW 63 0081 0 *                                  ; 0 (Disabled), User Switch 81\n"
-            ";MPW 63 0082 0 *                                  ; 0 (Disabled), User Switch 82\n"
-            ";MPW 63 0083 0 *                                  ; 0 (Disabled), User Switch 83\n"
-            ";MPW 63 0084 0 *                                  ; 0 (Disabled), User Switch 84\n"
-            ";MPW 63 0085 0 *                                  ; 0 (Disabled), User Switch 85\n"
-            ";MPW 63 0086 0 *                                  ; 0 (Disabled), User Switch 86\n"
-            ";MPW 63 0087 0 *                                  ; 0 (Disabled), User Switch 87\n"
-            ";MPW 63 0088 0 *                                  ; 0 (Disabled), User Switch 88\n"
-            ";MPW 63 0089 0 *                                  ; 0 (Disabled), User Switch 89\n"
-            ";MPW 63 0090 0 *                                  ; 0 (Disabled), User Switch 90\n"
-            ";MPW 63 0091 0 *                                  ; 0 (Disabled), User Switch 91\n"
-            ";MPW 63 0092 0 *                                  ; 0 (Disabled), User Switch 92\n"
-            ";MPW 63 0093 0 *                                  ; 0 (Disabled), User Switch 93\n"
-            ";MPW 63 0094 0 *                                  ; 0 (Disabled), User Switch 94\n"
-            ";MPW 63 0095 0 *                                  ; 0 (Disabled), User Switch 95\n"
-            ";MPW 63 0096 0 *                                  ; 0 (Disabled), User Switch 96\n"
-            ";MPW 63 0097 0 *                                  ; 0 (Disabled), User Switch 97\n"
-            ";MPW 63 0098 0 *                                  ; 0 (Disabled), User Switch 98\n"
-            "MPW 63 0099 1 *                                   ; 1 (Enabled),  User Switch 99\n"
-            "\n;  Port 1 Switches\n"
-            ";MPW 63 0100 1 *                                  ; 1 (Enabled),  DTMF Command Responses Enable\n"
-            ";MPW 63 0101 1 *                                  ; 1 (Enabled),  DTMF OK Command Responses Enable\n"
-            ";MPW 63 0102 1 *                                  ; 1 (Enabled),  DTMF Error Command Responses Enable\n"
-            ";MPW 63 0103 0 *                                  ; 0 (Disabled), DTMF End-Of-Transmission Command Execution Enable\n"
-            ";MPW 63 0104 0 *                                  ; 0 (Disabled), DTMF Command Execution on Interdigit Timer Enable\n"
-            ";MPW 63 0105 0 *                                  ; 0 (Disabled), DTMF Disconnect Timer Enable\n"
-            ";MPW 63 0106 0 *                                  ; 0 (Disabled), DTMF Long Tones Enable\n"
-            ";MPW 63 0107 0 *                                  ; 0 (Disabled), DTMF 4th Digit Command Execution Enable\n"
-            ";MPW 63 0108 0 *                                  ; 0 (Disabled), COR Logic Input Simulate Request\n"
-            ";MPW 63 0109 0 *                                  ; 0 (Disabled), CTCSS Logic Input Simulate Request\n"
-            ";MPW 63 0110 0 *                                  ; 0 (Disabled), Anti-Kerchunk Enable\n"
-            ";MPW 63 0111 0 *                                  ; 0 (Disabled), Anti-Kerchunk No-Hangtime Mode Enable\n");
+            ";MPW 63 0015 0 *                                  ; 0 (Disabled), Logic Output 5 Inversion\n");
+}
+
+TEST(Switches, AllValuesScriptIntoAPortGroup) {
+  // Thirteen bytes: switches 0 to 103, so port 1 shows entries 0 to 3.
+  std::set<unsigned> on = changed();
+  on.erase(101);
+  EXPECT_TRUE(render(Mode::kScript, switchRecord(on, 13), false, true)
+                  .ends_with("MPW 63 0099 1 *                                   ; 1 (Enabled),  User Switch 99\n"
+                             "\n;  Port 1 Switches\n"
+                             ";MPW 63 0100 1 *                                  ; 1 (Enabled),  DTMF Command Responses Enable\n"
+                             "MPW 63 0101 0 *                                   ; 0 (Disabled), DTMF OK Command Responses Enable\n"
+                             ";MPW 63 0102 1 *                                  ; 1 (Enabled),  DTMF Error Command Responses Enable\n"
+                             ";MPW 63 0103 0 *                                  ; 0 (Disabled), DTMF End-Of-Transmission Command Execution Enable\n"));
 }
 
 TEST(Switches, GroupsAtDefaultsSaySo) {
