@@ -280,7 +280,19 @@ TEST(Timers, LayoutsBeyondTheTableAreBounded) {
   Bytes cut = kTimers10;
   cut.resize(12);
   EXPECT_EQ(lengthOf(Mode::kReport, cut, 3), 5u + 2u * (11 + 3 * 20));
-  EXPECT_FALSE(render(Mode::kScript, cut, 3, true, true).empty());
+  // Timers the cut record does not hold show as 0 and get no command.
+  EXPECT_NE(render(Mode::kReport, cut, 3)
+                .find("   0002:   50 (  500 ms)  -- Logic Output #3 Momentary Time\n"
+                      "   0003:    0 (    0 ms)  -- Logic Output #4 Momentary Time\n"),
+            std::string::npos);
+  EXPECT_TRUE(render(Mode::kScript, cut, 3, false, true)
+                  .starts_with("\n; Define 10ms Timers\n"
+                               ";  Miscellaneous -- 10ms Timers\n"
+                               ";MPW 09 0000    50 *                              ;   500 ms, Logic Output #1 Momentary Time\n"
+                               ";MPW 09 0001    50 *                              ;   500 ms, Logic Output #2 Momentary Time\n"
+                               ";MPW 09 0002    50 *                              ;   500 ms, Logic Output #3 Momentary Time\n"
+                               "\n;  Port 1 -- 10ms Timers\n"
+                               ";    All Timers Set to Defaults\n"));
 }
 
 TEST(Timers, WalkStepsFromRecordToRecord) {

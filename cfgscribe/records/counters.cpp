@@ -20,7 +20,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
     out.printf("\n;  Port %u Counters\n", group);
   }
   unsigned printed = 0;
-  for (unsigned i = 0; i < groups.shown(group); ++i) {
+  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
     const unsigned value = groups.value(group, i);
     const bool atDefault = value == 0;
     if (atDefault && !o.allValues) continue;

@@ -43,15 +43,20 @@ class PortGroups {
     const unsigned n = count(group);
     return n < kAddressableEntries ? n : kAddressableEntries;
   }
-  // Value of entry i of group g, read from the record. Bytes beyond the
-  // loaded image read as 0xFF, as they do when the report copies the record
-  // into its scratch table.
+  // Whether the image holds entry i of group g. An entry past the end of a
+  // cut-short record is not in the file: the report shows it as 0, like an
+  // absent port, and the script writes no command for it.
+  bool loaded(unsigned group, unsigned i) const {
+    return r_.has(offsetOf(group, i), size_ < 2 ? size_ : 2);
+  }
+  // Value of entry i of group g, read from the record.
   unsigned value(unsigned group, unsigned i) const {
-    const std::size_t offset = 5 + static_cast<std::size_t>(size_) * (group == 0 ? i : misc_ + (group - 1) * perPort_ + i);
+    const std::size_t offset = offsetOf(group, i);
     return elementValue(size_, r_.u8(offset), r_.u8(offset + 1));
   }
   // Value of slot j of group g of a scratch table loaded from this record.
   unsigned value(const ScratchTable& table, unsigned group, unsigned j) const {
+    if (group > ports_ || !loaded(group, j)) return 0;
     return elementValue(size_, table.byte(group, j, 0), table.byte(group, j, 1));
   }
 
@@ -61,6 +66,11 @@ class PortGroups {
   unsigned misc_;
   unsigned perPort_;
   unsigned ports_;
+
+  std::size_t offsetOf(unsigned group, unsigned i) const {
+    const std::size_t index = group == 0 ? i : misc_ + static_cast<std::size_t>(group - 1) * perPort_ + i;
+    return 5 + size_ * index;
+  }
 };
 
 }  // namespace cfgscribe::records

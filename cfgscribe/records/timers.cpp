@@ -62,7 +62,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned
   out.put("Timers\n");
 
   unsigned printed = 0;
-  for (unsigned i = 0; i < groups.shown(group); ++i) {
+  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
     const unsigned value = groups.value(group, i);
     const bool atDefault = value == timerDefault(resolution, group != 0, i);
     if (atDefault && !o.allValues) continue;
