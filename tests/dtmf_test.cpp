@@ -28,12 +28,12 @@ WalkContext withReceivers(unsigned receivers) {
 
 // Runs one handler on `bytes` (the record, possibly followed by more of
 // the image) and returns what it printed and the length it returned.
-struct Run {
+struct HandlerRun {
   std::string text;
   std::uint32_t length;
 };
-Run runHandler(bool script, const Bytes& bytes, WalkContext& ctx) {
-  Run run{};
+HandlerRun runHandler(bool script, const Bytes& bytes, WalkContext& ctx) {
+  HandlerRun run{};
   orva::Sink sink(run.text);
   Out o{sink, false, false, script};
   const Record r(orva::ByteView(bytes.data(), bytes.size()));
@@ -138,7 +138,7 @@ TEST(DtmfDecoders, EmptyPortGroupsAreLeftOutWithAWarning) {
     const Bytes image = cat({c.record, {0x07, 0x01, 0x01, 0x01, 0x00}});
     for (bool script : {false, true}) {
       WalkContext ctx = withReceivers(2);
-      const Run run = runHandler(script, image, ctx);
+      const HandlerRun run = runHandler(script, image, ctx);
       EXPECT_EQ(run.text, script ? c.script : c.report);
       EXPECT_EQ(run.length, 5u);
     }
