@@ -322,7 +322,7 @@ TEST(MessageHandlers, SettingsAreAddressedInBytesWhateverTheElementSize) {
   EXPECT_EQ(lengthOf(cfgscribe::records::messageHandlersScript, wide, 3), 77u);
 }
 
-TEST(MessageHandlers, ShortGroupsReadZeroInTheReportAndDefaultInTheScript) {
+TEST(MessageHandlers, ShortGroupsReadZeroInTheReportAndGetNoCommands) {
   // Two beeps and three bytes per port: the CW speed and tone only.
   const Bytes shortGroups = portGrouped(20, 0x00, 1, 4, 3, cat({be16(100), be16(98), {24}, be16(0)}));
   const std::string text = report(shortGroups, 1);
@@ -349,6 +349,11 @@ TEST(MessageHandlers, ShortGroupsReadZeroInTheReportAndDefaultInTheScript) {
             ";   DTMF\n" + kDefaultBlock +
             ";   SELCAL\n" + kDefaultBlock +
             ";   Speech\n" + kDefaultBlock);
+  // Nor with -a: what the record does not hold is not commanded at all.
+  const std::string all = script(shortGroups, 1, false, true);
+  EXPECT_NE(all.find(";MPW 06 02 0098 * "), std::string::npos);
+  EXPECT_EQ(all.find("MPW 06 03"), std::string::npos);
+  EXPECT_NE(all.find(";   Speech\n" + kDefaultBlock), std::string::npos);
   EXPECT_EQ(lengthOf(cfgscribe::records::messageHandlersScript, shortGroups, 1), 12u);
 }
 

@@ -6,14 +6,15 @@
 //
 // Settings are addressed in bytes within their group, the group being
 // element size x count bytes. A setting the group does not hold reads 0 in
-// the report (like the columns of absent transmitters) and counts as its
-// default in the script, which commands only stored values.
+// the report (like the columns of absent transmitters) and gets no command
+// in the script, in -s and -a alike: only stored values are commanded.
 #include <iterator>
 
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/records/debug_header_lines.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/message_handler_units.h"
-#include "cfgscribe/records/port_groups.h"
+#include "cfgscribe/records/port_group_views.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -38,16 +39,11 @@ struct GroupSettings {
   unsigned orZero(std::size_t offset, std::size_t width) const {
     return holds(offset, width) ? read(offset, width) : 0;
   }
-  unsigned orDefault(std::size_t offset, std::size_t width, unsigned defaultValue) const {
-    return holds(offset, width) ? read(offset, width) : defaultValue;
-  }
 };
 
 void debugHeader(Out& o, const Record& r) {
   if (!o.debug) return;
-  o.dbg("Record Type       : %u\n", r.type());
-  o.dbg("Attributes        : 0x%x\n", r.attributes());
-  o.dbg("Element Size      : %u\n", r.elementSize());
+  debugTypeAttributesSize(o, r);
   o.dbg("nMisc             : %u\n", r.numMisc());
   o.dbg("nPort             : %u\n", r.numPort());
 }
@@ -114,7 +110,7 @@ void printScriptSetting(Sink& s, const PortSetting& setting, unsigned port, unsi
 
 std::uint32_t messageHandlersReport(const Record& r, WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroups groups(r, ctx.controller.receivers());
+  const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\nMessage Handler\n");
   debugHeader(o, r);
   if (o.debug) {
@@ -166,7 +162,8 @@ void scriptBeeps(Sink& s, Out& o, ByteView group) {
   const GroupSettings misc{group};
   bool printed = false;
   for (unsigned b = 0; b < kFixedBeeps; ++b) {
-    const unsigned code = misc.orDefault(2 * b, 2, kDefaultBeepCodes[b]);
+    if (!misc.holds(2 * b, 2)) continue;
+    const unsigned code = misc.read(2 * b, 2);
     const bool atDefault = code == kDefaultBeepCodes[b];
     if (atDefault && !o.allValues) continue;
     if (atDefault) s.put(';');
@@ -190,7 +187,9 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
     s.printf(";   %s\n", kSettingBlocks[block]);
     bool printed = false;
     for (; setting != std::end(kPortSettings) && static_cast<std::size_t>(setting->block) == block; ++setting) {
-      const unsigned v = settings.orDefault(setting->offset, settingWidth(setting->kind), setting->defaultValue);
+      const std::size_t width = settingWidth(setting->kind);
+      if (!settings.holds(setting->offset, width)) continue;
+      const unsigned v = settings.read(setting->offset, width);
       const bool atDefault = v == setting->defaultValue;
       if (atDefault && !o.allValues) continue;
       if (atDefault) s.put(';');
@@ -205,7 +204,7 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
 
 std::uint32_t messageHandlersScript(const Record& r, WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroups groups(r, ctx.controller.receivers());
+  const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\n; Set Message Handler\n");
   debugHeader(o, r);
   scriptBeeps(s, o, groups.group(0));

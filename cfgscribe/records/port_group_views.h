@@ -14,9 +14,9 @@
 
 namespace cfgscribe::records {
 
-class PortGroups {
+class PortGroupViews {
  public:
-  PortGroups(const Record& r, unsigned ports) : record_(r), ports_(ports) {}
+  PortGroupViews(const Record& r, unsigned ports) : record_(r), ports_(ports) {}
 
   unsigned ports() const { return ports_; }
   std::size_t elementSize() const { return record_.elementSize(); }
