@@ -1,0 +1,11 @@
+#include <cstdio>
+
+#include "common/sink.h"
+#include "sndbank/sndbank.h"
+
+int main(int argc, char** argv) {
+  orva::Sink out(stdout);
+  const int status = sndbank::runSndbank(argc, argv, out);
+  out.flush();
+  return status;
+}
