@@ -26,12 +26,12 @@ void checkImageHeader(std::FILE* file, long long length, unsigned imageType, orv
   readAt(file, 0, header.data(), header.size());
   const unsigned isz = orva::headerSize(header);
   if (length - static_cast<long long>(orva::kHeaderSize) == static_cast<long long>(isz)) {
-    out.printf("  Verify Pass: ffs_imageHeader.isz (Size of Speech Library File) =0x%llX\n",
-               length);
+    out.printf("  Verify Pass: ffs_imageHeader.isz (Size of Speech Library File) =0x%X\n",
+               static_cast<unsigned>(length));
   } else {
-    out.printf("  VERIFY ERROR: ffs_imageHeader.isz expected=0x%llx, actual=0x%X\n",
-               static_cast<unsigned long long>(length - static_cast<long long>(orva::kHeaderSize)),
-               isz);
+    // Printed as the 32-bit value it is in the image's own arithmetic.
+    out.printf("  VERIFY ERROR: ffs_imageHeader.isz expected=0x%x, actual=0x%X\n",
+               static_cast<unsigned>(length - static_cast<long long>(orva::kHeaderSize)), isz);
   }
   const unsigned itype = orva::headerType(header);
   if (itype == imageType) {
@@ -79,8 +79,8 @@ LibraryFields checkLibraryHeader(std::FILE* file, long long length, orva::Sink& 
     out.printf("  Verify Pass: sl_header.si_lBas (First Free Address in Speech File) =0x%x\n",
                f.lBas);
   } else {
-    out.printf("  VERIFY ERROR: sl_header.si_lBas expected=0x%llx, actual=0x%X\n",
-               static_cast<unsigned long long>(length), f.lBas);
+    out.printf("  VERIFY ERROR: sl_header.si_lBas expected=0x%x, actual=0x%X\n",
+               static_cast<unsigned>(length), f.lBas);
   }
   return f;
 }

@@ -164,7 +164,7 @@ TEST_F(Verify, ChecksTheTypeOfTheRun) {
 
 TEST_F(Verify, AnEmptyFileFailsEveryHeaderCheckWithoutReadingPastIt) {
   const std::string output = verify({});
-  EXPECT_NE(output.find("  VERIFY ERROR: ffs_imageHeader.isz expected=0xffffffffffffff00, "
+  EXPECT_NE(output.find("  VERIFY ERROR: ffs_imageHeader.isz expected=0xffffff00, "
                         "actual=0xFFFFFF\n"),
             std::string::npos)
       << output;
