@@ -38,8 +38,9 @@ using SampleCounts = std::array<std::int32_t, kMaxWords>;
 
 enum class ScanResult { kSuccess, kOutOfRange, kNoEntries, kNameTooLong };
 
-// Probes "<directory>/NNNN.raw" for every code 0..8191 and lists the files
-// that open. Stops at the first code above 4999 that has a file.
+// Lists, in code order, every "<directory>/NNNN.raw" (code 0..8191) that
+// opens for reading; only names the directory holds are tried. Stops at the
+// first code above 4999 that has a file.
 ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out);
 
 enum class ParseResult {
