@@ -214,6 +214,12 @@ TEST(SndbankSpeechLibrary, FailuresEndTheRunWithTheirMessage) {
   ScratchDir dir;
   testsupport::writeRamp(dir / "w.raw", 10);
   testsupport::writeRamp(dir / "empty.raw", 0);
+  // Sparse files: only their lengths are taken before these runs end.
+  for (const auto& [name, size] : {std::pair{"huge.raw", 0xFF0000}, {"big1.raw", 8400000},
+                                   {"big2.raw", 8400000}}) {
+    testsupport::writeRamp(dir / name, 0);
+    std::filesystem::resize_file(dir / name, static_cast<std::uintmax_t>(size));
+  }
   const std::string word = "1 " + (dir / "w.raw") + "\n";
   const std::vector<Outcome> cases = {
       {"output cannot be created", word, speechArgs(dir, "Lib", dir / "no/lib.bin"),
@@ -229,6 +235,14 @@ TEST(SndbankSpeechLibrary, FailuresEndTheRunWithTheirMessage) {
       {"empty word file", word + "2 " + (dir / "empty.raw") + "\n", speechArgs(dir),
        "\nPass 2: getImageSize from all files...Error: During getImageSize, input file " +
            (dir / "empty.raw") + " is empty.\n"},
+      {"word file too large", "7 " + (dir / "huge.raw") + "\n", speechArgs(dir),
+       "Error: During getImageSize, input file " + (dir / "huge.raw") +
+           " is too large, 16711680 bytes.\n"},
+      {"library too large", "1 " + (dir / "big1.raw") + "\n2 " + (dir / "big2.raw") + "\n",
+       speechArgs(dir),
+       "  Number of SpeechLib Index Entries Required=3 (0x3)\n"
+       "Error: the library would be 16800774 (0x1005C06) bytes, but it must stay below 16711680 "
+       "(0xFF0000) bytes.\n"},
   };
   for (const Outcome& c : cases) {
     std::filesystem::remove(dir / "words.def");

@@ -156,6 +156,9 @@ TEST(DirectoryScan, ListsNumberedFilesInCodeOrder) {
   testsupport::writeRamp(dir / "0005.raw", 4);
   testsupport::writeRamp(dir / "5.raw", 4);      // not four digits: never probed
   testsupport::writeRamp(dir / "0006.wav", 4);
+  testsupport::writeRamp(dir / "0007.RAW", 4);
+  testsupport::writeRamp(dir / "00008.raw", 4);
+  testsupport::writeRamp(dir / "9999.raw", 4);   // above the index capacity: never probed
   const Scan s = scan(dir.path());
   EXPECT_EQ(s.result, ScanResult::kSuccess);
   EXPECT_EQ(s.output, "");
