@@ -99,8 +99,6 @@ TEST_F(Verify, ReportsEveryDamagedFieldAndGoesOn) {
        [](Expected& e) {
          e.isz = "  VERIFY ERROR: ffs_imageHeader.isz expected=0x3067, actual=0x3000\n";
        }},
-      {"wrong itype", [](Bytes& b) { b[56] = 7; },
-       [](Expected& e) { e.itype = "  VERIFY ERROR: ffs_imageHeader.itype expected=0x2, actual=0x7\n"; }},
       {"wrong stop address", [](Bytes& b) { put(b, 12544, {0x00, 0x31, 0x65}); },
        [](Expected& e) {
          e.words = "VERIFY ERROR: oStopAddress mismatch for wordCode=3000, expected=0x3166, "

@@ -217,14 +217,6 @@ TEST(SizePass, MeasuresEveryWordAndCountsTheStopAddress) {
   EXPECT_EQ(list.entries[1].size, 7);
 }
 
-TEST(SizePass, EmptyListNeedsOneIndexEntry) {
-  static WordList list;
-  static SampleCounts counts;
-  const Sized s = sizeList({}, true, list, counts);
-  EXPECT_EQ(s.totals.indexEntries, 1);
-  EXPECT_EQ(s.totals.wordData, 0);
-}
-
 TEST(SizePass, MissingFileEndsTheSpeechPassButIsSkippedForCustomAudio) {
   ScratchDir dir;
   testsupport::writeRamp(dir / "a", 10);
