@@ -1,5 +1,6 @@
 // The definition file of a speech library: one "code  file name" line per
 // word, in rising code order, with "#" comment lines and blank lines.
+#include <cerrno>
 #include <cstring>
 
 #include "sndbank/word_list.h"
@@ -120,7 +121,7 @@ ParseResult parseDefinitions(std::FILE* file, WordList& list, bool debug, orva::
     previous = code;
   }
   if (std::ferror(file)) {
-    out.put("Error: the definition file cannot be read.\n");
+    out.printf("Error: the definition file cannot be read, %s\n", std::strerror(errno));
     return ParseResult::kReadError;
   }
   return ParseResult::kEndReached;

@@ -221,12 +221,17 @@ TEST(SndbankSpeechLibrary, FailuresEndTheRunWithTheirMessage) {
     std::filesystem::resize_file(dir / name, static_cast<std::uintmax_t>(size));
   }
   const std::string word = "1 " + (dir / "w.raw") + "\n";
+  std::vector<std::string> definitionIsDirectory = speechArgs(dir);
+  definitionIsDirectory[4] = dir.path();
   const std::vector<Outcome> cases = {
       {"output cannot be created", word, speechArgs(dir, "Lib", dir / "no/lib.bin"),
        kHead + "Cannot create .bin output file " + (dir / "no/lib.bin") + ".\n"},
       {"definition file missing", "", speechArgs(dir),
        "\nPass 1: Create file list\nParse " + (dir / "words.def") + "...\nInput file " +
            (dir / "words.def") + " cannot be opened.\n",
+       false},
+      {"definition file is a directory", "", definitionIsDirectory,
+       "Parse " + dir.path() + "...\nError: the definition file cannot be read, Is a directory\n",
        false},
       {"name too long", word, speechArgs(dir, "Seventeen chars!!"),
        kHead + "Error: image name 'Seventeen chars!!' is longer than 16 characters.\n"},
