@@ -5,7 +5,7 @@
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build-rel"
+build="${BUILD:-$root/build-rel}"
 runs=${RUNS:-11}
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DORVA_TESTS=OFF >/dev/null
