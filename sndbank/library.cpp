@@ -139,6 +139,7 @@ Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
       std::fclose(in);
       return Copy::kFailed;
     }
+    if (n < buffer.size()) break;  // a short block is the end of the file
   }
   if (bytesRead != e.size) {
     out.printf("Error: During writeSLData of file %s, fread expected %d, actual %lld\n",

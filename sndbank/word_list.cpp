@@ -99,20 +99,21 @@ Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, 
                std::strerror(errno));
     return Measure::kEndPass;
   }
-  // A directory or device has no meaningful length; refuse it before seeking.
+  // The length of the open file, as seeking to its end would give it, but
+  // without the stream reading its last block. A directory or device has no
+  // meaningful length and is refused.
   struct stat info {};
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-    std::fclose(file);
-    out.printf("Error: During getImageSize, input file %s is not a regular file.\n", e.fileName);
-    return Measure::kRefused;
-  }
-  long position = -1;
-  if (std::fseek(file, 0, SEEK_END) == 0) position = std::ftell(file);
-  if (position < 0) {
+  if (fstat(fileno(file), &info) != 0) {
     std::fclose(file);
     out.printf("Error: During getImageSize, cannot ftell %s file length.\n", e.fileName);
     return Measure::kEndPass;
   }
+  if (!S_ISREG(info.st_mode)) {
+    std::fclose(file);
+    out.printf("Error: During getImageSize, input file %s is not a regular file.\n", e.fileName);
+    return Measure::kRefused;
+  }
+  const long long position = static_cast<long long>(info.st_size);
   if (std::fclose(file) != 0) {
     out.printf("Error: During getImageSize, cannot close %s,\n", e.fileName);
     return Measure::kEndPass;
@@ -123,7 +124,7 @@ Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, 
     return Measure::kRefused;
   }
   if (position >= kMaxWordFileSize) {
-    out.printf("Error: During getImageSize, input file %s is too large, %ld bytes.\n", e.fileName,
+    out.printf("Error: During getImageSize, input file %s is too large, %lld bytes.\n", e.fileName,
                position);
     return Measure::kRefused;
   }
