@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <string>
 #include <system_error>
 
 #include "common/image_header.h"
