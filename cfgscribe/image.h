@@ -158,6 +158,10 @@ void walkRecords(ByteView image, const HandlerTable& table, Out& o);
 inline std::uint32_t elementArrayLength(const Record& r) {
   return 4 + r.elementSize() * r.elementCount();
 }
+// Length of an indexed-list record: 4 + entries x (element size + 1) + 1,
+// the entries running from offset 4 to an index byte 0xFF. At most 101
+// entries are counted and the list ends with the loaded bytes.
+std::uint32_t indexedListLength(const Record& r);
 // Length of a port-grouped record with `ports` port groups.
 inline std::uint32_t portGroupedLength(const Record& r, unsigned ports) {
   return 5 + r.elementSize() * (r.numMisc() + ports * r.numPort());

@@ -1,0 +1,167 @@
+#include "cfgscribe/cli.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "cfgscribe/modes.h"
+#include "common/image_header.h"
+
+namespace cfgscribe {
+
+namespace {
+
+constexpr const char* kNotice = "Free software for repeater owners; it comes with no warranty of any kind.";
+
+struct Options {
+  Mode mode = Mode::kReport;
+  bool scriptPrefix = false;
+  bool allValues = false;
+  bool debug = false;
+};
+
+void printBanner(orva::Sink& out, bool prefix) {
+  const char* lead = prefix ? "; " : "";
+  out.printf("%sORVA Configuration Utility, V%d.%d.%d\n", lead, 1, 3, 4);
+  out.printf("%s%s\n\n", lead, kNotice);
+}
+
+void printUsage(orva::Sink& out) {
+  out.put("This utility processes configuration files for ORVA repeater controllers.\n\n");
+  out.put("Usage: [-{r|s|a}] <config file name>\n");
+  out.put("       r = Generate a full report (default)\n");
+  out.put("       s = Generate a script that sets all non-default values\n");
+  out.put("       a = Generate a script with commented commands for setting all values\n");
+}
+
+// Applies the option letters left to right; returns the first unknown
+// letter, or 0.
+char applyOptions(const char* arg, Options& opt) {
+  for (const char* p = arg + 1; *p != '\0'; ++p) {
+    switch (*p) {
+      case 'r': opt.mode = Mode::kReport; opt.scriptPrefix = false; opt.allValues = false; break;
+      case 's': opt.mode = Mode::kScript; opt.scriptPrefix = true; opt.allValues = false; break;
+      case 'a': opt.mode = Mode::kScript; opt.scriptPrefix = true; opt.allValues = true; break;
+      case 'C': opt.mode = Mode::kRaw; opt.scriptPrefix = true; opt.allValues = true; break;
+      case 'd': opt.debug = true; break;
+      default: return *p;
+    }
+  }
+  return 0;
+}
+
+std::string localTimeNow() {
+  std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  char text[32];
+  std::size_t n = std::strftime(text, sizeof text, "%m/%d/%y %H:%M:%S", &tm);
+  return std::string(text, n);
+}
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+// Reads at most the load buffer's size; tells whether the file held more.
+struct Loaded {
+  std::size_t length = 0;
+  bool truncated = false;
+};
+
+Loaded loadFile(std::FILE* f, std::array<std::uint8_t, kLoadBufferSize>& buffer) {
+  Loaded l;
+  l.length = std::fread(buffer.data(), 1, buffer.size(), f);
+  if (l.length == buffer.size()) {
+    std::uint8_t extra;
+    l.truncated = std::fread(&extra, 1, 1, f) == 1;
+  }
+  return l;
+}
+
+}  // namespace
+
+int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt) {
+  if (argc < 2) {
+    printBanner(out, false);
+    printUsage(out);
+    return 0;
+  }
+  const std::string_view first = argv[1];
+  if (first.substr(0, 2) == "-h") {
+    printBanner(out, false);
+    printUsage(out);
+    return 0;
+  }
+  Options opt;
+  if (first.size() > 1 && first[0] == '-') {
+    if (char bad = applyOptions(argv[1], opt)) {
+      out.printf("Unknown argument %c in %s\r\n", bad, argv[1]);
+      return 255;
+    }
+  }
+  if (opt.debug) {
+    out.printf("Args: %d\n", argc);
+    for (int i = 0; i < argc; ++i) out.printf("%d: %s\n", i, argv[i]);
+  }
+  printBanner(out, opt.scriptPrefix);
+
+  const char* path = argv[argc - 1];
+  std::error_code ec;
+  std::unique_ptr<std::FILE, FileCloser> file;
+  if (!std::filesystem::is_directory(path, ec)) file.reset(std::fopen(path, "rb"));
+  if (!file) {
+    out.printf("Cannot open input file %s\n", path);
+    return 0;
+  }
+  // Static: one load buffer for the run, kept off the stack.
+  static std::array<std::uint8_t, kLoadBufferSize> buffer;
+  buffer.fill(0);
+  const Loaded loaded = loadFile(file.get(), buffer);
+  file.reset();
+  if (loaded.truncated) {
+    out.printf("  WARNING: %s is longer than %zu bytes; only the first %zu bytes are read\n", path,
+               kLoadBufferSize, kLoadBufferSize);
+  }
+
+  orva::HeaderBytes header;
+  std::copy_n(buffer.begin(), orva::kHeaderSize, header.begin());
+  const long body = static_cast<long>(loaded.length) - static_cast<long>(orva::kHeaderSize);
+  const unsigned isz = orva::headerSize(header);
+  std::size_t walkLength;
+  if (body < static_cast<long>(isz)) {
+    out.printf("  VERIFY ERROR: ffs_imageHeader->isz expected=0x%x, actual=0x%X\n",
+               static_cast<unsigned>(body), isz);
+    walkLength = body > 0 ? static_cast<std::size_t>(body) : 0;
+  } else {
+    if (opt.debug) out.printf("  Verify Pass: ffs_imageHeader->isz (Size of Config File) =0x%X\n", isz);
+    walkLength = isz;
+  }
+  const unsigned itype = orva::headerType(header);
+  if (itype != orva::kConfigurationFile) {
+    out.printf("  VERIFY ERROR: ffs_imageHeader->itype expected=0x%x, actual=0x%X\n", 1u, itype);
+  } else if (opt.debug) {
+    out.printf("  Verify Pass: ffs_imageHeader->itype=0x%x\n", 1u);
+  }
+
+  const std::string now = generatedAt.empty() ? localTimeNow() : std::string(generatedAt);
+  RunSettings settings{opt.mode, opt.debug, opt.allValues, now};
+  switch (opt.mode) {
+    case Mode::kReport: out.put("Option Selected: Generate a full report\n\n"); break;
+    case Mode::kScript:
+      out.put(opt.allValues
+                  ? "; Option Selected: Generate a script with commented commands for setting all values\n\n"
+                  : "; Option Selected: Generate a script that sets all non-default values\n\n");
+      break;
+    case Mode::kRaw: out.put("\nFFS File Header:\n"); break;
+  }
+  const ByteView image(buffer.data() + orva::kHeaderSize, walkLength);
+  runMode(out, settings, header, image);
+  return 0;
+}
+
+}  // namespace cfgscribe

@@ -1,0 +1,19 @@
+// The cfgscribe command line: options, banner, loading of the
+// configuration file and its header checks, then the chosen output mode.
+#pragma once
+
+#include <string_view>
+
+#include "common/sink.h"
+
+namespace cfgscribe {
+
+// The load buffer: the whole file, header included, as it is on disk.
+constexpr std::size_t kLoadBufferSize = 65536;
+
+// Runs the program; returns the exit status (255 for an unknown option
+// letter, 0 otherwise). `generatedAt` overrides the local time shown in the
+// report and script headers (tests); empty means now.
+int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt = {});
+
+}  // namespace cfgscribe

@@ -1,0 +1,156 @@
+#include "cfgscribe/modes.h"
+
+#include <string>
+
+#include "cfgscribe/encodings.h"
+#include "cfgscribe/records/handlers.h"
+
+namespace cfgscribe {
+
+namespace {
+
+using orva::HeaderBytes;
+namespace hdr = orva::hdr;
+
+void reportBeforeRecord(Out& o, std::size_t offset, unsigned type) {
+  if (!o.debug) return;
+  o.sink.printf("debug  offset 0x%zx:\n", offset);
+  if (const char* name = recordTypeName(type)) {
+    o.sink.printf("debug  %s (0x%x):\n", name, type);
+  } else {
+    o.sink.printf("debug  cfgRec_Unrecognized %d (0x%x):\n", type, type);
+  }
+}
+
+void scriptBeforeRecord(Out& o, std::size_t offset, unsigned type) {
+  if (!o.debug) return;
+  o.sink.printf("; offset 0x%zx:\n", offset);
+  if (const char* name = recordTypeName(type)) {
+    o.sink.printf("; %s (0x%x):\n", name, type);
+  } else {
+    o.sink.printf("; cfgRec_Unrecognized %d (0x%x):\n", type, type);
+  }
+}
+
+// Header block of the report (prefix "  ", labels "Date-Time") or the script
+// (prefix ";   ", the date label "Datetime").
+void printHeaderBlock(Out& o, const RunSettings& s, const HeaderBytes& h, std::size_t walkLength) {
+  Sink& out = o.sink;
+  const char* lead = o.script ? ";   " : "  ";
+  out.put(o.script ? "; ORVA Programming Script Generated From:\n" : "Controller Configuration Report\n");
+  if (o.debug) {
+    o.dbg("Signature     : %c%c%c%c\n", h[0], h[1], h[2], h[3]);
+    o.dbg("Header Version: %d\n", h[hdr::kHeaderVersion]);
+  }
+  out.printf("%s%s Generated Date-Time       : %.*s\n", lead, o.script ? "Script" : "Report",
+             static_cast<int>(s.generatedAt.size()), s.generatedAt.data());
+  out.printf("%sConfiguration File Name          : %s\n", lead,
+             orva::headerText(h, hdr::kName, hdr::kNameShown).c_str());
+  if (h[hdr::kVersion] != 0xFF) {
+    out.printf("%sConfiguration File Version       : %s\n", lead,
+               orva::headerText(h, hdr::kVersion, hdr::kVersionShown).c_str());
+  }
+  out.printf("%sConfiguration File %s     : ", lead, o.script ? "Datetime " : "Date-Time");
+  if (h[hdr::kDateText] != 0xFF) {
+    out.printf("%s\n", orva::headerText(h, hdr::kDateText, hdr::kDateTextShown).c_str());
+  } else {
+    printBcdDateTime(out, ByteView(h.data() + hdr::kDateBcd, 7));
+    out.put('\n');
+  }
+  out.put('\n');
+  if (o.debug) {
+    const unsigned itype = orva::headerType(h);
+    o.dbg("File Type     : %d, %s\n", itype, orva::imageTypeName(itype));
+    o.dbg("File Size     : %zu (0x%04zx) bytes\n", walkLength, walkLength);
+  }
+}
+
+// Dumps the data of a record of unknown type by its layout kind and returns
+// the length to step over.
+std::uint32_t unrecognised(const Record& r, Out& o) {
+  const char* semi = o.script ? ";" : "";
+  o.sink.printf("\n%sUnrecognized Config Record Type %d (0x%x)\n", semi, r.type(), r.type());
+  if (o.debug) {
+    o.dbg("Record Type       : %d\n", r.type());
+    o.dbg("Attributes        : 0x%x\n", r.attributes());
+    o.dbg("Element Size      : %d\n", r.elementSize());
+  }
+  const unsigned size = r.elementSize();
+  switch (r.layoutKind()) {
+    case 0: {
+      const std::uint32_t count = size * (r.numMisc() + r.numPort());
+      printHexDump(o.sink, r.sub(5), count, true, 4, 4);
+      return 5 + count;
+    }
+    case 1: {
+      const std::uint32_t count = size * r.elementCount();
+      printHexDump(o.sink, r.sub(4), count, true, 4, 4);
+      return 4 + count;
+    }
+    case 2:
+      printHexDump(o.sink, r.sub(5), size, true, 4, 4);
+      o.sink.printf("%s  Internal Error: Record Type Not Handled (2). Call ORVA.", semi);
+      // Stepped over as an indexed list, as the raw dump does, so that all
+      // modes agree on where the next record starts.
+      return indexedListLength(r);
+    default:
+      printHexDump(o.sink, r.sub(5), size, true, 4, 4);
+      o.sink.printf("%s  Internal Error: Record Type Not Handled (3). Call ORVA.", semi);
+      return 5 + size;
+  }
+}
+
+}  // namespace
+
+std::uint32_t unrecognisedReport(const Record& r, WalkContext&, Out& o) { return unrecognised(r, o); }
+std::uint32_t unrecognisedScript(const Record& r, WalkContext&, Out& o) { return unrecognised(r, o); }
+
+const HandlerTable& reportHandlers() {
+  using namespace records;
+  static const HandlerTable table{
+      {controllerReport, identityReport, statusReport, versionsReport, serialReport, nameReport,
+       passwordsReport, switchesReport, etmsReport, schedulerReport, macrosReport, timersReport,
+       timersReport, timersReport, countersReport, messagesReport, pathModeReport,
+       pathPriorityReport, ctcssReport, idTailReport, messageHandlersReport, dtmfReport,
+       accessReport, userTimersReport, routingReport, tonesReport, longNamesReport},
+      unrecognisedReport,
+      reportBeforeRecord};
+  return table;
+}
+
+const HandlerTable& scriptHandlers() {
+  using namespace records;
+  static const HandlerTable table{
+      {controllerScript, identityScript, statusScript, versionsScript, serialScript, nameScript,
+       passwordsScript, switchesScript, etmsScript, schedulerScript, macrosScript, timersScript,
+       timersScript, timersScript, countersScript, messagesScript, pathModeScript,
+       pathPriorityScript, ctcssScript, idTailScript, messageHandlersScript, dtmfScript,
+       accessScript, userTimersScript, routingScript, tonesScript, longNamesScript},
+      unrecognisedScript,
+      scriptBeforeRecord};
+  return table;
+}
+
+void printRawHeader(Sink& out, const orva::HeaderBytes& header, std::size_t walkLength);
+
+void runMode(Sink& out, const RunSettings& s, const orva::HeaderBytes& header, ByteView image) {
+  Out o{out, s.debug, s.allValues, s.mode == Mode::kScript};
+  switch (s.mode) {
+    case Mode::kReport:
+      printHeaderBlock(o, s, header, image.size());
+      walkRecords(image, reportHandlers(), o);
+      out.put("\nEnd of Report\n\n");
+      break;
+    case Mode::kScript:
+      printHeaderBlock(o, s, header, image.size());
+      walkRecords(image, scriptHandlers(), o);
+      out.put("; End of Script\n\n");
+      break;
+    case Mode::kRaw:
+      printRawHeader(out, header, image.size());
+      walkRecords(image, rawHandlers(), o);
+      break;
+  }
+}
+
+}  // namespace cfgscribe

@@ -1,0 +1,317 @@
+// The hidden raw dump (-C): the image header field by field and every
+// record with its header bytes and contents, decoded only as far as the
+// record framing goes. Used to inspect files whose report looks wrong.
+
+#include "cfgscribe/encodings.h"
+#include "cfgscribe/modes.h"
+
+namespace cfgscribe {
+
+namespace {
+
+namespace hdr = orva::hdr;
+
+void commonLines(Sink& out, const Record& r, bool portGrouped) {
+  out.printf("  Record Type       : %d\n", r.type());
+  out.printf("  Attributes        : 0x%x\n", r.attributes());
+  out.printf("  Element Size      : %d\n", r.elementSize());
+  if (portGrouped) {
+    out.printf("  Num Misc          : %d\n", r.numMisc());
+    out.printf("  Num Port          : %d\n", r.numPort());
+  } else {
+    out.printf("  Num Elements      : %d\n", r.elementCount());
+  }
+}
+
+// The record's own bytes: 4 + element size x element count.
+ByteView elementArrayBytes(const Record& r) { return r.sub(0, elementArrayLength(r)); }
+
+std::uint32_t controller(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  commonLines(out, r, false);
+  auto& c = ctx.controller;
+  for (std::size_t i = 0; i < c.bytes.size(); ++i) c.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
+  const auto& b = c.bytes;
+  using CD = ControllerDefinition;
+  const ByteView bcd(b.data() + CD::kColdReset, 7);
+  auto v = [&](std::size_t i) { return (bcd.u8(i) >> 4) * 10 + (bcd.u8(i) & 0x0F); };
+  out.printf("    Signature         : %c%c%c%c\n", b[0], b[1], b[2], b[3]);
+  out.printf("    Structure Version : %d\n", b[CD::kStructureVersion]);
+  out.printf("    Controller FW Ver : %d.%d.%d\n", b[CD::kFirmware], b[CD::kFirmware + 1], b[CD::kFirmware + 2]);
+  out.printf("    Config Version    : %d\n", b[CD::kConfigVersion]);
+  out.printf("    Init Date Time    : %1d/%1d/%02d %1d:%02d:%02d\n", v(5), v(4), v(6), v(2), v(1), v(0));
+  out.printf("    Receivers         : %d\n", c.receivers());
+  out.printf("    Transmitters      : %d\n", c.transmitters());
+  out.printf("    Password Digits   : %d\n", c.passwordDigits());
+  out.printf("    Macro Name Digits : %d\n", c.macroNameDigits());
+  out.printf("    Macro Attr Size   : %d\n", c.macroAttrSize());
+  out.printf("    Num Config Records: %d\n", c.recordCount());
+  return 36;
+}
+
+std::uint32_t elementBytes(const Record& r, WalkContext&, Out& o) {
+  commonLines(o.sink, r, false);
+  printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
+  return elementArrayLength(r);
+}
+
+std::uint32_t passwords(const Record& r, WalkContext&, Out& o) {
+  Sink& out = o.sink;
+  commonLines(out, r, false);
+  static constexpr const char* kLabels[] = {"    MPW  : ", "    CPW  : ", "    RBPW : ", "    APW  : "};
+  const ByteView own = elementArrayBytes(r);
+  const unsigned size = r.elementSize();
+  for (unsigned i = 0; i < r.elementCount(); ++i) {
+    out.put(i < 4 ? kLabels[i] : "    Other: ");
+    printDigitString(out, own.sub(4 + static_cast<std::size_t>(i) * size, size), size);
+    out.put('\n');
+  }
+  return elementArrayLength(r);
+}
+
+std::uint32_t bitSet(const Record& r, WalkContext&, Out& o) {
+  commonLines(o.sink, r, false);
+  o.sink.put("  Bit Set           : \n");
+  printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
+  return elementArrayLength(r);
+}
+
+std::uint32_t etmLists(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  commonLines(out, r, true);
+  out.put("    Note: Unset ETMs Not Listed Here\n");
+  const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
+  const std::size_t shown = nameBytes < 2 ? nameBytes : 2;
+  std::size_t pos = 5;
+  for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
+    const unsigned capacity = g == 0 ? r.numMisc() : r.numPort();
+    for (unsigned n = 0; n <= capacity && r.u8(pos) != kEndMarker; ++n) {
+      out.printf("    %04d: ", g * 100 + r.u8(pos));
+      printDigitString(out, r.sub(pos + 1, nameBytes), shown);
+      out.put('\n');
+      pos += nameBytes + 1;
+    }
+    ++pos;  // the list's end byte
+  }
+  return static_cast<std::uint32_t>(pos);
+}
+
+std::uint32_t setpoints(const Record& r, WalkContext&, Out& o) {
+  Sink& out = o.sink;
+  commonLines(out, r, false);
+  if (r.u8(4) == kEndMarker) {
+    out.put("    No Setpoints Set\n");
+    return 5;
+  }
+  static constexpr const char* kLabels[] = {"    star     : ", "    month    : ", "    day      : ",
+                                            "    hour     : ", "    minute   : "};
+  const unsigned size = r.elementSize();
+  std::size_t pos = 4;
+  unsigned entries = 0;
+  for (; entries < r.elementCount() && r.u8(pos) != kEndMarker; ++entries) {
+    const ByteView entry = r.sub(pos + 1, size);
+    out.printf("  Setpoint: %d\n", r.u8(pos));
+    out.put("    macroName: ");
+    printDigitString(out, entry, 2);
+    for (std::size_t k = 0; k < 5; ++k) {
+      out.put('\n');
+      out.put(kLabels[k]);
+      printDigitString(out, entry.sub(2 + k, 1), 1);
+    }
+    const unsigned flags = entry.u8(7);
+    out.printf("\n    flags    : 0x%x, %s\n", flags, (flags & 1) != 0 ? "Enabled" : "Disabled");
+    pos += size + 1;
+  }
+  return 5 + entries * (size + 1);
+}
+
+// The commands of one macro: each a length byte (counting itself) and its
+// digits, the list ending at 0xFF or at the macro's element size. A length
+// of 0 cannot advance and also ends the list. Returns the bytes used + 1.
+std::size_t commandList(Sink& out, ByteView list, std::size_t limit) {
+  std::size_t used = 0;
+  bool first = true;
+  while (used < limit) {
+    const unsigned length = list.u8(used);
+    if (length == kEndMarker || length == 0) break;
+    if (!first) out.put("\n             : ");
+    first = false;
+    printDigitString(out, list.sub(used + 1, length - 1), length - 1, 1);
+    used += length;
+  }
+  return used + 1;
+}
+
+std::uint32_t macros(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  out.printf("  Record Type       : %d\n", r.type());
+  out.printf("  Attributes        : 0x%x\n", r.attributes());
+  out.printf("  Element Size      : %d\n", r.elementSize());
+  if (r.u16(5) == 0xFFFF) {
+    out.put("  No Macros\n");
+    return 7;
+  }
+  const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
+  const std::size_t attrBytes = ctx.controller.macroAttrSize();
+  std::size_t used = 0;
+  while (used < ctx.remaining) {
+    const std::size_t at = 5 + used;
+    const unsigned location = r.u16(at);
+    if (location == 0xFFFF) break;
+    out.printf("  iMacro     : %3d\n", location);
+    out.put("    MacroName: ");
+    printDigitString(out, r.sub(at + 2, nameBytes), nameBytes);
+    out.printf("\n    MacroAttr: 0x%x", r.u8(at + 2 + nameBytes));
+    out.put("\n    Macro    : ");
+    const std::size_t commands = commandList(out, r.sub(at + 2 + nameBytes + attrBytes), r.elementSize());
+    out.put('\n');
+    used += 2 + nameBytes + attrBytes + commands;
+  }
+  return static_cast<std::uint32_t>(7 + used);
+}
+
+std::uint32_t portGroupedWithPrefix(const Record& r, WalkContext& ctx, Out& o, unsigned prefix) {
+  Sink& out = o.sink;
+  commonLines(out, r, true);
+  const unsigned size = r.elementSize();
+  std::size_t pos = 5;
+  for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
+    const unsigned count = g == 0 ? r.numMisc() : r.numPort();
+    for (unsigned i = 0; i < count; ++i, pos += size) {
+      const ByteView element = r.sub(pos, size);
+      out.printf("    %04d: ", (prefix * 10 + g) * 100 + i);
+      if ((r.attributes() & 0x20) != 0) {
+        const unsigned value = element.u16(0);
+        out.printf("%5d (0x%04x)", value, value);
+      } else if ((r.attributes() & 0x40) != 0) {
+        if (element.u8(0) == kEndMarker) {
+          out.put("None Set  ");
+        } else {
+          printDigitString(out, element, size);
+        }
+      } else {
+        printHexDump(out, element, size, false, 0, 10);
+      }
+      out.put('\n');
+    }
+  }
+  return static_cast<std::uint32_t>(pos);
+}
+
+std::uint32_t portGrouped(const Record& r, WalkContext& ctx, Out& o) {
+  const unsigned prefix = r.type() == kTimers100 ? 1 : r.type() == kTimers1000 ? 2 : 0;
+  return portGroupedWithPrefix(r, ctx, o, prefix);
+}
+
+std::uint32_t messageLists(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  commonLines(out, r, true);
+  const unsigned size = r.elementSize();
+  std::size_t pos = 5;
+  for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
+    const unsigned capacity = g == 0 ? r.numMisc() : r.numPort();
+    for (unsigned n = 0; n < capacity && r.u8(pos) != kEndMarker; ++n) {
+      out.printf("    %04d: ", g * 100 + r.u8(pos));
+      const Printed p = printMessageContents(out, r.sub(pos + 1), size);
+      out.put('\n');
+      pos += p.consumed + 1;
+    }
+    ++pos;  // the list's end byte
+  }
+  return static_cast<std::uint32_t>(pos);
+}
+
+std::uint32_t allBytes(const Record& r, WalkContext&, Out& o) {
+  commonLines(o.sink, r, false);
+  o.sink.put("  Bytes             : \n");
+  printHexDump(o.sink, r.sub(4), r.elementSize() * r.elementCount(), true, 4, 4);
+  return elementArrayLength(r);
+}
+
+std::uint32_t userTimerTable(const Record& r, WalkContext&, Out& o) {
+  Sink& out = o.sink;
+  commonLines(out, r, false);
+  out.put("  Timers\n");
+  out.put("     # : Enable   Value   Macro   Resolution\n");
+  // Four parallel columns laid out by the count alone; reads stay in the record.
+  const ByteView own = elementArrayBytes(r);
+  const std::size_t n = r.elementCount();
+  for (std::size_t i = 0; i < n; ++i) {
+    out.printf("    %2zu :  0x%02x    0x%04x  ", i, own.u8(4 + i), own.u16(4 + n + 2 * i));
+    if (printDigitString(out, own.sub(4 + 3 * n + 3 * i, 3), 3).chars == 0) out.put("     ");
+    out.printf("    0x%02x\n", own.u8(4 + 6 * n + i));
+  }
+  return elementArrayLength(r);
+}
+
+std::uint32_t unrecognised(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  out.printf("Unrecognized Config Record Type %d (0x%x)\n", r.type(), r.type());
+  out.printf("  File Contents, offset 0x%zx:\n", ctx.offset);
+  out.printf("debug  Record Type       : %d\n", r.type());
+  out.printf("debug  Attributes        : 0x%x\n", r.attributes());
+  out.printf("debug  Element Size      : %d\n", r.elementSize());
+  const unsigned size = r.elementSize();
+  switch (r.layoutKind()) {
+    case 0: {
+      const std::uint32_t count = size * (r.numMisc() + r.numPort());
+      printHexDump(out, r.sub(5), count, true, 4, 4);
+      return 5 + count;
+    }
+    case 1:
+      printHexDump(out, r.sub(4), size * r.elementCount(), true, 4, 4);
+      return elementArrayLength(r);
+    case 2: {
+      constexpr unsigned kMaxEntries = 101;
+      std::size_t pos = 5;
+      unsigned entries = 0;
+      for (; entries < kMaxEntries && r.u8(pos) != kEndMarker; ++entries, pos += size + 1) {
+        out.printf("%d, ", r.u8(pos));
+        printHexDump(out, r.sub(pos + 1), size, true, 4, 4);
+      }
+      return 5 + entries * (size + 1);
+    }
+    default:
+      printHexDump(out, r.sub(4), size, true, 4, 4);
+      out.put("  Internal Error: Record Type Not Handled (3). Call ORVA.");
+      return 5 + size;
+  }
+}
+
+void rawBeforeRecord(Out& o, std::size_t offset, unsigned type) {
+  o.sink.printf("\nFile offset 0x%zx\n", offset);
+  if (const char* name = recordTypeName(type)) {
+    o.sink.printf("%s (0x%x):\n", name, type);
+  } else {
+    o.sink.printf("cfgRec_Unrecognized %d (0x%x):\n", type, type);
+  }
+}
+
+}  // namespace
+
+const HandlerTable& rawHandlers() {
+  static const HandlerTable table{
+      {controller, elementBytes, elementBytes, elementBytes, elementBytes, elementBytes, passwords,
+       bitSet, etmLists, setpoints, macros, portGrouped, portGrouped, portGrouped, portGrouped,
+       messageLists, portGrouped, portGrouped, portGrouped, portGrouped, portGrouped, portGrouped,
+       allBytes, userTimerTable, allBytes, portGrouped, portGrouped},
+      unrecognised,
+      rawBeforeRecord};
+  return table;
+}
+
+void printRawHeader(Sink& out, const orva::HeaderBytes& h, std::size_t walkLength) {
+  out.printf("  Signature     : %c%c%c%c\n", h[0], h[1], h[2], h[3]);
+  out.printf("  Header Version: %d\n", h[hdr::kHeaderVersion]);
+  out.printf("  Filename      : %s\n", orva::headerText(h, hdr::kName, hdr::kNameShown).c_str());
+  out.printf("  Version       : %s\n", orva::headerText(h, hdr::kVersion, hdr::kVersionShown).c_str());
+  out.printf("  A Datetime    : %s\n", orva::headerText(h, hdr::kDateText, hdr::kDateTextShown).c_str());
+  out.put("  B Datetime    : ");
+  printBcdDateTime(out, ByteView(h.data() + hdr::kDateBcd, 7));
+  out.put('\n');
+  const unsigned itype = orva::headerType(h);
+  out.printf("  File Type     : %d, %s\n", itype, orva::imageTypeName(itype));
+  out.printf("  File Size     : %zu (0x%04zx) bytes\n", walkLength, walkLength);
+}
+
+}  // namespace cfgscribe

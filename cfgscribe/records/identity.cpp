@@ -1,0 +1,268 @@
+// The records that describe the controller itself: controller definition,
+// factory identity, jumper status, firmware versions, serial ports and name.
+// The script shows them as comments only; no command sets them.
+
+#include "cfgscribe/encodings.h"
+#include "cfgscribe/records/handlers.h"
+
+namespace cfgscribe::records {
+
+namespace {
+
+// The record alone (4 + element size bytes): fields that a short record does
+// not hold read as 0xFF instead of the next record's bytes.
+ByteView ownBytes(const Record& r) { return r.sub(0, 4 + static_cast<std::size_t>(r.elementSize())); }
+
+// An ASCII text of at most `width` bytes from `offset`, ending at a NUL byte
+// or at the end of the record.
+void printText(Sink& out, ByteView bytes, std::size_t offset, std::size_t width) {
+  const ByteView field = bytes.sub(offset, width);
+  std::size_t n = 0;
+  while (n < field.size() && field.u8(n) != 0) ++n;
+  out.put(std::string_view(reinterpret_cast<const char*>(field.data()), n));
+}
+
+// Copies the 32 payload bytes into the walk context. Bytes past the loaded
+// image count as 0, like header fields a short file does not reach.
+void storeController(const Record& r, WalkContext& ctx) {
+  for (std::size_t i = 0; i < ctx.controller.bytes.size(); ++i) {
+    ctx.controller.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
+  }
+}
+
+bool sizesMismatch(const Record& r) { return r.elementSize() * r.elementCount() != 32; }
+
+constexpr const char* kSizeWarning = "\nWARNING: Controller Config Record sizes do not match!\n\n";
+
+void printSignature(Out& o, const ControllerDefinition& c) {
+  const auto& b = c.bytes;
+  o.dbg("Signature         : %c%c%c%c\n", b[0], b[1], b[2], b[3]);
+  o.dbg("Structure Version : %d\n", b[ControllerDefinition::kStructureVersion]);
+}
+
+ByteView coldReset(const ControllerDefinition& c) {
+  return ByteView(c.bytes.data() + ControllerDefinition::kColdReset, 7);
+}
+
+const char* jumper(unsigned bits, unsigned bit) {
+  return (bits >> bit & 1) != 0 ? "In/Active-High" : "Out/Active-Low";
+}
+const char* aux(unsigned bits, unsigned bit) { return (bits >> bit & 1) != 0 ? "In " : "Out"; }
+
+constexpr const char* kBaudRates[] = {" 1200", " 2400", " 4800", " 9600", "19200", "38400", "57600"};
+const char* baudRate(unsigned code) { return code < 7 ? kBaudRates[code] : ""; }
+
+}  // namespace
+
+std::uint32_t controllerReport(const Record& r, WalkContext& ctx, Out& o) {
+  storeController(r, ctx);
+  const ControllerDefinition& c = ctx.controller;
+  const auto& b = c.bytes;
+  Sink& out = o.sink;
+  out.put("Controller Definition\n");
+  if (o.debug) {
+    debugRecordHeader(o, r);
+    printSignature(o, c);
+  }
+  if (sizesMismatch(r)) out.put(kSizeWarning);
+  out.printf("  Controller Model                 : 5%d%d0\n", c.receivers(), c.transmitters());
+  out.printf("  Controller Firmware Version      : %d.%d.%d\n", b[ControllerDefinition::kFirmware],
+             b[ControllerDefinition::kFirmware + 1], b[ControllerDefinition::kFirmware + 2]);
+  out.put("  Controller Cold Reset Date-Time  : ");
+  printBcdDateTime(out, coldReset(c));
+  out.put('\n');
+  out.printf("  Configuration Version            : %d\n", b[ControllerDefinition::kConfigVersion]);
+  out.printf("  Number of Receivers              : %d\n", c.receivers());
+  out.printf("  Number of Transmitters           : %d\n", c.transmitters());
+  out.printf("  Number of Password Digits        : %d\n", c.passwordDigits());
+  out.printf("  Number of Macro Name Digits      : %d\n", c.macroNameDigits());
+  if (o.debug) {
+    o.dbg("  Macro Attr Size   : %d\n", c.macroAttrSize());
+    o.dbg("  Num Config Records: %d\n", c.recordCount());
+  }
+  return elementArrayLength(r);
+}
+
+std::uint32_t controllerScript(const Record& r, WalkContext& ctx, Out& o) {
+  storeController(r, ctx);
+  const ControllerDefinition& c = ctx.controller;
+  const auto& b = c.bytes;
+  Sink& out = o.sink;
+  out.put("; Controller Definition\n");
+  if (o.debug) debugRecordHeader(o, r);
+  if (sizesMismatch(r)) out.put(kSizeWarning);
+  if (o.debug) printSignature(o, c);
+  out.printf(";   Controller Type                  : 5%d%d0\n", c.receivers(), c.transmitters());
+  out.printf(";   Controller Firmware Version      : %d.%d.%d\n", b[ControllerDefinition::kFirmware],
+             b[ControllerDefinition::kFirmware + 1], b[ControllerDefinition::kFirmware + 2]);
+  out.printf(";   Configuration Version            : %d\n", b[ControllerDefinition::kConfigVersion]);
+  out.put(";   Controller Cold Reset Date-Time  : ");
+  printBcdDateTime(out, coldReset(c));
+  out.put('\n');
+  if (o.debug) {
+    o.dbg("  Receivers         : %d\n", c.receivers());
+    o.dbg("  Transmitters      : %d\n", c.transmitters());
+    o.dbg("  Password Digits   : %d\n", c.passwordDigits());
+    o.dbg("  Macro Name Digits : %d\n", c.macroNameDigits());
+    o.dbg("  Macro Attr Size   : %d\n", c.macroAttrSize());
+    o.dbg("  Num Config Records: %d\n", c.recordCount());
+  }
+  return elementArrayLength(r);
+}
+
+namespace {
+
+std::uint32_t identity(const Record& r, Out& o) {
+  const ByteView bytes = ownBytes(r);
+  const std::size_t nameWidth = r.elementSize() > 30 ? r.elementSize() - 30 : 0;
+  const char* lead = o.script ? ";   " : "  ";
+  Sink& out = o.sink;
+  if (o.debug) {
+    o.dbg("Controller ID\n");
+    debugRecordHeader(o, r);
+  }
+  out.printf("%sOriginal Customer Name           : ", lead);
+  printText(out, bytes, 34, nameWidth);
+  out.printf("\n%sController Serial Number         : ", lead);
+  printText(out, bytes, 12, 8);
+  out.printf("\n%sController Model Number          : ", lead);
+  printText(out, bytes, 4, 8);
+  out.printf("\n%sController Manufacture Date-Time : ", lead);
+  printBcdDateTime(out, bytes.sub(20, 7));
+  out.printf("\n%sController Format Date-Time      : ", lead);
+  printBcdDateTime(out, bytes.sub(27, 7));
+  out.put('\n');
+  return 4 + r.elementSize();
+}
+
+}  // namespace
+
+std::uint32_t identityReport(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
+std::uint32_t identityScript(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
+
+std::uint32_t statusReport(const Record& r, WalkContext&, Out& o) {
+  const ByteView b = ownBytes(r);
+  Sink& out = o.sink;
+  if (o.debug) {
+    out.put("debug Controller Status\n");
+    debugRecordHeader(o, r);
+  }
+  out.put("\nInversion Jumpers:\n");
+  out.printf("  COR1   = %s    COR2   = %s    COR3   = %s\n", jumper(b.u8(4), 0), jumper(b.u8(4), 1),
+             jumper(b.u8(4), 2));
+  out.printf("  CTCSS1 = %s    CTCSS2 = %s    CTCSS3 = %s\n", jumper(b.u8(5), 0), jumper(b.u8(5), 1),
+             jumper(b.u8(5), 2));
+  out.printf("  PTT1   = %s    PTT2   = %s    PTT3   = %s\n\n", jumper(b.u8(6), 0), jumper(b.u8(6), 1),
+             jumper(b.u8(6), 2));
+  const unsigned a = b.u8(7);
+  out.put("AUX Jumpers:\n");
+  out.printf("  AUX1 = %s     AUX2 = %s     AUX3 = %s     AUX4 = %s     AUX5 = %s\n", aux(a, 0),
+             aux(a, 1), aux(a, 2), aux(a, 3), aux(a, 4));
+  return 4 + r.elementSize();
+}
+
+std::uint32_t statusScript(const Record& r, WalkContext&, Out& o) {
+  const ByteView b = ownBytes(r);
+  Sink& out = o.sink;
+  if (o.debug) {
+    out.put(";debug Controller Status\n");
+    debugRecordHeader(o, r);
+  }
+  out.put("\n; Inversion Jumpers:\n");
+  out.printf(";   COR1   = %s    COR2   = %s    COR3   = %s\n", jumper(b.u8(4), 0), jumper(b.u8(4), 1),
+             jumper(b.u8(4), 2));
+  out.printf(";   CTCSS1 = %s    CTCSS2 = %s    CTCSS3 = %s\n", jumper(b.u8(5), 0),
+             jumper(b.u8(5), 1), jumper(b.u8(5), 2));
+  out.printf(";   PTT1   = %s    PTT2   = %s    PTT3   = %s\n\n", jumper(b.u8(6), 0),
+             jumper(b.u8(6), 1), jumper(b.u8(6), 2));
+  const unsigned a = b.u8(7);
+  out.put("; AUX Jumpers:\n");
+  out.printf(";   AUX1 = %s  AUX2 = %s  AUX3 = %s  AUX4 = %s  AUX5 = %s\n", aux(a, 0), aux(a, 1),
+             aux(a, 2), aux(a, 3), aux(a, 4));
+  return 4 + r.elementSize();
+}
+
+std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
+  const ByteView b = ownBytes(r);
+  Sink& out = o.sink;
+  if (o.debug) {
+    o.dbg("FW Versions\n");
+    debugRecordHeader(o, r);
+  }
+  auto line = [&](const char* label, std::size_t offset) {
+    out.printf("  %-33s: %s\n", label, versionTriplet(b.sub(offset, 3)).text);
+  };
+  out.put("\nFile Versions\n");
+  line("BootROM", 4);
+  line("SBOOT", 8);
+  line("Diagnostics", 12);
+  line("ORVA_A", 20);
+  line("ORVA_B", 24);
+  line("Speech Library Version", 48);
+  line("Custom Audio Library Version", 44);
+  out.put('\n');
+  line("Configuration_A", 28);
+  line("Configuration_B", 32);
+  line("Configuration_C", 36);
+  line("Configuration_D", 40);
+  return 4 + r.elementSize();
+}
+
+std::uint32_t versionsScript(const Record& r, WalkContext&, Out& o) {
+  if (o.debug) {
+    o.dbg("FW Versions\n");
+    debugRecordHeader(o, r);
+  }
+  return 4 + r.elementSize();
+}
+
+std::uint32_t serialReport(const Record& r, WalkContext&, Out& o) {
+  const ByteView b = ownBytes(r);
+  Sink& out = o.sink;
+  if (o.debug) {
+    o.dbg("Serial\n");
+    debugRecordHeader(o, r);
+    o.dbg("Serial Signature  : ");
+    printDigitString(out, b.sub(4), 2);
+    out.put('\n');
+  }
+  auto port = [&](bool console) {
+    out.printf("%s %s, 8 data bits, no parity, no flow control, no modem control\n",
+               console ? "Console,  " : "Auxiliary,", baudRate(b.u8(console ? 6 : 8)));
+  };
+  const bool firstIsConsole = b.u8(11) == 0;
+  out.put("\nSerial Port Configuration\n");
+  out.put("  RS232-1: ");
+  port(firstIsConsole);
+  out.put("  RS232-2: ");
+  port(!firstIsConsole);
+  return 4 + r.elementSize();
+}
+
+std::uint32_t serialScript(const Record& r, WalkContext&, Out& o) {
+  if (o.debug) {
+    o.dbg("Serial\n");
+    debugRecordHeader(o, r);
+  }
+  return 4 + r.elementSize();
+}
+
+namespace {
+
+std::uint32_t name(const Record& r, Out& o) {
+  if (o.debug) {
+    o.dbg("Name\n");
+    debugRecordHeader(o, r);
+  }
+  o.sink.put(o.script ? ";   User-Defined Controller Name     : " : "  User-Defined Controller Name     : ");
+  printText(o.sink, ownBytes(r), 4, r.elementSize());
+  o.sink.put('\n');
+  return 4 + r.elementSize();
+}
+
+}  // namespace
+
+std::uint32_t nameReport(const Record& r, WalkContext&, Out& o) { return name(r, o); }
+std::uint32_t nameScript(const Record& r, WalkContext&, Out& o) { return name(r, o); }
+
+}  // namespace cfgscribe::records
