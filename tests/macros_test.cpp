@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cfgscribe/records/handlers.h"
+#include "handler_run.h"
+#include "support/image_builder.h"
+
+namespace {
+
+using namespace testsupport;
+using cfgscribe::ControllerDefinition;
+using cfgscribe::WalkContext;
+using cfgscribe::records::macrosReport;
+using cfgscribe::records::macrosScript;
+
+// Four name digits, one attribute byte.
+WalkContext macroContext() {
+  WalkContext ctx;
+  ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = 4;
+  ctx.controller.bytes[ControllerDefinition::kMacroAttrSize] = 1;
+  return ctx;
+}
+
+Bytes macrosRecord(std::uint8_t elementSize, unsigned firstLocation, const Bytes& entries) {
+  return cat({{10, 0x01, elementSize, 0x40, 0x00}, be16(firstLocation), entries});
+}
+
+// Macro 1234 at location 5: a switch command behind the macro password and
+// a call of macro 5678. Macro 4321 at location 7: no commands.
+Bytes twoMacros() {
+  return macrosRecord(32, 5,
+                      cat({digits("1234", 2), {0x00}, {0x05, 0x99, 0x63, 0x00, 0x12}, {0x03, 0x56, 0x78}, {0xFF},
+                           be16(7), digits("4321", 2), {0x00}, {0xFF}, be16(0xFFFF)}));
+}
+
+TEST(MacrosReport, TwoMacros) {
+  WalkContext ctx = macroContext();
+  const HandlerRun run = runHandler(macrosReport, twoMacros(), ctx, Flavour::kReport);
+  EXPECT_EQ(run.text,
+            "\nMacros\n"
+            " Name: 1234\n"
+            "   Location   : 5\n"
+            "   Commands   :\n"
+            "     99 63 0012 " + blanks(39) + "-- Set/Clear Software Switches\n"
+            "     5678" + blanks(46) + "-- Execute Macro\n"
+            " Name: 4321\n"
+            "   Location   : 7\n"
+            "   Commands   :\n"
+            "\n 2 Macros of 340 Macros Used\n");
+  EXPECT_EQ(run.length, 27u);
+}
+
+TEST(MacrosReport, DebugDumpsTheLoadedEntryBytes) {
+  WalkContext ctx = macroContext();
+  const HandlerRun run = runHandler(macrosReport, twoMacros(), ctx, Flavour::kReport, true);
+  EXPECT_EQ(run.text,
+            "\nMacros\n"
+            "debug  Record Type       : 10\n"
+            "debug  Attributes        : 0x1\n"
+            "debug  Element Size      : 32\n"
+            ";debug  Location=5\n"
+            "    0000  12 34 00 05 99 63 00 12 - 03 56 78 ff 00 07 43 21\n"
+            "    0010  00 ff ff ff \n"
+            " Name: 1234\n"
+            "   Location   : 5\n"
+            "   Commands   :\n"
+            "     99 63 0012 " + blanks(39) + "-- Set/Clear Software Switches\n"
+            "     5678" + blanks(46) + "-- Execute Macro\n"
+            ";debug  Location=7\n"
+            "    0000  43 21 00 ff ff ff \n"
+            " Name: 4321\n"
+            "   Location   : 7\n"
+            "   Commands   :\n"
+            "\n 2 Macros of 340 Macros Used\n");
+}
+
+const std::string kScriptBody =
+    ";  Macro Name = 1234,  Macro Directory Location =   5\n"
+    "MPW 20 1234 99 63 0012 " + blanks(27) + "; Set/Clear Software Switches\n"
+    "MPW 29 1234 5678" + blanks(34) + "; Execute Macro\n"
+    "\n";
+
+TEST(MacrosScript, SameInBothFlavours) {
+  for (Flavour flavour : {Flavour::kScriptS, Flavour::kScriptA}) {
+    WalkContext ctx = macroContext();
+    const HandlerRun run = runHandler(macrosScript, twoMacros(), ctx, flavour);
+    EXPECT_EQ(run.text,
+              "\n; Define Macros\n" + kScriptBody +
+                  ";  Macro Name = 4321,  Macro Directory Location =   7\n"
+                  "MPW 20 4321 \n"
+                  ";   2 Macros of 340 Macros Used\n\n");
+    EXPECT_EQ(run.length, 27u);
+  }
+}
+
+TEST(MacrosScript, DebugDumpsNameAttributesAndTwoMoreBytes) {
+  WalkContext ctx = macroContext();
+  const HandlerRun run = runHandler(macrosScript, twoMacros(), ctx, Flavour::kScriptS, true);
+  EXPECT_EQ(run.text,
+            "\n; Define Macros\n"
+            ";debug  Record Type       : 10\n"
+            ";debug  Attributes        : 0x1\n"
+            ";debug  Element Size      : 32\n"
+            ";debug  Location=5\n"
+            "    0000  12 34 00 05 99 \n" + kScriptBody +
+            ";debug  Location=7\n"
+            "    0000  43 21 00 ff ff \n"
+            ";  Macro Name = 4321,  Macro Directory Location =   7\n"
+            "MPW 20 4321 \n"
+            ";   2 Macros of 340 Macros Used\n\n");
+}
+
+TEST(Macros, NoMacros) {
+  const Bytes record = macrosRecord(32, 0xFFFF, {0xFF});
+  WalkContext ctx = macroContext();
+  HandlerRun run = runHandler(macrosReport, record, ctx, Flavour::kReport);
+  EXPECT_EQ(run.text, "\nMacros\n  No Macros Defined\n");
+  EXPECT_EQ(run.length, 7u);
+  run = runHandler(macrosScript, record, ctx, Flavour::kScriptA);
+  EXPECT_EQ(run.text, "\n; Define Macros\n;   No Macros Defined\n");
+  EXPECT_EQ(run.length, 7u);
+}
+
+TEST(Macros, WideCommandGetsNoFiller) {
+  // Macro password, root 09 and 16 more bytes: 3 + 3 + 16 x 3 = 54 characters.
+  Bytes command{19, 0x99, 0x09};
+  for (int i = 0; i < 16; ++i) command.push_back(0x11);
+  const Bytes record = macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, command, {0xFF}, be16(0xFFFF)}));
+  std::string decoded = "99 09 ";
+  for (int i = 0; i < 16; ++i) decoded += "11 ";
+  WalkContext ctx = macroContext();
+  EXPECT_EQ(runHandler(macrosReport, record, ctx, Flavour::kReport).text,
+            "\nMacros\n Name: 1234\n   Location   : 1\n   Commands   :\n"
+            "     " + decoded + "-- Set Timer Value\n"
+            "\n 1 Macros of 340 Macros Used\n");
+  EXPECT_EQ(runHandler(macrosScript, record, ctx, Flavour::kScriptS).text,
+            "\n; Define Macros\n;  Macro Name = 1234,  Macro Directory Location =   1\n"
+            "MPW 20 1234 " + decoded + "; Set Timer Value\n\n"
+            ";   1 Macros of 340 Macros Used\n\n");
+}
+
+TEST(Macros, MalformedCommandAreasEnd) {
+  struct Case {
+    const char* what;
+    Bytes record;
+    std::string commands;  // the report's command lines
+    unsigned macros;
+    std::uint32_t length;
+  };
+  const std::string call5678 = "     5678" + blanks(46) + "-- Execute Macro\n";
+  const Case cases[] = {
+      {"a length byte of 0 ends the area like its end byte",
+       macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, {0x03, 0x56, 0x78}, {0x00}, be16(0xFFFF)})), call5678, 1,
+       16},
+      {"the element size ends the area; the next byte counts as its end",
+       macrosRecord(3, 1, cat({digits("1234", 2), {0x00}, {0x03, 0x56, 0x78}, {0x03}, be16(0xFFFF)})), call5678, 1,
+       16},
+      {"a command running past the image is cut at its end",
+       macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, {0x09, 0x56, 0x78}})), call5678, 1, 7 + 2 + 1 + 10 + 2},
+  };
+  for (const Case& c : cases) {
+    WalkContext ctx = macroContext();
+    const HandlerRun run = runHandler(macrosReport, c.record, ctx, Flavour::kReport);
+    EXPECT_EQ(run.text, "\nMacros\n Name: 1234\n   Location   : 1\n   Commands   :\n" + c.commands +
+                            "\n " + std::to_string(c.macros) + " Macros of 340 Macros Used\n")
+        << c.what;
+    EXPECT_EQ(run.length, c.length) << c.what;
+  }
+}
+
+TEST(Macros, ChainEndsAtTheImageEndAndAtTheDirectorySize) {
+  // The second location points on, but the image ends after the first entry.
+  const Bytes cut = macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, {0xFF}, be16(2)}));
+  WalkContext ctx = macroContext();
+  HandlerRun run = runHandler(macrosReport, cut, ctx, Flavour::kReport);
+  EXPECT_EQ(run.text, "\nMacros\n Name: 1234\n   Location   : 1\n   Commands   :\n\n 1 Macros of 340 Macros Used\n");
+  EXPECT_EQ(run.length, 13u);
+
+  // 400 entries that each point on to location 1: only 340 are shown.
+  Bytes entries;
+  for (int i = 0; i < 400; ++i) entries = cat({entries, digits("1234", 2), {0x00}, {0xFF}, be16(1)});
+  const Bytes looping = macrosRecord(32, 1, entries);
+  WalkContext ctx2 = macroContext();
+  run = runHandler(macrosScript, looping, ctx2, Flavour::kScriptS);
+  EXPECT_NE(run.text.find(";   340 Macros of 340 Macros Used\n\n"), std::string::npos);
+  EXPECT_EQ(run.length, 7u + 340 * 6);
+}
+
+TEST(Macros, ChainStopsAtTheWalkRemainingBytes) {
+  // Only the first 13 bytes remain in the image: the chain stops there even
+  // though the record view holds more.
+  const Bytes record = twoMacros();
+  WalkContext ctx = macroContext();
+  ctx.remaining = 21;
+  const HandlerRun run = runHandler(macrosReport, record, ctx, Flavour::kReport);
+  EXPECT_NE(run.text.find("\n 1 Macros of 340 Macros Used\n"), std::string::npos);
+  EXPECT_EQ(run.length, 21u);
+}
+
+}  // namespace
