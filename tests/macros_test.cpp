@@ -34,20 +34,18 @@ Bytes twoMacros() {
                            be16(7), digits("4321", 2), {0x00}, {0xFF}, be16(0xFFFF)}));
 }
 
+const std::string kReportMacro1 =
+    " Name: 1234\n"
+    "   Location   : 5\n"
+    "   Commands   :\n"
+    "     99 63 0012 " + blanks(39) + "-- Set/Clear Software Switches\n"
+    "     5678" + blanks(46) + "-- Execute Macro\n";
+const std::string kReportMacro2 = " Name: 4321\n   Location   : 7\n   Commands   :\n";
+
 TEST(MacrosReport, TwoMacros) {
   WalkContext ctx = macroContext();
   const HandlerRun run = runHandler(macrosReport, twoMacros(), ctx, Flavour::kReport);
-  EXPECT_EQ(run.text,
-            "\nMacros\n"
-            " Name: 1234\n"
-            "   Location   : 5\n"
-            "   Commands   :\n"
-            "     99 63 0012 " + blanks(39) + "-- Set/Clear Software Switches\n"
-            "     5678" + blanks(46) + "-- Execute Macro\n"
-            " Name: 4321\n"
-            "   Location   : 7\n"
-            "   Commands   :\n"
-            "\n 2 Macros of 340 Macros Used\n");
+  EXPECT_EQ(run.text, "\nMacros\n" + kReportMacro1 + kReportMacro2 + "\n 2 Macros of 340 Macros Used\n");
   EXPECT_EQ(run.length, 27u);
 }
 
@@ -61,18 +59,9 @@ TEST(MacrosReport, DebugDumpsTheLoadedEntryBytes) {
             "debug  Element Size      : 32\n"
             ";debug  Location=5\n"
             "    0000  12 34 00 05 99 63 00 12 - 03 56 78 ff 00 07 43 21\n"
-            "    0010  00 ff ff ff \n"
-            " Name: 1234\n"
-            "   Location   : 5\n"
-            "   Commands   :\n"
-            "     99 63 0012 " + blanks(39) + "-- Set/Clear Software Switches\n"
-            "     5678" + blanks(46) + "-- Execute Macro\n"
+            "    0010  00 ff ff ff \n" + kReportMacro1 +
             ";debug  Location=7\n"
-            "    0000  43 21 00 ff ff ff \n"
-            " Name: 4321\n"
-            "   Location   : 7\n"
-            "   Commands   :\n"
-            "\n 2 Macros of 340 Macros Used\n");
+            "    0000  43 21 00 ff ff ff \n" + kReportMacro2 + "\n 2 Macros of 340 Macros Used\n");
 }
 
 const std::string kScriptBody =
@@ -80,16 +69,16 @@ const std::string kScriptBody =
     "MPW 20 1234 99 63 0012 " + blanks(27) + "; Set/Clear Software Switches\n"
     "MPW 29 1234 5678" + blanks(34) + "; Execute Macro\n"
     "\n";
+const std::string kScriptEnd =
+    ";  Macro Name = 4321,  Macro Directory Location =   7\n"
+    "MPW 20 4321 \n"
+    ";   2 Macros of 340 Macros Used\n\n";
 
 TEST(MacrosScript, SameInBothFlavours) {
   for (Flavour flavour : {Flavour::kScriptS, Flavour::kScriptA}) {
     WalkContext ctx = macroContext();
     const HandlerRun run = runHandler(macrosScript, twoMacros(), ctx, flavour);
-    EXPECT_EQ(run.text,
-              "\n; Define Macros\n" + kScriptBody +
-                  ";  Macro Name = 4321,  Macro Directory Location =   7\n"
-                  "MPW 20 4321 \n"
-                  ";   2 Macros of 340 Macros Used\n\n");
+    EXPECT_EQ(run.text, "\n; Define Macros\n" + kScriptBody + kScriptEnd);
     EXPECT_EQ(run.length, 27u);
   }
 }
@@ -105,10 +94,7 @@ TEST(MacrosScript, DebugDumpsNameAttributesAndTwoMoreBytes) {
             ";debug  Location=5\n"
             "    0000  12 34 00 05 99 \n" + kScriptBody +
             ";debug  Location=7\n"
-            "    0000  43 21 00 ff ff \n"
-            ";  Macro Name = 4321,  Macro Directory Location =   7\n"
-            "MPW 20 4321 \n"
-            ";   2 Macros of 340 Macros Used\n\n");
+            "    0000  43 21 00 ff ff \n" + kScriptEnd);
 }
 
 TEST(Macros, NoMacros) {
@@ -186,21 +172,6 @@ TEST(Macros, ChainEndsAtTheImageEndAndAtTheDirectorySize) {
   EXPECT_NE(run.text.find(";   340 Macros of 340 Macros Used\n\n"), std::string::npos);
   EXPECT_EQ(run.length, 7u + 340 * 6);
 }
-
-TEST(Macros, ChainStopsAtTheWalkRemainingBytes) {
-  // Only the first 13 bytes remain in the image: the chain stops there even
-  // though the record view holds more.
-  const Bytes record = twoMacros();
-  WalkContext ctx = macroContext();
-  ctx.remaining = 21;
-  const HandlerRun run = runHandler(macrosReport, record, ctx, Flavour::kReport);
-  EXPECT_NE(run.text.find("\n 1 Macros of 340 Macros Used\n"), std::string::npos);
-  EXPECT_EQ(run.length, 21u);
-}
-
-}  // namespace
-
-namespace {
 
 // The walk hands the passwords record's table to the macros record: the
 // report walk leaves the APW out, the script walk includes it.
