@@ -76,7 +76,8 @@ std::uint32_t longNamesReport(const Record& r, WalkContext& ctx, Out& o) {
     bool anyPort = false;
     for (unsigned p = 1; p <= std::min(transmitters, kPortBits); ++p) {
       if (!slot.acceptsPort(p)) continue;
-      out.printf(anyPort ? ", %d" : "%d", p);
+      if (anyPort) out.put(", ");
+      out.printf("%d", p);
       anyPort = true;
     }
     if (!anyPort) out.put("None");

@@ -115,7 +115,7 @@ std::uint32_t macrosScript(const Record& r, WalkContext& ctx, Out& o) {
     if (o.debug) {
       o.dbg("Location=%d\n", m.location);
       const ByteView entry = r.sub(m.start);
-      const std::size_t dumped = m.name.size() + ctx.controller.macroAttrSize() + 2;
+      const std::size_t dumped = ctx.controller.macroNameDigits() / 2 + ctx.controller.macroAttrSize() + 2;
       printHexDump(out, entry, std::min(dumped, entry.size()), true, 4, 4);
     }
     out.put(";  Macro Name = ");
