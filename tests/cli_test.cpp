@@ -1,0 +1,187 @@
+// The cfgscribe command line, loading and header checks, in-process and
+// through the built program.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cfgscribe/cli.h"
+#include "support/image_builder.h"
+
+namespace {
+
+using namespace testsupport;
+
+const std::string kBanner =
+    "ORVA Configuration Utility, V1.3.4\n"
+    "Free software for repeater owners; it comes with no warranty of any kind.\n\n";
+const std::string kUsage =
+    "This utility processes configuration files for ORVA repeater controllers.\n\n"
+    "Usage: [-{r|s|a}] <config file name>\n"
+    "       r = Generate a full report (default)\n"
+    "       s = Generate a script that sets all non-default values\n"
+    "       a = Generate a script with commented commands for setting all values\n";
+
+class TempDir {
+ public:
+  TempDir() {
+    char pattern[] = "/tmp/cfgscribe-test-XXXXXX";
+    path_ = mkdtemp(pattern);
+  }
+  ~TempDir() { std::filesystem::remove_all(path_); }
+  std::string write(const std::string& name, const Bytes& bytes) const {
+    const std::string path = path_ + "/" + name;
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    return path;
+  }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+struct Result {
+  int status;
+  std::string out;
+};
+
+Result run(std::vector<std::string> args) {
+  args.insert(args.begin(), "cfgscribe");
+  std::vector<const char*> argv;
+  for (const auto& a : args) argv.push_back(a.c_str());
+  Result r;
+  {
+    orva::Sink sink(r.out);
+    r.status = cfgscribe::runCfgscribe(static_cast<int>(argv.size()), argv.data(), sink, "12/06/26 12:00:00");
+  }
+  return r;
+}
+
+TEST(CommandLine, HelpUsageAndUnknownLetters) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string out;
+  } cases[] = {
+      {{}, 0, kBanner + kUsage},
+      {{"-h"}, 0, kBanner + kUsage},
+      {{"-help", "x.cfg"}, 0, kBanner + kUsage},
+      {{"-dh", "x.cfg"}, 255, "Unknown argument h in -dh\r\n"},
+      {{"-c", "x.cfg"}, 255, "Unknown argument c in -c\r\n"},
+      {{"-s"}, 0, "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file -s\n"},
+      {{"-C", "/nonexistent/file.cfg"}, 0,
+       "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file /nonexistent/file.cfg\n"},
+  };
+  for (const Case& c : cases) {
+    const Result r = run(c.args);
+    EXPECT_EQ(r.status, c.status) << (c.args.empty() ? "" : c.args[0]);
+    EXPECT_EQ(r.out, c.out) << (c.args.empty() ? "" : c.args[0]);
+  }
+}
+
+TEST(CommandLine, LettersApplyLeftToRightAndTheLastArgumentIsTheFile) {
+  TempDir dir;
+  const std::string file = dir.write("a.cfg", ConfigFile().file());
+  const std::string allValues = "; Option Selected: Generate a script with commented commands for setting all values\n";
+  const std::string nonDefault = "; Option Selected: Generate a script that sets all non-default values\n";
+  EXPECT_NE(run({"-sa", file}).out.find(allValues), std::string::npos);
+  EXPECT_NE(run({"-as", file}).out.find(nonDefault), std::string::npos);
+  EXPECT_NE(run({"-ar", "ignored", file}).out.find("Option Selected: Generate a full report\n"), std::string::npos);
+  EXPECT_NE(run({"-", file}).out.find("Option Selected: Generate a full report\n"), std::string::npos);
+  EXPECT_EQ(run({"-d", file}).out.rfind("Args: 3\n0: cfgscribe\n1: -d\n2: " + file + "\n" + kBanner, 0), 0u);
+}
+
+TEST(Loading, HeaderChecks) {
+  TempDir dir;
+  struct Case {
+    const char* what;
+    Bytes file;
+    std::string lines;  // between the banner and the mode line
+  } cases[] = {
+      {"file of 100 bytes", Bytes(100, 0),
+       "  VERIFY ERROR: ffs_imageHeader->isz expected=0xffffff64, actual=0x0\n"
+       "  VERIFY ERROR: ffs_imageHeader->itype expected=0x1, actual=0x0\n"},
+      {"isz beyond the body", ConfigFile().isz(0x1000).file(),
+       "  VERIFY ERROR: ffs_imageHeader->isz expected=0x1, actual=0x1000\n"},
+      {"wrong itype", ConfigFile().itype(2).file(),
+       "  VERIFY ERROR: ffs_imageHeader->itype expected=0x1, actual=0x2\n"},
+      {"isz equal to the body", ConfigFile().file(), ""},
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.write("h.cfg", c.file);
+    EXPECT_EQ(run({path}).out.substr(0, kBanner.size() + c.lines.size() + 40),
+              (kBanner + c.lines + "Option Selected: Generate a full report\n\n").substr(0, kBanner.size() + c.lines.size() + 40))
+        << c.what;
+  }
+}
+
+TEST(Loading, DebugPassLines) {
+  TempDir dir;
+  const std::string path = dir.write("p.cfg", ConfigFile().file());
+  EXPECT_NE(run({"-d", path}).out.find(kBanner +
+                                       "  Verify Pass: ffs_imageHeader->isz (Size of Config File) =0x1\n"
+                                       "  Verify Pass: ffs_imageHeader->itype=0x1\n"
+                                       "Option Selected: Generate a full report\n\n"),
+            std::string::npos);
+}
+
+TEST(Loading, IszShorterThanTheBodyLimitsTheWalk) {
+  TempDir dir;
+  // Two unknown records; isz covers only the first.
+  const Bytes records = cat({elementArray(40, 0x01, 1, 1, {1}), elementArray(41, 0x01, 1, 1, {2})});
+  const std::string path = dir.write("s.cfg", ConfigFile().add(records).noEnd().isz(5).file());
+  const std::string out = run({path}).out;
+  EXPECT_NE(out.find("Type 40"), std::string::npos);
+  EXPECT_EQ(out.find("Type 41"), std::string::npos);
+}
+
+TEST(Loading, LongFilesAndDirectories) {
+  TempDir dir;
+  // A file longer than the load buffer: read up to the buffer, said so, and
+  // the walk stays inside it even though isz claims the whole file.
+  Bytes big = ConfigFile().add(elementArray(40, 0x01, 255, 255, fill(255 * 255, 0x11))).file();
+  big.resize(70000, 0x22);
+  big[57] = 0x01;  // isz = 0x011170 = 69,744: the real body length
+  big[58] = 0x11;
+  big[59] = 0x70;
+  const std::string path = dir.write("big.cfg", big);
+  const std::string out = run({path}).out;
+  EXPECT_NE(out.find("  WARNING: " + path + " is longer than 65536 bytes; only the first 65536 bytes are read\n"
+                     "  VERIFY ERROR: ffs_imageHeader->isz expected=0xff00, actual=0x11170\n"),
+            std::string::npos)
+      << out.substr(0, 400);
+  EXPECT_NE(out.find("\nEnd of Report\n\n"), std::string::npos);
+  // A directory cannot be read as a file.
+  EXPECT_NE(run({dir.path()}).out.find("Cannot open input file " + dir.path() + "\n"), std::string::npos);
+}
+
+Result runProgram(const std::string& args) {
+  Result r;
+  const std::string command = std::string(ORVA_BIN_DIR) + "/cfgscribe " + args;
+  std::FILE* p = popen(command.c_str(), "r");
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+  const int raw = pclose(p);
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return r;
+}
+
+TEST(Program, ExitStatusesAndOutput) {
+  EXPECT_EQ(runProgram("-x file").status, 255);
+  EXPECT_EQ(runProgram("-x file").out, "Unknown argument x in -x\r\n");
+  EXPECT_EQ(runProgram("/nonexistent").status, 0);
+  TempDir dir;
+  const std::string path = dir.write("e.cfg", ConfigFile().file());
+  const Result r = runProgram("-s " + path);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.substr(r.out.size() - 17), "; End of Script\n\n");
+}
+
+}  // namespace

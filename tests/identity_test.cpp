@@ -1,0 +1,181 @@
+// Controller definition, identity, status, versions, serial ports and name
+// in the report and the script.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/example_configs.h"
+#include "support/image_builder.h"
+
+namespace {
+
+using cfgscribe::Mode;
+using cfgscribe::WalkContext;
+using namespace testsupport;
+
+ControllerSpec twoByTwo() {
+  ControllerSpec s;
+  s.receivers = 2;
+  s.transmitters = 2;
+  s.recordCount = 9;
+  return s;
+}
+
+TEST(ControllerDefinition, ReportWithDebug) {
+  WalkContext ctx;
+  EXPECT_EQ(renderRecord(Mode::kReport, controllerRecord(twoByTwo()), ctx, true),
+            "Controller Definition\n"
+            "debug  Record Type       : 0\n"
+            "debug  Attributes        : 0x1\n"
+            "debug  Element Size      : 32\n"
+            "debug  Num Elements      : 1\n"
+            "debug  Signature         : CNFG\n"
+            "debug  Structure Version : 2\n"
+            "  Controller Model                 : 5220\n"
+            "  Controller Firmware Version      : 1.4.2\n"
+            "  Controller Cold Reset Date-Time  : 12/24/26 9:15:30\n"
+            "  Configuration Version            : 7\n"
+            "  Number of Receivers              : 2\n"
+            "  Number of Transmitters           : 2\n"
+            "  Number of Password Digits        : 8\n"
+            "  Number of Macro Name Digits      : 4\n"
+            "debug    Macro Attr Size   : 1\n"
+            "debug    Num Config Records: 9\n");
+  EXPECT_EQ(ctx.controller.receivers(), 2u);
+  EXPECT_EQ(ctx.controller.recordCount(), 9u);
+}
+
+TEST(ControllerDefinition, ScriptWithDebugAndSizeWarning) {
+  ControllerSpec s = twoByTwo();
+  s.elementSize = 16;  // 16 x 1 is not 32: warned, stepped by its own header
+  WalkContext ctx;
+  EXPECT_EQ(renderRecord(Mode::kScript, controllerRecord(s), ctx, true),
+            "; Controller Definition\n"
+            ";debug  Record Type       : 0\n"
+            ";debug  Attributes        : 0x1\n"
+            ";debug  Element Size      : 16\n"
+            ";debug  Num Elements      : 1\n"
+            "\nWARNING: Controller Config Record sizes do not match!\n\n"
+            ";debug  Signature         : CNFG\n"
+            ";debug  Structure Version : 2\n"
+            ";   Controller Type                  : 5220\n"
+            ";   Controller Firmware Version      : 1.4.2\n"
+            ";   Configuration Version            : 7\n"
+            ";   Controller Cold Reset Date-Time  : 12/24/26 9:15:30\n"
+            ";debug    Receivers         : 2\n"
+            ";debug    Transmitters      : 2\n"
+            ";debug    Password Digits   : 8\n"
+            ";debug    Macro Name Digits : 4\n"
+            ";debug    Macro Attr Size   : 1\n"
+            ";debug    Num Config Records: 9\n");
+  // Report and script step 4 + 16 bytes; the raw dump always 36. The
+  // definition's 32 bytes still come from offset 4, so its record count is
+  // the 0xAB filler of the record that follows.
+  Bytes shortDefinition = controllerRecord(s);
+  shortDefinition.resize(20);
+  const Bytes image = cat({shortDefinition, elementArray(40, 1, 1, 14, fill(14, 0xAB)), {0xFF}});
+  EXPECT_NE(renderWalk(Mode::kReport, image).find("Type 40"), std::string::npos);
+  EXPECT_EQ(renderWalk(Mode::kRaw, image).find("Type 40"), std::string::npos);
+}
+
+TEST(ControllerDefinition, ShortImageLeavesMissingFieldsZero) {
+  // Only 10 payload bytes are loaded: the rest of the definition reads as 0.
+  Bytes record = controllerRecord(twoByTwo());
+  record.resize(14);
+  WalkContext ctx;
+  renderRecord(Mode::kReport, record, ctx);
+  EXPECT_EQ(ctx.controller.receivers(), 0u);
+  EXPECT_EQ(ctx.controller.recordCount(), 0u);
+}
+
+TEST(IdentityRecords, ReportSections) {
+  WalkContext ctx;
+  EXPECT_EQ(renderWalk(Mode::kReport, cat({exampleIdentityRecords(), {0xFF}})),
+            "  Original Customer Name           : Hilltop Radio Cl\n"
+            "  Controller Serial Number         : SN104522\n"
+            "  Controller Model Number          : RC-3000\n"
+            "  Controller Manufacture Date-Time : 3/15/21 14:30:00\n"
+            "  Controller Format Date-Time      : 6/2/21 16:05:10\n"
+            "\nInversion Jumpers:\n"
+            "  COR1   = In/Active-High    COR2   = Out/Active-Low    COR3   = In/Active-High\n"
+            "  CTCSS1 = Out/Active-Low    CTCSS2 = Out/Active-Low    CTCSS3 = Out/Active-Low\n"
+            "  PTT1   = In/Active-High    PTT2   = In/Active-High    PTT3   = In/Active-High\n\n"
+            "AUX Jumpers:\n"
+            "  AUX1 = In      AUX2 = Out     AUX3 = Out     AUX4 = Out     AUX5 = In \n"
+            "\nFile Versions\n"
+            "  BootROM                          : 1.2.0\n"
+            "  SBOOT                            : 1.1.5\n"
+            "  Diagnostics                      : 2.0.1\n"
+            "  ORVA_A                           : 1.4.2\n"
+            "  ORVA_B                           : no file\n"
+            "  Speech Library Version           : 2.3.1\n"
+            "  Custom Audio Library Version     : 1.0.0\n"
+            "\n"
+            "  Configuration_A                  : 1.0.7\n"
+            "  Configuration_B                  : version not set\n"
+            "  Configuration_C                  : no file\n"
+            "  Configuration_D                  : no file\n"
+            "\nSerial Port Configuration\n"
+            "  RS232-1: Console,   19200, 8 data bits, no parity, no flow control, no modem control\n"
+            "  RS232-2: Auxiliary,  9600, 8 data bits, no parity, no flow control, no modem control\n"
+            "  User-Defined Controller Name     : W1ABC Hilltop Repeater\n");
+}
+
+TEST(IdentityRecords, ScriptWithoutDebugLeavesOutVersionsAndSerial) {
+  EXPECT_EQ(renderWalk(Mode::kScript, cat({exampleIdentityRecords(), {0xFF}})),
+            ";   Original Customer Name           : Hilltop Radio Cl\n"
+            ";   Controller Serial Number         : SN104522\n"
+            ";   Controller Model Number          : RC-3000\n"
+            ";   Controller Manufacture Date-Time : 3/15/21 14:30:00\n"
+            ";   Controller Format Date-Time      : 6/2/21 16:05:10\n"
+            "\n; Inversion Jumpers:\n"
+            ";   COR1   = In/Active-High    COR2   = Out/Active-Low    COR3   = In/Active-High\n"
+            ";   CTCSS1 = Out/Active-Low    CTCSS2 = Out/Active-Low    CTCSS3 = Out/Active-Low\n"
+            ";   PTT1   = In/Active-High    PTT2   = In/Active-High    PTT3   = In/Active-High\n\n"
+            "; AUX Jumpers:\n"
+            ";   AUX1 = In   AUX2 = Out  AUX3 = Out  AUX4 = Out  AUX5 = In \n"
+            ";   User-Defined Controller Name     : W1ABC Hilltop Repeater\n");
+}
+
+TEST(IdentityRecords, DebugHeadings) {
+  WalkContext ctx;
+  const Bytes status = elementArray(cfgscribe::kStatus, 0x01, 4, 1, {0, 0, 0, 0});
+  EXPECT_EQ(renderRecord(Mode::kReport, status, ctx, true).rfind("debug Controller Status\ndebug  Record Type       : 2\n", 0), 0u);
+  EXPECT_EQ(renderRecord(Mode::kScript, status, ctx, true).rfind(";debug Controller Status\n;debug  Record Type       : 2\n", 0), 0u);
+  const Bytes serial = elementArray(cfgscribe::kSerial, 0x01, 8, 1, {0x52, 0x3E, 9, 0, 6, 0, 0, 1});
+  EXPECT_EQ(renderRecord(Mode::kReport, serial, ctx, true),
+            "debug  Serial\n"
+            "debug  Record Type       : 4\n"
+            "debug  Attributes        : 0x1\n"
+            "debug  Element Size      : 8\n"
+            "debug  Num Elements      : 1\n"
+            "debug  Serial Signature  : 523 *\n"
+            "\nSerial Port Configuration\n"
+            "  RS232-1: Auxiliary, 57600, 8 data bits, no parity, no flow control, no modem control\n"
+            "  RS232-2: Console,   , 8 data bits, no parity, no flow control, no modem control\n");
+  EXPECT_EQ(renderRecord(Mode::kScript, serial, ctx, true),
+            ";debug  Serial\n"
+            ";debug  Record Type       : 4\n"
+            ";debug  Attributes        : 0x1\n"
+            ";debug  Element Size      : 8\n"
+            ";debug  Num Elements      : 1\n");
+}
+
+TEST(IdentityRecords, ShortRecordsReadNothingBeyondThemselves) {
+  WalkContext ctx;
+  // Element size 20: no customer name (width would be negative), no format date.
+  const Bytes identity = cat({elementArray(cfgscribe::kID, 0x01, 20, 1, cat({text("MODEL", 8), text("SERIAL", 8), {1, 2, 3, 4}})),
+                              fill(40, 0x41)});
+  const std::string out = renderRecord(Mode::kReport, identity, ctx);
+  EXPECT_NE(out.find("  Original Customer Name           : \n"), std::string::npos) << out;
+  EXPECT_NE(out.find("  Controller Format Date-Time      : 165/165/165 165:165:165\n"), std::string::npos) << out;
+  // A name that fills its field has no terminator: it stops at the record's end.
+  const Bytes name = cat({elementArray(cfgscribe::kName, 0x01, 4, 1, text("ABCD", 4)), text("EFGH", 4)});
+  EXPECT_EQ(renderRecord(Mode::kReport, name, ctx), "  User-Defined Controller Name     : ABCD\n");
+  // A versions record of 8 bytes: the missing slots read as never set.
+  const Bytes versions = cat({elementArray(cfgscribe::kFWVer, 0x01, 8, 1, {1, 0, 0, 0, 2, 0, 0, 0}), fill(40, 3)});
+  EXPECT_NE(renderRecord(Mode::kReport, versions, ctx).find("  ORVA_A                           : version not set\n"),
+            std::string::npos);
+}
+
+}  // namespace

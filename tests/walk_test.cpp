@@ -1,0 +1,155 @@
+// The record walk and its stopping rules, the dispatch debug lines, the
+// unrecognised-record handler and the report and script header blocks.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/image_builder.h"
+
+namespace {
+
+using cfgscribe::Mode;
+using namespace testsupport;
+
+// A one-byte-per-element record of unknown type 40 that the walk steps over
+// in 4 + count bytes and whose dump names its type.
+Bytes unknownRecord(std::uint8_t type, std::uint8_t count) {
+  return elementArray(type, 0x01, 1, count, fill(count, 0xAB));
+}
+
+int countOf(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+TEST(RecordWalk, StoppingRules) {
+  ControllerSpec three;
+  three.recordCount = 3;
+  ControllerSpec zero;
+  zero.recordCount = 0;
+  struct Case {
+    const char* what;
+    Bytes image;
+    int handled;  // unrecognised records printed
+  } cases[] = {
+      {"end marker first", {0xFF, 40, 1, 1, 1}, 0},
+      {"empty image", {}, 0},
+      {"record count 3 stops after two more", cat({controllerRecord(three), unknownRecord(40, 1), unknownRecord(41, 1),
+                                                   unknownRecord(42, 1), unknownRecord(43, 1)}), 2},
+      {"records before the controller count toward it", cat({unknownRecord(40, 1), controllerRecord(three),
+                                                             unknownRecord(41, 1), unknownRecord(42, 1)}), 2},
+      {"record count 0 stops after the controller", cat({controllerRecord(zero), unknownRecord(40, 1)}), 0},
+      {"no end marker: stops at the image end", cat({unknownRecord(40, 2), unknownRecord(41, 2)}), 2},
+      {"end marker after a record", cat({unknownRecord(40, 2), {0xFF}, unknownRecord(41, 2)}), 1},
+      {"record running past the image end", cat({unknownRecord(40, 1), elementArray(41, 0x01, 200, 200, {1, 2})}), 2},
+  };
+  for (const Case& c : cases) {
+    const std::string out = renderWalk(Mode::kReport, c.image);
+    EXPECT_EQ(countOf(out, "Unrecognized Config Record Type"), c.handled) << c.what << "\n" << out;
+  }
+}
+
+TEST(RecordWalk, LaterControllerDefinitionReplacesTheCount) {
+  ControllerSpec many, two;
+  two.recordCount = 4;  // counts every record handled so far
+  const Bytes image = cat({controllerRecord(many), unknownRecord(40, 1), controllerRecord(two), unknownRecord(41, 1),
+                           unknownRecord(42, 1), unknownRecord(43, 1)});
+  EXPECT_EQ(countOf(renderWalk(Mode::kReport, image), "Unrecognized Config Record Type"), 2);
+}
+
+TEST(RecordWalk, DispatchDebugLines) {
+  ControllerSpec spec;
+  const Bytes image = cat({controllerRecord(spec), elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6})});
+  const std::string report = renderWalk(Mode::kReport, image, true);
+  EXPECT_NE(report.find("debug  offset 0x0:\ndebug  cfgRec_Controller (0x0):\nController Definition\n"), std::string::npos);
+  EXPECT_NE(report.find("debug  offset 0x24:\ndebug  cfgRec_Unrecognized 40 (0x28):\n"), std::string::npos);
+  const std::string script = renderWalk(Mode::kScript, image, true);
+  EXPECT_NE(script.find("; offset 0x0:\n; cfgRec_Controller (0x0):\n; Controller Definition\n"), std::string::npos);
+  EXPECT_NE(script.find("; offset 0x24:\n; cfgRec_Unrecognized 40 (0x28):\n"), std::string::npos);
+  EXPECT_EQ(renderWalk(Mode::kReport, image).find("debug"), std::string::npos);
+}
+
+TEST(UnrecognisedRecord, DumpsByLayoutKindAndSteps) {
+  struct Case {
+    const char* what;
+    Bytes record;
+    const char* report;
+    std::size_t length;
+  } cases[] = {
+      {"element array", elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6}),
+       "\nUnrecognized Config Record Type 40 (0x28)\n    0000  01 02 03 04 05 06 \n", 10},
+      {"port grouped: Num Misc + Num Port elements whatever the ports",
+       portGrouped(30, 0x00, 1, 2, 3, {9, 8, 7, 6, 5}),
+       "\nUnrecognized Config Record Type 30 (0x1e)\n    0000  09 08 07 06 05 \n", 10},
+      {"indexed list: stepped as a list", elementArray(31, 0x02, 2, 5, {1, 0xA, 0xB, 2, 0xC, 0xD, 0xFF}),
+       "\nUnrecognized Config Record Type 31 (0x1f)\n    0000  0a 0b \n"
+       "  Internal Error: Record Type Not Handled (2). Call ORVA.",
+       4 + 2 * 3 + 1},
+      {"unsupported kind", elementArray(32, 0x03, 2, 1, {0, 7, 8}),
+       "\nUnrecognized Config Record Type 32 (0x20)\n    0000  07 08 \n"
+       "  Internal Error: Record Type Not Handled (3). Call ORVA.",
+       7},
+  };
+  for (const Case& c : cases) {
+    // The record, then a recognisable unknown record where the walk must land.
+    const Bytes image = cat({c.record, unknownRecord(99, 1)});
+    const std::string out = renderWalk(Mode::kReport, image);
+    EXPECT_EQ(out.substr(0, std::string(c.report).size()), c.report) << c.what;
+    const std::string next = "Unrecognized Config Record Type 99 (0x63)";
+    EXPECT_NE(out.find(next), std::string::npos) << c.what << ": walk did not land on the next record\n" << out;
+    ASSERT_EQ(image.size(), c.length + 5) << c.what;
+  }
+}
+
+TEST(UnrecognisedRecord, ScriptFormAndDebugLines) {
+  const Bytes image = cat({elementArray(40, 0x03, 1, 1, {0, 0x42}), {0xFF}});
+  EXPECT_EQ(renderWalk(Mode::kScript, image, true),
+            "; offset 0x0:\n; cfgRec_Unrecognized 40 (0x28):\n"
+            "\n;Unrecognized Config Record Type 40 (0x28)\n"
+            ";debug  Record Type       : 40\n;debug  Attributes        : 0x3\n;debug  Element Size      : 1\n"
+            "    0000  42 \n"
+            ";  Internal Error: Record Type Not Handled (3). Call ORVA.");
+}
+
+TEST(HeaderBlock, ReportAndScript) {
+  ConfigFile f;
+  f.name("Sixteen chars!!!").version("v12345678901").dateText("11/28/26 18:40");
+  const Bytes file = f.file();
+  EXPECT_EQ(render(Mode::kReport, file),
+            "Controller Configuration Report\n"
+            "  Report Generated Date-Time       : 12/06/26 12:00:00\n"
+            "  Configuration File Name          : Sixteen chars!!!\n"
+            "  Configuration File Version       : v1234567\n"
+            "  Configuration File Date-Time     : 11/28/26 18:40\n"
+            "\n"
+            "\nEnd of Report\n\n");
+  EXPECT_EQ(render(Mode::kScript, file, true),
+            "; ORVA Programming Script Generated From:\n"
+            ";debug  Signature     : ORVA\n"
+            ";debug  Header Version: 0\n"
+            ";   Script Generated Date-Time       : 12/06/26 12:00:00\n"
+            ";   Configuration File Name          : Sixteen chars!!!\n"
+            ";   Configuration File Version       : v1234567\n"
+            ";   Configuration File Datetime      : 11/28/26 18:40\n"
+            "\n"
+            ";debug  File Type     : 1, Configuration File\n"
+            ";debug  File Size     : 1 (0x0001) bytes\n"
+            "; End of Script\n\n");
+}
+
+TEST(HeaderBlock, AbsentVersionAndBcdDate) {
+  ConfigFile f;
+  f.name("Club").version("").dateText("").dateBcd(bcd(9, 5, 8, 4, 1, 1, 26));
+  Bytes file = f.file();
+  file[33] = 0xFF;  // no date-time text
+  EXPECT_EQ(render(Mode::kReport, file),
+            "Controller Configuration Report\n"
+            "  Report Generated Date-Time       : 12/06/26 12:00:00\n"
+            "  Configuration File Name          : Club\n"
+            "  Configuration File Date-Time     : 1/1/26 8:05:09\n"
+            "\n"
+            "\nEnd of Report\n\n");
+}
+
+}  // namespace
