@@ -152,57 +152,37 @@ TEST(Etms, EmptyListsWithOneReceiver) {
             "\n;  Port 1 ETMs\n;    No ETMs Set\n");
 }
 
-TEST(Etms, NameWidths) {
+TEST(Etms, NameWidthsAndBadInput) {
   struct Case {
-    std::uint8_t nameDigits;
-    Bytes list;
-    const char* shown;
+    const char* what;
+    std::uint8_t receivers, nameDigits, numMisc;
+    Bytes lists;
+    std::map<int, std::string> shown;
+    std::uint32_t length;
   };
   const Case cases[] = {
-      {6, {0x00, 0x12, 0x34, 0x56, 0xFF}, "1234"},  // only four digits are shown
-      {2, {0x00, 0x12, 0xFF}, "12"},                // a one-byte name is not read past
+      {"six-digit names show four digits", 0, 6, 10, {0x00, 0x12, 0x34, 0x56, 0xFF}, {{0, "1234"}}, 10},
+      {"a one-byte name is not read past", 0, 2, 10, {0x00, 0x12, 0xFF}, {{0, "12"}}, 8},
+      {"ETM 200 has no slot", 0, 4, 10, {0x00, 0x12, 0x34, 200, 0x99, 0x99, 0xFF}, {{0, "1234"}}, 12},
+      {"ports 4 and 5 are not in the report", 5, 4, 10, {0xFF, 0xFF, 0xFF, 0xFF, 0x02, 0x44, 0x44, 0xFF, 0xFF}, {}, 14},
+      {"capacity 1: two entries read, the next byte ends the list", 0, 4, 1,
+       {0x00, 0x12, 0x34, 0x01, 0x56, 0x78, 0x61, 0x43, 0x21, 0xFF}, {{0, "1234"}, {1, "5678"}}, 12},
   };
   for (const Case& c : cases) {
-    WalkContext ctx = etmContext(0, c.nameDigits);
-    const Bytes record = etmRecord(c.list);
-    const HandlerRun report = runHandler(etmsReport, record, ctx, Flavour::kReport);
-    EXPECT_NE(report.text.find(std::string("   0000:  ") + c.shown + "     -- Power-On Reset Macro\n"),
-              std::string::npos);
-    EXPECT_EQ(report.length, 5u + c.list.size());
+    WalkContext ctx = etmContext(c.receivers, c.nameDigits);
+    const HandlerRun run = runHandler(etmsReport, etmRecord(c.lists, c.numMisc), ctx, Flavour::kReport);
+    EXPECT_EQ(run.text, expectedReport(c.shown)) << c.what;
+    EXPECT_EQ(run.length, c.length) << c.what;
   }
-}
-
-TEST(Etms, BadNumbersGroupsAndListLengths) {
-  // ETM 200 has no event: read for the length, shown nowhere.
-  {
-    const Bytes record = etmRecord({0x00, 0x12, 0x34, 200, 0x99, 0x99, 0xFF});
-    WalkContext ctx = etmContext(0);
-    const HandlerRun report = runHandler(etmsReport, record, ctx, Flavour::kReport);
-    EXPECT_EQ(report.text, expectedReport({{0, "1234"}}));
-    EXPECT_EQ(report.length, 12u);
-    EXPECT_EQ(runHandler(etmsScript, record, ctx, Flavour::kScriptA).text,
-              "\n; Set Event-Triggered Macros\n;  Miscellaneous ETMs\n" + kSetMisc + unsetLines(0, 1, 99));
-  }
-  // Five receivers: ports 4 and 5 are in the script, not in the report's three columns.
-  {
-    const Bytes record = etmRecord({0xFF, 0xFF, 0xFF, 0xFF, 0x02, 0x44, 0x44, 0xFF, 0xFF});
-    WalkContext ctx = etmContext(5);
-    const HandlerRun report = runHandler(etmsReport, record, ctx, Flavour::kReport);
-    EXPECT_EQ(report.text, expectedReport({}));
-    EXPECT_EQ(report.length, 14u);
-    const std::string script = runHandler(etmsScript, record, ctx, Flavour::kScriptS).text;
-    EXPECT_NE(script.find("\n;  Port 4 ETMs\nMPW 26 0402 4444 *" + blanks(32) + "; " + description(4, 2, '4') +
-                          "\n\n;  Port 5 ETMs\n;    No ETMs Set\n"),
-              std::string::npos);
-  }
-  // Capacity 1: at most two entries are read, the next byte ends the list.
-  {
-    const Bytes record = etmRecord({0x00, 0x12, 0x34, 0x01, 0x56, 0x78, 0x61, 0x43, 0x21, 0xFF}, 1);
-    WalkContext ctx = etmContext(0);
-    const HandlerRun run = runHandler(etmsReport, record, ctx, Flavour::kReport);
-    EXPECT_EQ(run.text, expectedReport({{0, "1234"}, {1, "5678"}}));
-    EXPECT_EQ(run.length, 12u);
-  }
+  // The script leaves ETM 200 out and writes the ports beyond 3.
+  WalkContext ctx = etmContext(0);
+  EXPECT_EQ(runHandler(etmsScript, etmRecord(cases[2].lists), ctx, Flavour::kScriptA).text,
+            "\n; Set Event-Triggered Macros\n;  Miscellaneous ETMs\n" + kSetMisc + unsetLines(0, 1, 99));
+  ctx = etmContext(5);
+  EXPECT_NE(runHandler(etmsScript, etmRecord(cases[3].lists), ctx, Flavour::kScriptS)
+                .text.find("\n;  Port 4 ETMs\nMPW 26 0402 4444 *" + blanks(32) + "; Any-Path-Active To TX4 Macro\n"
+                           "\n;  Port 5 ETMs\n;    No ETMs Set\n"),
+            std::string::npos);
 }
 
 }  // namespace

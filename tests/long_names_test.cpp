@@ -111,9 +111,6 @@ TEST(LongNames, AllAtDefault) {
             "\nLong Names\n" + reportSlot(0, "Disabled", "None", "Not Set", "Not Set"));
   EXPECT_EQ(runHandler(longNamesScript, record, ctx, Flavour::kScriptS).text,
             "\n; Long Names\n;   No Long Names Configured\n");
-  const Bytes empty{26, 0x00, 9, 0, 3};
-  EXPECT_EQ(runHandler(longNamesScript, empty, ctx, Flavour::kScriptA).text,
-            "\n; Long Names\n;   No Long Names Configured\n");
 }
 
 TEST(LongNamesScript, WidthsCountFieldsNotPrintedDigits) {

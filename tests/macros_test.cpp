@@ -42,16 +42,10 @@ const std::string kReportMacro1 =
     "     5678" + blanks(46) + "-- Execute Macro\n";
 const std::string kReportMacro2 = " Name: 4321\n   Location   : 7\n   Commands   :\n";
 
-TEST(MacrosReport, TwoMacros) {
-  WalkContext ctx = macroContext();
-  const HandlerRun run = runHandler(macrosReport, twoMacros(), ctx, Flavour::kReport);
-  EXPECT_EQ(run.text, "\nMacros\n" + kReportMacro1 + kReportMacro2 + "\n 2 Macros of 340 Macros Used\n");
-  EXPECT_EQ(run.length, 27u);
-}
-
 TEST(MacrosReport, DebugDumpsTheLoadedEntryBytes) {
   WalkContext ctx = macroContext();
   const HandlerRun run = runHandler(macrosReport, twoMacros(), ctx, Flavour::kReport, true);
+  EXPECT_EQ(run.length, 27u);
   EXPECT_EQ(run.text,
             "\nMacros\n"
             "debug  Record Type       : 10\n"
@@ -110,11 +104,9 @@ TEST(Macros, NoMacros) {
 
 TEST(Macros, WideCommandGetsNoFiller) {
   // Macro password, root 09 and 16 more bytes: 3 + 3 + 16 x 3 = 54 characters.
-  Bytes command{19, 0x99, 0x09};
-  for (int i = 0; i < 16; ++i) command.push_back(0x11);
-  const Bytes record = macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, command, {0xFF}, be16(0xFFFF)}));
-  std::string decoded = "99 09 ";
-  for (int i = 0; i < 16; ++i) decoded += "11 ";
+  const Bytes record =
+      macrosRecord(32, 1, cat({digits("1234", 2), {0x00, 19, 0x99, 0x09}, fill(16, 0x11), {0xFF}, be16(0xFFFF)}));
+  const std::string decoded = "99 09 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 11 ";
   WalkContext ctx = macroContext();
   EXPECT_EQ(runHandler(macrosReport, record, ctx, Flavour::kReport).text,
             "\nMacros\n Name: 1234\n   Location   : 1\n   Commands   :\n"
