@@ -1,10 +1,10 @@
 // The description catalogue as constant data. Every table is built at
 // compile time from runs written one per line in entry order; a run that
-// leaves a gap or overlaps its neighbour does not compile.
+// leaves a gap or overlaps its neighbour does not compile. The root command
+// names live beside it in catalogue_roots.cpp.
 #include "cfgscribe/catalogue.h"
 
 #include <array>
-#include <cstring>
 #include <string_view>
 
 #include "cfgscribe/catalogue_build.h"
@@ -373,100 +373,6 @@ constexpr std::array<const char*, 7> kBaudRates = {
     "57600",  // 6
 };
 
-// ---- Root commands -----------------------------------------------------
-
-struct RootCommand {
-  const char* name = nullptr;
-  bool controllable = false;
-};
-
-struct RootRun {
-  int first;
-  int last;
-  const char* name;
-  bool controllable;
-};
-
-constexpr std::array<RootCommand, 100> buildRoots(std::initializer_list<RootRun> runs) {
-  std::array<RootCommand, 100> table{};
-  int next = 0;
-  for (const RootRun& r : runs) {
-    if (r.first != next || r.last < r.first || r.last > 99) throw "root runs must cover 0..99 in order";
-    for (int i = r.first; i <= r.last; ++i) table[static_cast<std::size_t>(i)] = {r.name, r.controllable};
-    next = r.last + 1;
-  }
-  if (next != 100) throw "root runs end before 99";
-  return table;
-}
-
-constexpr bool kYes = true;
-constexpr bool kNo = false;
-
-constexpr auto kRootCommands = buildRoots({
-    {0, 1, kReserved, kNo},
-    {2, 2, "Control CTCSS Encoder", kYes},
-    {3, 3, "Select Frequency of CTCSS Encoder", kYes},
-    {4, 5, kReserved, kNo},
-    {6, 6, "Select Frequency of CW and Single-Tone Beeps", kYes},
-    {7, 7, kReserved, kNo},
-    {8, 8, "Select Default Tone and Gap Durations", kYes},
-    {9, 9, "Set Timer Value", kYes},
-    {10, 10, "Set Default Message Level", kYes},
-    {11, 11, kReserved, kNo},
-    {12, 12, "Select CW Speed", kYes},
-    {13, 14, kReserved, kNo},
-    {15, 15, "Send Message", kYes},
-    {16, 16, "Stop Speech Message in Progress", kYes},
-    {17, 19, kReserved, kNo},
-    {20, 20, "Create New Macro", kYes},
-    {21, 21, "Erase Macro", kYes},
-    {22, 22, "Erase All Macros", kYes},
-    {23, 23, kReserved, kNo},
-    {24, 24, "Remove Last Command From Macro", kYes},
-    {25, 25, "Set Clock and Calendar", kYes},
-    {26, 26, "Set Event-Triggered Macro", kYes},
-    {27, 27, "Rename Macro", kYes},
-    {28, 28, "Set and Control Scheduler Setpoint", kYes},
-    {29, 29, "Append to Macro", kYes},
-    {30, 30, kReserved, kNo},
-    {31, 31, "Select Message", kYes},
-    {32, 32, kReserved, kNo},
-    {33, 33, "List Macro in CW", kYes},
-    {34, 34, "Review Message", kYes},
-    {35, 35, "List Macro in Speech", kYes},
-    {36, 36, kReserved, kNo},
-    {37, 37, "Readback", kNo},
-    {38, 38, kReserved, kNo},
-    {39, 39, kReserved, kYes},  // reserved in name, yet grantable
-    {40, 44, kReserved, kNo},
-    {45, 45, "Set Counter Value", kYes},
-    {46, 47, kReserved, kNo},
-    {48, 48, "Adjust Daylight Saving Time", kYes},
-    {49, 49, "Set and Control User Timer", kYes},
-    {50, 50, "Set Identifier Tail Message", kYes},
-    {51, 56, kReserved, kNo},
-    {57, 57, "Select Path Access Mode", kYes},
-    {58, 62, kReserved, kNo},
-    {63, 63, "Set/Clear Software Switches", kYes},
-    {64, 69, kReserved, kNo},
-    {70, 70, "Select Logic Outputs Latched ON", kYes},
-    {71, 71, "Select Logic Outputs Latched OFF", kYes},
-    {72, 72, "Select Logic Outputs Momentary ON", kYes},
-    {73, 73, "Select Logic Outputs Momentary OFF", kYes},
-    {74, 75, kReserved, kNo},
-    {76, 76, "If-Then-Else", kYes},
-    {77, 89, kReserved, kNo},
-    {90, 90, "Select Path Priority", kYes},
-    {91, 91, "Select Command Response Message Routing", kYes},
-    {92, 92, "Assign Control Operator Password", kYes},
-    {93, 93, "Assign Master Password", kYes},
-    {94, 94, "Assign Control Operator Privilege Level", kYes},
-    {95, 95, "Controller Reset", kYes},
-    {96, 97, kReserved, kNo},
-    {98, 98, "Pause", kYes},
-    {99, 99, kReserved, kNo},
-});
-
 // ---- Lookup ------------------------------------------------------------
 
 template <std::size_t N>
@@ -523,14 +429,6 @@ int printDescription(orva::Sink& out, const char* text, char portChar) {
     rest.remove_prefix(marker + 2);
   }
   return printed + out.put(rest);
-}
-
-const char* rootCommandName(int root) {
-  return root >= 0 && root < 100 ? kRootCommands[static_cast<std::size_t>(root)].name : "";
-}
-
-bool isControllableRoot(int root) {
-  return root >= 0 && root < 100 && kRootCommands[static_cast<std::size_t>(root)].controllable;
 }
 
 }  // namespace cfgscribe

@@ -1,9 +1,81 @@
+// The counter reload values: the report lists every counter, the script
+// writes one "MPW 45" command per counter that is not at its cold-start
+// value of 0.
+#include "cfgscribe/catalogue.h"
+#include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/step_over.h"
+#include "cfgscribe/records/scratch_table.h"
+#include "cfgscribe/records/timer_groups.h"
 
 namespace cfgscribe::records {
 
-std::uint32_t countersReport(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
-std::uint32_t countersScript(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
+namespace {
+
+// One group of the script: miscellaneous (group 0) or a port.
+void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
+  Sink& out = o.sink;
+  if (group == 0) {
+    out.put(";  Miscellaneous Counters\n");
+  } else {
+    out.printf("\n;  Port %u Counters\n", group);
+  }
+  unsigned printed = 0;
+  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
+    const unsigned value = groups.value(group, i);
+    const bool atDefault = value == 0;
+    if (atDefault && !o.allValues) continue;
+    int width = atDefault ? out.put(';') : 0;
+    width += out.printf("MPW 45 %02u%02u %5u *", group, i, value);
+    padToCommentColumn(out, width);
+    out.put("; ");
+    printDescription(out, lookupDescription(kCounterTexts, static_cast<int>(group), static_cast<int>(i)),
+                     static_cast<char>('0' + group));
+    out.put('\n');
+    ++printed;
+  }
+  if (printed == 0) out.put(";    All Counters Set to Defaults\n");
+}
+
+}  // namespace
+
+std::uint32_t countersReport(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  const unsigned ports = ctx.controller.receivers();
+  const PortGroups groups(r, ports);
+
+  out.put("\nCounter Reload Values\n");
+  if (o.debug) debugPortGroupedHeader(o, r);
+
+  ScratchTable table;
+  const std::uint32_t length = table.load(r, ports);
+
+  out.put(" Miscellaneous Counters\n");
+  out.put("   No.  Set                   Description\n");
+  for (unsigned j = 0; j < groups.shown(0); ++j) {
+    // There are no miscellaneous descriptions: the row ends in two dash pairs.
+    out.printf("   00%02u: %5u   --  -- \n", j, groups.value(table, 0, j));
+  }
+  if (groups.count(0) == 0) out.put("   None defined\n");
+
+  out.put("\n Port Counters\n");
+  out.put("   No.     Set      No.     Set      No.     Set       Description\n");
+  for (unsigned j = 0; j < groups.shown(1); ++j) {
+    for (unsigned g = 1; g <= kAddressablePorts; ++g) out.printf("   0%u%02u: %5u   ", g, j, groups.value(table, g, j));
+    out.put(" -- ");
+    printDescription(out, lookupDescription(kCounterTexts, 1, static_cast<int>(j)), 'p');
+    out.put('\n');
+  }
+  if (groups.count(1) == 0) out.put("   None defined\n");
+  return length;
+}
+
+std::uint32_t countersScript(const Record& r, WalkContext& ctx, Out& o) {
+  const PortGroups groups(r, ctx.controller.receivers());
+
+  o.sink.put("\n; Define Counters\n");
+  if (o.debug) debugPortGroupedHeader(o, r);
+  for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, g);
+  return portGroupedLength(r, groups.ports());
+}
 
 }  // namespace cfgscribe::records

@@ -1,9 +1,66 @@
+// DTMF decoders (type 21): one port group per receiver, of which only the
+// first byte, the digit count at which DTMF commands execute, is shown.
+// The script section is comments only; it issues no command.
+#include "cfgscribe/records/debug_header_lines.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/step_over.h"
+#include "cfgscribe/records/record_bounds.h"
 
 namespace cfgscribe::records {
+namespace {
 
-std::uint32_t dtmfReport(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
-std::uint32_t dtmfScript(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
+// The texts that differ between the report and the script.
+struct DtmfTexts {
+  const char* heading;
+  const char* port;
+  const char* digitCount;
+};
+constexpr DtmfTexts kReportTexts{"DTMF Decoders", "\n Port %d\n",
+                                 "  DTMF Commands Execute on Digit Count: %d\n"};
+constexpr DtmfTexts kScriptTexts{"; Set DTMF Decoders", "\n;  Port %d\n",
+                                 ";   DTMF Commands Execute on Digit Count: %d\n"};
+
+std::uint32_t printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, const DtmfTexts& t) {
+  const unsigned ports = ctx.controller.receivers();
+  // Laid out like every port-grouped record: a miscellaneous group (empty
+  // in the records the controller writes) and then one group per port. A
+  // stray miscellaneous group is stepped over rather than read as port 1.
+  const std::uint32_t length = portGroupedLength(r, ports);
+  const ByteView bytes = recordBytes(r, length);
+  const std::uint32_t groupSize = r.elementSize() * r.numPort();
+  const std::uint32_t firstGroup = 5 + r.elementSize() * r.numMisc();
+
+  // The heading has no line end: the first port line, or the next section,
+  // supplies it. With -d the debug lines continue the heading's line.
+  o.sink.put('\n');
+  o.sink.put(t.heading);
+  if (o.debug) {
+    debugTypeAttributesSize(o, r);
+    o.dbg("nMisc             : %d\n", r.numMisc());
+    o.dbg("nPort             : %d\n", r.numPort());
+  }
+  unsigned shown = 0;
+  for (unsigned p = 1; p <= ports; ++p) {
+    const std::uint32_t group = firstGroup + groupSize * (p - 1);
+    // An empty group (no elements or zero-byte elements) or one past the
+    // loaded bytes has no digit count to show.
+    if (!bytes.has(group)) break;
+    o.sink.printf(t.port, p);
+    o.sink.printf(t.digitCount, bytes.u8(group));
+    ++shown;
+  }
+  if (shown < ports) o.sink.put('\n');
+  noteItemsNotShown(o, ports - shown, ports, "ports");
+  return length;
+}
+
+}  // namespace
+
+std::uint32_t dtmfReport(const Record& r, WalkContext& ctx, Out& o) {
+  return printDtmfSection(r, ctx, o, kReportTexts);
+}
+
+std::uint32_t dtmfScript(const Record& r, WalkContext& ctx, Out& o) {
+  return printDtmfSection(r, ctx, o, kScriptTexts);
+}
 
 }  // namespace cfgscribe::records

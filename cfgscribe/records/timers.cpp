@@ -1,9 +1,129 @@
+// The fixed-purpose timer records of the three resolutions (10 ms, 100 ms,
+// 1 s): the report lists every timer with its time, the script writes one
+// "MPW 09" command per timer against the cold-start defaults.
+#include "cfgscribe/catalogue.h"
+#include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/step_over.h"
+#include "cfgscribe/records/scratch_table.h"
+#include "cfgscribe/records/timer_defaults.h"
+#include "cfgscribe/records/timer_groups.h"
 
 namespace cfgscribe::records {
 
-std::uint32_t timersReport(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
-std::uint32_t timersScript(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
+namespace {
+
+// The resolution digit of timer numbers, which is also the catalogue kind.
+unsigned resolutionOf(const Record& r) {
+  const unsigned type = r.type();
+  return type >= kTimers10 && type <= kTimers1000 ? type - kTimers10 : 0;
+}
+
+const char* resolutionWord(unsigned resolution) {
+  switch (resolution) {
+    case 0: return "10ms ";
+    case 1: return "100ms ";
+    default: return "1 second ";
+  }
+}
+
+// The report's time column: "(%5d ms) " or "(%5d sec)".
+void printReportTime(Sink& out, unsigned resolution, unsigned value) {
+  if (resolution == 2) {
+    out.printf("(%5u sec)", value);
+  } else {
+    out.printf("(%5u ms) ", value * (resolution == 0 ? 10 : 100));
+  }
+}
+
+// The script comment's time: "%5d ms, " or "%5d second(s)".
+void printScriptTime(Sink& out, unsigned resolution, unsigned value) {
+  if (resolution == 2) {
+    out.printf("%5u second%s ", value, value == 1 ? ", " : "s,");
+  } else {
+    out.printf("%5u ms, ", value * (resolution == 0 ? 10 : 100));
+  }
+}
+
+void printReportTimer(Sink& out, unsigned resolution, unsigned group, unsigned entry, unsigned value) {
+  out.printf("   %u%u%02u:%5u ", resolution, group, entry, value);
+  printReportTime(out, resolution, value);
+}
+
+// One group of the script: miscellaneous (group 0) or a port.
+void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned group) {
+  Sink& out = o.sink;
+  if (o.debug) o.dbg("iType=%u iPort=%u\n", resolution, group);
+  if (group == 0) {
+    out.put(";  Miscellaneous -- ");
+  } else {
+    out.printf("\n;  Port %u -- ", group);
+  }
+  out.put(resolutionWord(resolution));
+  out.put("Timers\n");
+
+  unsigned printed = 0;
+  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
+    const unsigned value = groups.value(group, i);
+    const bool atDefault = value == timerDefault(resolution, group != 0, i);
+    if (atDefault && !o.allValues) continue;
+    int width = atDefault ? out.put(';') : 0;
+    width += out.printf("MPW 09 %u%u%02u %5u * ", resolution, group, i, value);
+    padToCommentColumn(out, width);
+    out.put("; ");
+    printScriptTime(out, resolution, value);
+    printDescription(out, lookupDescription(static_cast<int>(resolution), static_cast<int>(group), static_cast<int>(i)),
+                     static_cast<char>('0' + group));
+    out.put('\n');
+    ++printed;
+  }
+  if (printed == 0) out.put(";    All Timers Set to Defaults\n");
+}
+
+}  // namespace
+
+std::uint32_t timersReport(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  const unsigned resolution = resolutionOf(r);
+  const char* word = resolutionWord(resolution);
+  const unsigned ports = ctx.controller.receivers();
+  const PortGroups groups(r, ports);
+
+  out.put("\nTimers -- ");
+  out.put(word);
+  out.put('\n');
+  if (o.debug) debugPortGroupedHeader(o, r);
+
+  ScratchTable table;
+  const std::uint32_t length = table.load(r, ports);
+
+  out.printf(" Miscellaneous -- %sTimers\n", word);
+  out.put("   No.    Set    Time        Description\n");
+  for (unsigned j = 0; j < groups.shown(0); ++j) {
+    printReportTimer(out, resolution, 0, j, groups.value(table, 0, j));
+    out.printf(" -- %s\n", lookupDescription(static_cast<int>(resolution), 0, static_cast<int>(j)));
+  }
+  if (groups.count(0) == 0) out.put("   None defined\n");
+
+  out.printf("\n Port -- %sTimers\n", word);
+  out.put("   No.    Set    Time       No.    Set    Time       No.    Set    Time        Description\n");
+  for (unsigned j = 0; j < groups.shown(1); ++j) {
+    for (unsigned g = 1; g <= kAddressablePorts; ++g) printReportTimer(out, resolution, g, j, groups.value(table, g, j));
+    out.put(" -- ");
+    printDescription(out, lookupDescription(static_cast<int>(resolution), 1, static_cast<int>(j)), 'p');
+    out.put('\n');
+  }
+  return length;
+}
+
+std::uint32_t timersScript(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& out = o.sink;
+  const unsigned resolution = resolutionOf(r);
+  const PortGroups groups(r, ctx.controller.receivers());
+
+  out.printf("\n; Define %sTimers\n", resolutionWord(resolution));
+  if (o.debug) debugPortGroupedHeader(o, r);
+  for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, resolution, g);
+  return portGroupedLength(r, groups.ports());
+}
 
 }  // namespace cfgscribe::records
