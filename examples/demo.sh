@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Runs both programs on the example files the project ships: cfgscribe in
-# each mode on every example configuration, and (once built) sndbank.
+# each mode on every example configuration; then sndbank builds a
+# custom-audio library and a speech library (with its side files) from
+# generated tones, and verifies both.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-bin="${1:-$here/../build/bin}"
-out="${2:-$here/../build/demo}"
+build="$(cd "${1:-$here/../build}" && pwd)"
+bin="$build/bin"
+out="$build/demo"
+rm -rf "$out"
 mkdir -p "$out"
 
 for cfg in "$here"/*.cfg; do
@@ -16,7 +20,16 @@ for cfg in "$here"/*.cfg; do
   echo "cfgscribe: $name -> $out/$name.{report,script,all,raw}.txt"
 done
 echo
-echo "== Report of $(basename "$here"/hilltop.cfg)"
-cat "$out/hilltop.report.txt"
-echo "== Script (-s) of hilltop.cfg"
+echo "== cfgscribe -s $(basename "$here")/hilltop.cfg"
 cat "$out/hilltop.script.txt"
+
+echo "== sndbank: custom-audio library from generated word files"
+"$build/tools/make_audio_examples" "$out" >/dev/null
+cd "$out"
+"$bin/sndbank"
+echo
+echo "== sndbank: speech library from speech.def, with its side files"
+"$bin/sndbank" "Demo Speech" 1.0.0 "12/06/26 12:00" speech.def speech.bin speech.inc speech.tab speech.txt
+echo
+echo "== speech.inc"
+cat speech.inc

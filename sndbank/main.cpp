@@ -1,7 +1,11 @@
-// Placeholder until the library builder lands.
 #include <cstdio>
 
-int main() {
-  std::puts("ORVA sndbank: not built yet");
-  return 0;
+#include "common/sink.h"
+#include "sndbank/sndbank.h"
+
+int main(int argc, char** argv) {
+  orva::Sink out(stdout);
+  const int status = sndbank::runSndbank(argc, argv, out);
+  out.flush();
+  return status;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "golden_support.h"
 #include "support/example_configs.h"
 #include "support/image_builder.h"
 
@@ -88,53 +89,11 @@ TEST(ControllerDefinition, ShortImageLeavesMissingFieldsZero) {
   EXPECT_EQ(ctx.controller.recordCount(), 0u);
 }
 
-TEST(IdentityRecords, ReportSections) {
-  WalkContext ctx;
-  EXPECT_EQ(renderWalk(Mode::kReport, cat({exampleIdentityRecords(), {0xFF}})),
-            "  Original Customer Name           : Hilltop Radio Cl\n"
-            "  Controller Serial Number         : SN104522\n"
-            "  Controller Model Number          : RC-3000\n"
-            "  Controller Manufacture Date-Time : 3/15/21 14:30:00\n"
-            "  Controller Format Date-Time      : 6/2/21 16:05:10\n"
-            "\nInversion Jumpers:\n"
-            "  COR1   = In/Active-High    COR2   = Out/Active-Low    COR3   = In/Active-High\n"
-            "  CTCSS1 = Out/Active-Low    CTCSS2 = Out/Active-Low    CTCSS3 = Out/Active-Low\n"
-            "  PTT1   = In/Active-High    PTT2   = In/Active-High    PTT3   = In/Active-High\n\n"
-            "AUX Jumpers:\n"
-            "  AUX1 = In      AUX2 = Out     AUX3 = Out     AUX4 = Out     AUX5 = In \n"
-            "\nFile Versions\n"
-            "  BootROM                          : 1.2.0\n"
-            "  SBOOT                            : 1.1.5\n"
-            "  Diagnostics                      : 2.0.1\n"
-            "  ORVA_A                           : 1.4.2\n"
-            "  ORVA_B                           : no file\n"
-            "  Speech Library Version           : 2.3.1\n"
-            "  Custom Audio Library Version     : 1.0.0\n"
-            "\n"
-            "  Configuration_A                  : 1.0.7\n"
-            "  Configuration_B                  : version not set\n"
-            "  Configuration_C                  : no file\n"
-            "  Configuration_D                  : no file\n"
-            "\nSerial Port Configuration\n"
-            "  RS232-1: Console,   19200, 8 data bits, no parity, no flow control, no modem control\n"
-            "  RS232-2: Auxiliary,  9600, 8 data bits, no parity, no flow control, no modem control\n"
-            "  User-Defined Controller Name     : W1ABC Hilltop Repeater\n");
-}
-
-TEST(IdentityRecords, ScriptWithoutDebugLeavesOutVersionsAndSerial) {
-  EXPECT_EQ(renderWalk(Mode::kScript, cat({exampleIdentityRecords(), {0xFF}})),
-            ";   Original Customer Name           : Hilltop Radio Cl\n"
-            ";   Controller Serial Number         : SN104522\n"
-            ";   Controller Model Number          : RC-3000\n"
-            ";   Controller Manufacture Date-Time : 3/15/21 14:30:00\n"
-            ";   Controller Format Date-Time      : 6/2/21 16:05:10\n"
-            "\n; Inversion Jumpers:\n"
-            ";   COR1   = In/Active-High    COR2   = Out/Active-Low    COR3   = In/Active-High\n"
-            ";   CTCSS1 = Out/Active-Low    CTCSS2 = Out/Active-Low    CTCSS3 = Out/Active-Low\n"
-            ";   PTT1   = In/Active-High    PTT2   = In/Active-High    PTT3   = In/Active-High\n\n"
-            "; AUX Jumpers:\n"
-            ";   AUX1 = In   AUX2 = Out  AUX3 = Out  AUX4 = Out  AUX5 = In \n"
-            ";   User-Defined Controller Name     : W1ABC Hilltop Repeater\n");
+TEST(IdentityRecords, ReportAndScriptSections) {
+  const Bytes image = cat({exampleIdentityRecords(), {0xFF}});
+  expectGolden(renderWalk(Mode::kReport, image), "identity/report");
+  // Without -d the script leaves out the versions and serial records.
+  expectGolden(renderWalk(Mode::kScript, image), "identity/script");
 }
 
 TEST(IdentityRecords, DebugHeadings) {

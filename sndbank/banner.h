@@ -1,0 +1,27 @@
+// Fixed texts of the program: banner, ownership notice and help texts.
+#pragma once
+
+namespace sndbank {
+
+// Also the "Tool Version" of the side files; it carries its own line end.
+inline constexpr const char* kBanner = "ORVA Build Speech Lib Utility, V1.2.0\n";
+inline constexpr const char* kNotice =
+    "Builds speech and custom audio libraries for ORVA repeater controllers.\n";
+
+inline constexpr const char* kCustomAudioHelp =
+    "\nThis utility generates a custom audio library for ORVA repeater controllers.\n\n"
+    "Usage: [-vd] [directory path]\n\n"
+    "  If no directory path is specified, then the path .\\CustomAudioFiles is assumed.\n"
+    "   v = verbose output\n"
+    "   d = debug output\n";
+
+inline constexpr const char* kTwoModeHelp =
+    "\nThis utility generates either custom audio files\n"
+    "  or the standard speech library for ORVA repeater controllers.\n\n"
+    "Custom audio usage: [-vd] [directory path]\n"
+    "  If no directory path specified, then the path .\\CustomAudioFiles is assumed.\n"
+    "  -v = verbose output, -d = debug output \n\n"
+    "sndbank usage: [-vd] <image name> <image version> <date/time> <definition filename> "
+    "<output .bin filename> <output .inc filename> <output tab-delimited filename>\n";
+
+}  // namespace sndbank

@@ -1,0 +1,108 @@
+// Command-line parsing and mode selection.
+#include "sndbank/cli.h"
+
+#include <cstring>
+#include <ctime>
+
+#include "common/image_header.h"
+#include "sndbank/banner.h"
+
+namespace sndbank {
+
+namespace {
+
+constexpr int kSpeechLibraryArguments = 8;
+
+void setCustomAudio(BuildSettings& s, const char* directory) {
+  s.imageType = orva::kCustomAudioLibrary;
+  s.audioDirectory = directory;
+  s.imageName = "ORVA Cust ALib";
+  s.imageVersion = "1.0.0";
+  s.libraryFile = "CustomAudioLib.bin";
+  const std::time_t now = std::time(nullptr);
+  const std::tm* local = std::localtime(&now);
+  if (local == nullptr ||
+      std::strftime(s.dateBuffer, sizeof s.dateBuffer, "%m/%d/%y %H:%M", local) == 0) {
+    s.dateBuffer[0] = '\0';
+  }
+  s.dateText = s.dateBuffer;
+}
+
+void setSpeechLibrary(BuildSettings& s, char** positional) {
+  s.imageType = orva::kSpeechLibrary;
+  s.imageName = positional[0];
+  s.imageVersion = positional[1];
+  s.dateText = positional[2];
+  s.definitionFile = positional[3];
+  s.libraryFile = positional[4];
+  s.incFile = positional[5];
+  s.tabFile = positional[6];
+  s.constantsFile = positional[7];
+}
+
+// The header stores each text without a terminator in a fixed field; a
+// longer text is refused rather than cut, so the image says what was asked.
+bool fitsHeader(const char* what, const char* text, std::size_t width, orva::Sink& out) {
+  if (orva::fitsField(text, width)) return true;
+  out.printf("Error: %s '%s' is longer than %zu characters.\n", what, text, width);
+  return false;
+}
+
+}  // namespace
+
+std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orva::Sink& out) {
+  out.printf("%s", kBanner);
+  out.put(kNotice);
+  s.toolName = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+
+  int first = 1;  // first positional argument
+  if (argc > 1) {
+    const char* arg = argv[1];
+    if (std::strncmp(arg, "-h", 2) == 0) {
+      out.put(kCustomAudioHelp);
+      return 0;
+    }
+    if (std::strncmp(arg, "-i", 2) == 0) {
+      out.put(kTwoModeHelp);
+      return 0;
+    }
+    if (arg[0] == '-') {
+      for (const char* c = arg + 1; *c != '\0'; ++c) {
+        if (*c == 'd') {
+          s.debug = true;
+        } else if (*c == 'v') {
+          s.verbose = true;
+        } else {
+          out.printf("Unknown argument %c in %s\r\n", *c, arg);
+          return -1;
+        }
+      }
+      first = 2;
+    }
+  }
+
+  const int positional = argc > first ? argc - first : 0;
+  if (positional >= 2 && positional < kSpeechLibraryArguments) {
+    out.put(kTwoModeHelp);
+    return 0;
+  }
+  if (positional >= kSpeechLibraryArguments) {
+    setSpeechLibrary(s, argv + first);
+  } else {
+    setCustomAudio(s, positional == 1 ? argv[first] : "CustomAudioFiles");
+  }
+
+  if (s.verbose) {
+    out.printf("Args: %d\n", argc);
+    for (int i = 0; i < argc; ++i) out.printf("%d: %s\n", i, argv[i]);
+  }
+
+  if (!fitsHeader("image name", s.imageName, orva::hdr::kNameWidth, out) ||
+      !fitsHeader("image version", s.imageVersion, orva::hdr::kVersionWidth, out) ||
+      !fitsHeader("date/time", s.dateText, orva::hdr::kDateTextWidth, out)) {
+    return 0;
+  }
+  return std::nullopt;
+}
+
+}  // namespace sndbank

@@ -1,0 +1,188 @@
+// Builds the library header and index, and writes the image piece by piece.
+#include "sndbank/library.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace sndbank {
+
+namespace {
+
+void putU16(std::uint8_t* at, unsigned value) {
+  at[0] = static_cast<std::uint8_t>(value >> 8);
+  at[1] = static_cast<std::uint8_t>(value);
+}
+
+void putU24(std::uint8_t* at, std::uint32_t value) {
+  at[0] = static_cast<std::uint8_t>(value >> 16);
+  at[1] = static_cast<std::uint8_t>(value >> 8);
+  at[2] = static_cast<std::uint8_t>(value);
+}
+
+// Writes a whole 256-byte header; a short write is reported as a failure.
+bool writeHeaderBlock(std::FILE* file, const std::uint8_t* bytes, const char* name, bool verbose,
+                      orva::Sink& out) {
+  const std::size_t written = std::fwrite(bytes, 1, orva::kHeaderSize, file);
+  if (written != orva::kHeaderSize) {
+    out.printf("Error: entire %s not written, expected=0x%zX, actual=0x%zX\n", name,
+               orva::kHeaderSize, written);
+    return false;
+  }
+  if (verbose) out.printf("  %s bytes written = 0x%zX\n", name, written);
+  return true;
+}
+
+}  // namespace
+
+void foldSamples(std::uint8_t* bytes, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = foldSample(bytes[i]);
+}
+
+void buildLibraryHeader(LibHeaderBytes& header, int nBas, std::int64_t wordData, bool debug,
+                        orva::Sink& out) {
+  const std::int64_t sBas = indexAreaSize(nBas);
+  const std::int64_t firstFree = totalImageSize(nBas, wordData);
+  header.fill(0xFF);
+  putU16(&header[sl::kOBas], kIndexOffsetUnits);
+  putU16(&header[sl::kSBas], static_cast<unsigned>(sBas / 256));
+  putU16(&header[sl::kNBas], static_cast<unsigned>(nBas));
+  putU24(&header[sl::kLBas], static_cast<std::uint32_t>(firstFree));
+  if (debug) {
+    out.printf("oBas=%d (0x%X), sBas=%d (0x%X), nBas=%d (0x%X), firstFree=%d (0x%X)\n",
+               static_cast<int>(kIndexStart), static_cast<unsigned>(kIndexStart),
+               static_cast<int>(sBas), static_cast<unsigned>(sBas), nBas,
+               static_cast<unsigned>(nBas), static_cast<int>(firstFree),
+               static_cast<unsigned>(firstFree));
+  }
+}
+
+void buildIndex(IndexBuffer& index, int nBas, const SampleCounts& counts, bool debug,
+                orva::Sink& out) {
+  index.fill(0xFF);
+  std::int64_t address = kIndexStart + indexAreaSize(nBas);
+  const int last = nBas < kMaxWords ? nBas : kMaxWords;
+  for (int code = 0; code < last; ++code) {
+    const std::int32_t samples = counts[static_cast<std::size_t>(code)];
+    if (samples <= 0) continue;
+    if (debug) {
+      out.printf("wordCode=%04d, oSL=%d (0x%X), cSamples=%d (0x%X)\n", code,
+                 static_cast<int>(address), static_cast<unsigned>(address), samples,
+                 static_cast<unsigned>(samples));
+    }
+    putU24(&index[static_cast<std::size_t>(code) * kIndexEntrySize],
+           static_cast<std::uint32_t>(address));
+    address += samples + 3;
+  }
+  if (debug) {
+    out.printf("firstFree=%d (0x%X)\n", static_cast<int>(address), static_cast<unsigned>(address));
+  }
+}
+
+bool writeImageHeader(std::FILE* file, const orva::HeaderBytes& header, bool verbose,
+                      orva::Sink& out) {
+  return writeHeaderBlock(file, header.data(), "ffs_imageHeader", verbose, out);
+}
+
+bool writeLibraryHeader(std::FILE* file, const LibHeaderBytes& header, bool verbose,
+                        orva::Sink& out) {
+  return writeHeaderBlock(file, header.data(), "sl_imageHeader", verbose, out);
+}
+
+bool writeIndexArea(std::FILE* file, const IndexBuffer& index, int nBas, bool verbose,
+                    orva::Sink& out) {
+  std::size_t area = static_cast<std::size_t>(indexAreaSize(nBas));
+  if (area > index.size()) area = index.size();
+  const std::size_t written = area == 0 ? 0 : std::fwrite(index.data(), 1, area, file);
+  if (written != area) {
+    out.printf("Error: entire Word Index not written, expected=0x%zX, actual=0x%zX\n", area,
+               written);
+    return false;
+  }
+  if (verbose) out.printf("  sl_index bytes written = 0x%zX\n", written);
+  return true;
+}
+
+namespace {
+
+enum class Copy { kDone, kFailed, kStopEarly };
+
+// Writes one word data block: the stop address, then the folded samples.
+Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
+                    CopyBuffer& buffer, orva::Sink& out) {
+  std::uint8_t stop[3];
+  putU24(stop, static_cast<std::uint32_t>(address + e.size + 2));
+  const std::size_t stopWritten = std::fwrite(stop, 1, sizeof stop, file);
+  if (stopWritten != sizeof stop) {
+    static const char* const kByteNames[] = {"MSB", "NSB", "LSB"};
+    out.printf("Error: in writeSLData, oSLStop_%s not written, expected=0x%X, actual=0x%X\n",
+               kByteNames[stopWritten], 1u, 0u);
+    return Copy::kFailed;
+  }
+  std::FILE* in = std::fopen(e.fileName, "rb");
+  if (in == nullptr) {
+    out.printf("Error: During writeSLData, input file %s cannot be opened, %s\n", e.fileName,
+               std::strerror(errno));
+    return Copy::kStopEarly;
+  }
+  // Reads go straight into the copy buffer; no second buffer per file.
+  std::setvbuf(in, nullptr, _IONBF, 0);
+  std::int64_t bytesRead = 0;
+  for (;;) {
+    const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), in);
+    if (n == 0) break;
+    bytesRead += static_cast<std::int64_t>(n);
+    foldSamples(buffer.data(), n);
+    const std::size_t written = std::fwrite(buffer.data(), 1, n, file);
+    if (written != n) {
+      out.printf("Error: During writeSLData of file %s, fwrite expected %d, actual %d\n",
+                 e.fileName, static_cast<int>(n), static_cast<int>(written));
+      std::fclose(in);
+      return Copy::kFailed;
+    }
+    if (n < buffer.size()) break;  // a short block is the end of the file
+  }
+  if (bytesRead != e.size) {
+    out.printf("Error: During writeSLData of file %s, fread expected %d, actual %lld\n",
+               e.fileName, e.size, static_cast<long long>(bytesRead));
+    std::fclose(in);
+    return Copy::kFailed;
+  }
+  if (std::fclose(in) != 0) {
+    out.printf("Error: During writeSLData, cannot close %s, %s.\n", e.fileName,
+               std::strerror(errno));
+    return Copy::kStopEarly;
+  }
+  return Copy::kDone;
+}
+
+}  // namespace
+
+bool writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
+                   orva::Sink& out) {
+  std::int64_t address = kIndexStart + indexAreaSize(words.nBas);
+  // The list is in ascending code order; words the size pass did not measure
+  // have no samples and are passed over, so each block pairs with its entry.
+  for (int i = 0; i < words.list.count; ++i) {
+    const WordEntry& e = words.list.entries[static_cast<std::size_t>(i)];
+    if (e.code < 0 || e.code >= kMaxWords || words.counts[static_cast<std::size_t>(e.code)] <= 0) {
+      continue;
+    }
+    if (words.debug) {
+      out.printf("writeSLData: wordCode=%04d, file=%s, size=%d\n", e.code, e.fileName, e.size);
+    }
+    switch (writeWordBlock(file, e, address, buffer, out)) {
+      case Copy::kFailed: return false;
+      case Copy::kStopEarly: return true;
+      case Copy::kDone: break;
+    }
+    address += e.size + 3;
+    if (words.debug) out.printf("Copied file %s\n", e.fileName);
+  }
+  if (words.verbose) {
+    out.printf("  Speech Lib data bytes written = 0x%llX\n",
+               static_cast<unsigned long long>(words.wordData));
+  }
+  return true;
+}
+
+}  // namespace sndbank

@@ -1,0 +1,80 @@
+// The library image: the image header, the speech-library header
+// (sl_imageHeader), the word index (sl_index) and the word data blocks.
+//
+//   0     ffs_imageHeader (256)
+//   256   sl_imageHeader: si_oBas u16, si_sBas u16, si_nBas u16, si_lBas u24, 0xFF
+//   512   index: entry w = 3-byte start address + 0xFF, 0xFF x4 for no word
+//   512 + sBas   per word: 3-byte stop address, then the folded samples
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
+#include "common/image_header.h"
+#include "common/sink.h"
+#include "sndbank/word_list.h"
+
+namespace sndbank {
+
+constexpr std::size_t kLibHeaderSize = 256;
+constexpr std::size_t kIndexEntrySize = 4;
+constexpr std::size_t kIndexBufferSize = kMaxWords * kIndexEntrySize;  // 32,768
+constexpr std::size_t kCopyBufferSize = 8192;
+constexpr unsigned kIndexOffsetUnits = 2;  // si_oBas: the index starts at 512
+constexpr std::int64_t kIndexStart = 512;
+// 24-bit addresses whose first byte must not be 0xFF (the "no word" mark).
+constexpr std::int64_t kMaxImageSize = 0xFF0000;
+
+namespace sl {
+constexpr std::size_t kOBas = 0;  // u16, 256-byte units
+constexpr std::size_t kSBas = 2;  // u16, 256-byte units
+constexpr std::size_t kNBas = 4;  // u16, entries
+constexpr std::size_t kLBas = 6;  // u24, first free address
+}  // namespace sl
+
+using LibHeaderBytes = std::array<std::uint8_t, kLibHeaderSize>;
+using IndexBuffer = std::array<std::uint8_t, kIndexBufferSize>;
+using CopyBuffer = std::array<std::uint8_t, kCopyBufferSize>;
+
+// Index area size: nBas x 4 rounded up to a multiple of 256.
+constexpr std::int64_t indexAreaSize(int nBas) {
+  return (static_cast<std::int64_t>(nBas) * 4 + 255) & ~std::int64_t{255};
+}
+constexpr std::int64_t totalImageSize(int nBas, std::int64_t wordData) {
+  return kIndexStart + indexAreaSize(nBas) + wordData;
+}
+
+// Sample sign folding: bytes from 0x80 up keep the top bit and have the low
+// seven bits inverted (0x17F - b); bytes below 0x80 stay as they are.
+constexpr std::uint8_t foldSample(std::uint8_t b) {
+  return static_cast<std::uint8_t>(b ^ ((b >> 7) * 0x7F));
+}
+void foldSamples(std::uint8_t* bytes, std::size_t count);
+
+void buildLibraryHeader(LibHeaderBytes& header, int nBas, std::int64_t wordData, bool debug,
+                        orva::Sink& out);
+void buildIndex(IndexBuffer& index, int nBas, const SampleCounts& counts, bool debug,
+                orva::Sink& out);
+
+// The four writers, in file order; each returns false on a failure that
+// ends the run (after printing why).
+bool writeImageHeader(std::FILE* file, const orva::HeaderBytes& header, bool verbose,
+                      orva::Sink& out);
+bool writeLibraryHeader(std::FILE* file, const LibHeaderBytes& header, bool verbose,
+                        orva::Sink& out);
+bool writeIndexArea(std::FILE* file, const IndexBuffer& index, int nBas, bool verbose,
+                    orva::Sink& out);
+
+struct WordDataContext {
+  const WordList& list;
+  const SampleCounts& counts;
+  int nBas;
+  std::int64_t wordData;
+  bool verbose;
+  bool debug;
+};
+bool writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
+                   orva::Sink& out);
+
+}  // namespace sndbank

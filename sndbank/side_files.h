@@ -1,0 +1,34 @@
+// The three text files that name the words of a speech library: an
+// assembler include file, a tab-delimited table and a named-constant file.
+#pragma once
+
+#include <cstddef>
+
+#include "common/sink.h"
+#include "sndbank/word_list.h"
+
+namespace sndbank {
+
+// What every side file repeats in its header, so that it can be matched to
+// the image it describes.
+struct SideFileHeader {
+  const char* toolName;
+  const char* imageName;
+  const char* imageVersion;
+  const char* dateText;
+};
+
+// Symbol base of a word file name: the part after the last "\" or "/", up to
+// its last dot (a leading dot or a final dot does not start an extension),
+// with "-", "'" and blanks turned into "_". Writes a terminated text into
+// `base` (cut to `capacity` - 1 characters) and returns its length.
+std::size_t symbolBase(const char* fileName, char* base, std::size_t capacity);
+
+void writeIncludeFile(const char* path, const SideFileHeader& header, const WordList& list,
+                      orva::Sink& out);
+void writeTabDelimitedFile(const char* path, const SideFileHeader& header, const WordList& list,
+                           orva::Sink& out);
+void writeNamedConstantFile(const char* path, const SideFileHeader& header, const WordList& list,
+                            orva::Sink& out);
+
+}  // namespace sndbank

@@ -1,0 +1,175 @@
+// Word list storage, the audio directory scan and the size pass.
+#include "sndbank/word_list.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <bitset>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace sndbank {
+
+void WordList::clear() {
+  for (WordEntry& e : entries) {
+    e.code = -1;
+    e.size = 0;
+    e.fileName[0] = '\0';
+  }
+  count = 0;
+}
+
+void WordList::append(int code, const char* fileName, std::size_t nameLength) {
+  if (count >= kMaxWords || nameLength >= kFileNameSize) return;
+  WordEntry& e = entries[static_cast<std::size_t>(count++)];
+  e.code = code;
+  e.size = 0;
+  std::memcpy(e.fileName, fileName, nameLength);
+  e.fileName[nameLength] = '\0';
+}
+
+namespace {
+
+// Marks the codes whose "NNNN.raw" name the directory holds, so that only
+// those are probed: one directory read instead of 8,192 failed opens. When
+// the directory cannot be read, every code is a candidate.
+void findCandidates(const char* directory, std::bitset<kMaxWords>& candidates) {
+  DIR* dir = opendir(directory);
+  if (dir == nullptr) {
+    candidates.set();
+    return;
+  }
+  while (const dirent* entry = readdir(dir)) {
+    const char* n = entry->d_name;
+    if (std::strlen(n) != 8 || std::strcmp(n + 4, ".raw") != 0) continue;
+    int code = 0;
+    bool digits = true;
+    for (int i = 0; i < 4; ++i) {
+      digits = digits && n[i] >= '0' && n[i] <= '9';
+      code = code * 10 + (n[i] - '0');
+    }
+    if (digits && code < kMaxWords) candidates.set(static_cast<std::size_t>(code));
+  }
+  closedir(dir);
+}
+
+}  // namespace
+
+ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out) {
+  list.count = 0;
+  // "<directory>/NNNN.raw": the directory plus nine characters, for every code.
+  const std::size_t nameLength = std::strlen(directory) + 9;
+  if (nameLength >= kFileNameSize) {
+    out.printf("Error: directory path '%s' is too long; word file names must stay below %zu "
+               "characters.\n",
+               directory, kFileNameSize);
+    return ScanResult::kNameTooLong;
+  }
+  std::bitset<kMaxWords> candidates;
+  findCandidates(directory, candidates);
+  char name[kFileNameSize];
+  for (int code = 0; code < kMaxWords; ++code) {
+    if (!candidates.test(static_cast<std::size_t>(code))) continue;
+    std::snprintf(name, sizeof name, "%s/%04d.raw", directory, code);
+    std::FILE* probe = std::fopen(name, "rb");
+    if (probe == nullptr) continue;
+    std::fclose(probe);
+    if (code > kHighestWordCode) {
+      out.printf("Error: Word Code %04d, Filename '%s', out of range (0-4999)\n", code, name);
+      return ScanResult::kOutOfRange;
+    }
+    list.append(code, name, nameLength);
+  }
+  return list.count == 0 ? ScanResult::kNoEntries : ScanResult::kSuccess;
+}
+
+namespace {
+
+enum class Measure { kMeasured, kSkipped, kEndPass, kRefused };
+
+// Opens, checks and measures one word file; prints the reason when it fails.
+Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, orva::Sink& out) {
+  std::FILE* file = std::fopen(e.fileName, "rb");
+  if (file == nullptr) {
+    if (!speechLibrary) return Measure::kSkipped;
+    out.printf("Error: During getImageSize, input file %s cannot be opened, %s\n", e.fileName,
+               std::strerror(errno));
+    return Measure::kEndPass;
+  }
+  // The length of the open file, as seeking to its end would give it, but
+  // without the stream reading its last block. A directory or device has no
+  // meaningful length and is refused.
+  struct stat info {};
+  if (fstat(fileno(file), &info) != 0) {
+    std::fclose(file);
+    out.printf("Error: During getImageSize, cannot ftell %s file length.\n", e.fileName);
+    return Measure::kEndPass;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    std::fclose(file);
+    out.printf("Error: During getImageSize, input file %s is not a regular file.\n", e.fileName);
+    return Measure::kRefused;
+  }
+  const long long position = static_cast<long long>(info.st_size);
+  if (std::fclose(file) != 0) {
+    out.printf("Error: During getImageSize, cannot close %s,\n", e.fileName);
+    return Measure::kEndPass;
+  }
+  // An empty word would have no index entry yet keep its place in the list.
+  if (position == 0) {
+    out.printf("Error: During getImageSize, input file %s is empty.\n", e.fileName);
+    return Measure::kRefused;
+  }
+  if (position >= kMaxWordFileSize) {
+    out.printf("Error: During getImageSize, input file %s is too large, %lld bytes.\n", e.fileName,
+               position);
+    return Measure::kRefused;
+  }
+  size = position;
+  return Measure::kMeasured;
+}
+
+}  // namespace
+
+SizeTotals sizeWords(WordList& list, SampleCounts& counts, bool speechLibrary, bool debug,
+                     orva::Sink& out) {
+  counts.fill(0);
+  SizeTotals totals;
+  int highest = 0;
+  if (debug) {
+    std::error_code ec;
+    out.printf("\nPath=%s\n", std::filesystem::current_path(ec).c_str());
+  }
+  for (int i = 0; i < list.count; ++i) {
+    WordEntry& e = list.entries[static_cast<std::size_t>(i)];
+    if (e.code > highest) highest = e.code;
+    if (counts[static_cast<std::size_t>(e.code)] != 0) {
+      out.printf("Error: Duplicate Word Code %04d\n", e.code);
+    }
+    std::int64_t size = 0;
+    switch (measureWord(e, speechLibrary, size, out)) {
+      case Measure::kSkipped: continue;
+      case Measure::kRefused: totals.refused = true; [[fallthrough]];
+      case Measure::kEndPass: totals.indexEntries = highest; return totals;
+      case Measure::kMeasured: break;
+    }
+    e.size = static_cast<std::int32_t>(size);
+    counts[static_cast<std::size_t>(e.code)] = e.size;
+    totals.wordData += size + 3;
+    if (debug) {
+      out.printf("wordCode=%04d, file %s, size %d (0x%X)\n", e.code, e.fileName, e.size,
+                 static_cast<unsigned>(e.size));
+    }
+  }
+  totals.indexEntries = highest + 1;
+  if (debug) {
+    out.printf("Speech Lib Image Size = %lld (0x%llX)\n", static_cast<long long>(totals.wordData),
+               static_cast<unsigned long long>(totals.wordData));
+  }
+  return totals;
+}
+
+}  // namespace sndbank
