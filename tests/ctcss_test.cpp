@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cfgscribe/records/handlers.h"
+#include "golden_support.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -11,6 +12,7 @@ using cfgscribe::Mode;
 using cfgscribe::WalkContext;
 using testsupport::Bytes;
 using testsupport::cat;
+using testsupport::expectGolden;
 using testsupport::portGrouped;
 using testsupport::renderRecord;
 
@@ -67,51 +69,12 @@ std::string scriptNotes(char p, char jumper) {
 const Bytes kEncoders = portGrouped(18, 0x00, 1, 0, 3, {26, 0, 1, 64, 2, 2, 65, 6, 3});
 
 TEST(CtcssEncoders, ReportShowsToneModeAndBurstOfEveryPort) {
-  EXPECT_EQ(report(kEncoders, 3),
-            "\nCTCSS Encoders\n"
-            " CTCSS Encoder Port 1\n"
-            "   Tone Number  : 26   -- 100.0 Hz\n"
-            "   Mode         :  0   -- OFF\n"
-            "   Reverse Burst:  1   -- 120-degree\n" +
-                reportNotes('1') +
-                " CTCSS Encoder Port 2\n"
-                "   Tone Number  : 64   -- 150.0 Hz\n"
-                "   Mode         :  2   -- Follow PTT\n"
-                "   Reverse Burst:  2   -- 180-degree\n" +
-                reportNotes('2') +
-                " CTCSS Encoder Port 3\n"
-                "   Tone Number  : 65   --  Hz\n"
-                "   Mode         :  6   -- \n"
-                "   Reverse Burst:  3   -- \n" +
-                reportNotes('3'));
+  expectGolden(report(kEncoders, 3), "ctcss/report");
 }
 
 TEST(CtcssEncoders, ScriptCommentsCommandsAtDefaultInBothFlavours) {
-  const std::string expected =
-      "\n; Set CTCSS Encoders\n"
-      ";  CTCSS Encoder Port #1\n"
-      ";   Tone Number   = 26 (100.0 Hz)\n"
-      ";   Mode          = 0 (OFF)\n"
-      ";   Reverse Burst = 1 (120-degree)\n"
-      ";MPW 03 1 26 * " + blanks(35) + "; Set Tone Number (CTCSS Frequency)\n"
-      ";MPW 02 1 0 1 * " + blanks(34) + "; Set Mode and Reverse Burst Enable\n" +
-      scriptNotes('1', '7') +
-      ";  CTCSS Encoder Port #2\n"
-      ";   Tone Number   = 64 (150.0 Hz)\n"
-      ";   Mode          = 2 (Follow PTT)\n"
-      ";   Reverse Burst = 2 (180-degree)\n"
-      "MPW 03 2 64 * " + blanks(36) + "; Set Tone Number (CTCSS Frequency)\n"
-      "MPW 02 2 2 2 * " + blanks(35) + "; Set Mode and Reverse Burst Enable\n" +
-      scriptNotes('2', '8') +
-      ";  CTCSS Encoder Port #3\n"
-      ";   Tone Number   = 65 ( Hz)\n"
-      ";   Mode          = 6 ()\n"
-      ";   Reverse Burst = 3 ()\n"
-      "MPW 03 3 65 * " + blanks(36) + "; Set Tone Number (CTCSS Frequency)\n"
-      "MPW 02 3 6 3 * " + blanks(35) + "; Set Mode and Reverse Burst Enable\n" +
-      scriptNotes('3', '9');
-  EXPECT_EQ(script(kEncoders, 3), expected);
-  EXPECT_EQ(script(kEncoders, 3, false, true), expected);
+  expectGolden(script(kEncoders, 3), "ctcss/script");
+  expectGolden(script(kEncoders, 3, false, true), "ctcss/script");
   EXPECT_EQ(lengthOf(kEncoders, 3), 14u);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cfgscribe/records/handlers.h"
+#include "golden_support.h"
 #include "cfgscribe/records/message_handler_units.h"
 #include "support/image_builder.h"
 
@@ -13,6 +14,7 @@ using cfgscribe::WalkContext;
 using testsupport::be16;
 using testsupport::Bytes;
 using testsupport::cat;
+using testsupport::expectGolden;
 using testsupport::portGrouped;
 using testsupport::renderRecord;
 
@@ -105,139 +107,20 @@ const std::string kTableHeading =
     "\n Message Handler      TX1               TX2               TX3          Description\n";
 
 TEST(MessageHandlers, ReportTableWithAColumnPerTransmitter) {
-  EXPECT_EQ(report(kHandlers, 3),
-            "\nMessage Handler\n" + kBeepRows + kTableHeading +
-            "  CW\n"
-            "    Speed     : "    "   0 (   5 WPM)"   "   "  "   -1 (  -1 WPM)"   "   "  "   6 (  20 WPM)"  " -- Select CW Speed\n"
-            "    Frequency : "    "0248 ( 1500 Hz)"   "   "  "0000 (  260 Hz)"     "   "  "1000 ( 5260 Hz)"  " -- Select CW Frequency\n"
-            "    Level     : "    "  12 ( -6.0 dB)"   "   "  "  13 ( -6.5 dB)"     "   "  "  12 ( -6.0 dB)"  " -- Select CW Level\n"
-            "  Beep, Both Single-Tone and Dual-Tone\n"
-            "    Duration  : "    "  06 (   60 ms)"   "   "  "  300 (   3000 ms)"  "   "  "  06 (   60 ms)"  " -- Select Beep Duration\n"
-            "    Gap       : "    "  02 (   20 ms)"   "   "  "  00 (    0 ms)"     "   "  "  03 (   30 ms)"  " -- Select Gap Duration\n"
-            "  Single-Tone Beep\n"
-            "    Level     : "    "  12 ( -6.0 dB)"   "   "  "  00 (  0.0 dB)"     "   "  "  12 ( -6.0 dB)"  " -- Select Single-Tone Beep Level\n"
-            "  Dual-Tone Beep\n"
-            "    Level     : "    "  12 ( -6.0 dB)"   "   "  "  01 ( -0.5 dB)"     "   "  "  12 ( -6.0 dB)"  " -- Select Dual-Tone Beep Level\n"
-            "  Single-Tone Page\n"
-            "    Level     : "    "  06 ( -3.0 dB)"   "   "  "  02 ( -1.0 dB)"     "   "  "  06 ( -3.0 dB)"  " -- Select Single-Tone Page Level\n"
-            "  Two-Tone Page\n"
-            "    Level     : "    "  06 ( -3.0 dB)"   "   "  "  03 ( -1.5 dB)"     "   "  "  06 ( -3.0 dB)"  " -- Select Two-Tone Page Level\n"
-            "  5/6-Tone Page\n"
-            "    Level     : "    "  06 ( -3.0 dB)"   "   "  "  04 ( -2.0 dB)"     "   "  "  06 ( -3.0 dB)"  " -- Select 5/6-Tone Beep Level\n"
-            "  DTMF\n"
-            "    Duration  : "    "  10 (  100 ms)"   "   "  "  100 (  1000 ms)"   "   "  "  10 (  100 ms)"  " -- Select DTMF Duration\n"
-            "    Gap       : "    "  10 (  100 ms)"   "   "  "  05 (   50 ms)"     "   "  "  10 (  100 ms)"  " -- Select DTMF Gap\n"
-            "    Level     : "    "  06 ( -3.0 dB)"   "   "  "  07 ( -3.5 dB)"     "   "  "  06 ( -3.0 dB)"  " -- Select DTMF Tone Level\n"
-            "  SELCAL\n"
-            "    Level     : "    "  06 ( -3.0 dB)"   "   "  "  20 (-10.0 dB)"     "   "  "  06 ( -3.0 dB)"  " -- Select SELCAL Page Level\n"
-            "  Speech\n"
-            "    Level     : "    "  01 ( -0.5 dB)"   "   "  "  255 (-127.5 dB)"   "   "  "  00 (  0.0 dB)"  " -- Select Speech Playback Level\n");
+  expectGolden(report(kHandlers, 3), "message_handlers/report");
   EXPECT_EQ(lengthOf(cfgscribe::records::messageHandlersReport, kHandlers, 3), 77u);
 }
 
 const std::string kDefaultBlock = ";     Set to Default.\n";
 
 TEST(MessageHandlers, ScriptCommandsOnlyWhatDiffersFromColdStart) {
-  EXPECT_EQ(script(kHandlers, 3),
-            "\n; Set Message Handler\n"
-            ";  Message Handler Owner Fixed-Frequency Single-Tone Beeps\n"
-            "MPW 06 02 0100 * " + blanks(33) + ";  760 Hz, Select Frequency of Single-Tone Beep 2\n"
-            "MPW 06 04 0000 * " + blanks(33) + ";  260 Hz, Select Frequency of Single-Tone Beep 4\n"
-            "MPW 06 06 1000 * " + blanks(33) + "; 5260 Hz, Select Frequency of Single-Tone Beep 6\n"
-            "\n;  Message Handler Port 1\n"
-            ";   CW\n"
-            "MPW 12 10 0 * " + blanks(36) + "; TX1,    5 WPM, Select CW Speed\n"
-            ";   Beep, Both Single-Tone and Dual-Tone\n" + kDefaultBlock +
-            ";   Single-Tone Beep\n" + kDefaultBlock +
-            ";   Dual-Tone Beep\n" + kDefaultBlock +
-            ";   Single-Tone Page\n" + kDefaultBlock +
-            ";   Two-Tone Page\n" + kDefaultBlock +
-            ";   5/6-Tone Page\n" + kDefaultBlock +
-            ";   DTMF\n" + kDefaultBlock +
-            ";   SELCAL\n" + kDefaultBlock +
-            ";   Speech\n"
-            "MPW 10 0108 01 * " + blanks(33) + "; TX1,  -0.5 dB, Select Speech Playback Level\n"
-            "\n;  Message Handler Port 2\n"
-            ";   CW\n"
-            // A speed number of -1 and three-digit durations make the command
-            // one character longer; the comment moves along with it.
-            "MPW 12 20 -1 * " + blanks(36) + "; TX2,   -1 WPM, Select CW Speed\n"
-            "MPW 06 20 0000 * " + blanks(33) + "; TX2,   260 Hz, Select CW Frequency\n"
-            "MPW 10 0200 13 * " + blanks(33) + "; TX2,  -6.5 dB, Select CW Level\n"
-            ";   Beep, Both Single-Tone and Dual-Tone\n"
-            "MPW 08 08 300 * " + blanks(35) + "; TX2,   3000 ms, Select Beep Duration\n"
-            "MPW 08 09 00 * " + blanks(35) + "; TX2,     0 ms, Select Gap Duration\n"
-            ";   Single-Tone Beep\n"
-            "MPW 10 0201 00 * " + blanks(33) + "; TX2,   0.0 dB, Select Single-Tone Beep Level\n"
-            ";   Dual-Tone Beep\n"
-            "MPW 10 0202 01 * " + blanks(33) + "; TX2,  -0.5 dB, Select Dual-Tone Beep Level\n"
-            ";   Single-Tone Page\n"
-            "MPW 10 0203 02 * " + blanks(33) + "; TX2,  -1.0 dB, Select Single-Tone Page Level\n"
-            ";   Two-Tone Page\n"
-            "MPW 10 0204 03 * " + blanks(33) + "; TX2,  -1.5 dB, Select Two-Tone Page Level\n"
-            ";   5/6-Tone Page\n"
-            "MPW 10 0205 04 * " + blanks(33) + "; TX2,  -2.0 dB, Select 5/6-Tone Beep Level\n"
-            ";   DTMF\n"
-            "MPW 08 10 100 * " + blanks(35) + "; TX2,   1000 ms, Select DTMF Duration\n"
-            "MPW 08 11 05 * " + blanks(35) + "; TX2,    50 ms, Select DTMF Gap\n"
-            "MPW 10 0206 07 * " + blanks(33) + "; TX2,  -3.5 dB, Select DTMF Tone Level\n"
-            ";   SELCAL\n"
-            "MPW 10 0207 20 * " + blanks(33) + "; TX2, -10.0 dB, Select SELCAL Page Level\n"
-            ";   Speech\n"
-            "MPW 10 0208 255 * " + blanks(33) + "; TX2, -127.5 dB, Select Speech Playback Level\n"
-            "\n;  Message Handler Port 3\n"
-            ";   CW\n"
-            "MPW 06 30 1000 * " + blanks(33) + "; TX3,  5260 Hz, Select CW Frequency\n"
-            ";   Beep, Both Single-Tone and Dual-Tone\n"
-            "MPW 08 13 03 * " + blanks(35) + "; TX3,    30 ms, Select Gap Duration\n"
-            ";   Single-Tone Beep\n" + kDefaultBlock +
-            ";   Dual-Tone Beep\n" + kDefaultBlock +
-            ";   Single-Tone Page\n" + kDefaultBlock +
-            ";   Two-Tone Page\n" + kDefaultBlock +
-            ";   5/6-Tone Page\n" + kDefaultBlock +
-            ";   DTMF\n" + kDefaultBlock +
-            ";   SELCAL\n" + kDefaultBlock +
-            ";   Speech\n" + kDefaultBlock);
+  expectGolden(script(kHandlers, 3), "message_handlers/script");
   EXPECT_EQ(lengthOf(cfgscribe::records::messageHandlersScript, kHandlers, 3), 77u);
 }
 
 TEST(MessageHandlers, AllValuesScriptCommentsTheDefaults) {
   const Bytes record = portGrouped(20, 0x00, 1, 12, 20, cat({kBeeps, kTx3}));
-  EXPECT_EQ(script(record, 1, false, true),
-            "\n; Set Message Handler\n"
-            ";  Message Handler Owner Fixed-Frequency Single-Tone Beeps\n"
-            ";MPW 06 01 0048 * " + blanks(32) + ";  500 Hz, Select Frequency of Single-Tone Beep 1\n"
-            "MPW 06 02 0100 * " + blanks(33) + ";  760 Hz, Select Frequency of Single-Tone Beep 2\n"
-            ";MPW 06 03 0148 * " + blanks(32) + "; 1000 Hz, Select Frequency of Single-Tone Beep 3\n"
-            "MPW 06 04 0000 * " + blanks(33) + ";  260 Hz, Select Frequency of Single-Tone Beep 4\n"
-            ";MPW 06 05 0248 * " + blanks(32) + "; 1500 Hz, Select Frequency of Single-Tone Beep 5\n"
-            "MPW 06 06 1000 * " + blanks(33) + "; 5260 Hz, Select Frequency of Single-Tone Beep 6\n"
-            "\n;  Message Handler Port 1\n"
-            ";   CW\n"
-            ";MPW 12 10 6 * " + blanks(35) + "; TX1,   20 WPM, Select CW Speed\n"
-            "MPW 06 10 1000 * " + blanks(33) + "; TX1,  5260 Hz, Select CW Frequency\n"
-            ";MPW 10 0100 12 * " + blanks(32) + "; TX1,  -6.0 dB, Select CW Level\n"
-            ";   Beep, Both Single-Tone and Dual-Tone\n"
-            ";MPW 08 04 06 * " + blanks(34) + "; TX1,    60 ms, Select Beep Duration\n"
-            "MPW 08 05 03 * " + blanks(35) + "; TX1,    30 ms, Select Gap Duration\n"
-            ";   Single-Tone Beep\n"
-            ";MPW 10 0101 12 * " + blanks(32) + "; TX1,  -6.0 dB, Select Single-Tone Beep Level\n"
-            ";   Dual-Tone Beep\n"
-            ";MPW 10 0102 12 * " + blanks(32) + "; TX1,  -6.0 dB, Select Dual-Tone Beep Level\n"
-            ";   Single-Tone Page\n"
-            ";MPW 10 0103 06 * " + blanks(32) + "; TX1,  -3.0 dB, Select Single-Tone Page Level\n"
-            ";   Two-Tone Page\n"
-            ";MPW 10 0104 06 * " + blanks(32) + "; TX1,  -3.0 dB, Select Two-Tone Page Level\n"
-            ";   5/6-Tone Page\n"
-            ";MPW 10 0105 06 * " + blanks(32) + "; TX1,  -3.0 dB, Select 5/6-Tone Beep Level\n"
-            ";   DTMF\n"
-            ";MPW 08 06 10 * " + blanks(34) + "; TX1,   100 ms, Select DTMF Duration\n"
-            ";MPW 08 07 10 * " + blanks(34) + "; TX1,   100 ms, Select DTMF Gap\n"
-            ";MPW 10 0106 06 * " + blanks(32) + "; TX1,  -3.0 dB, Select DTMF Tone Level\n"
-            ";   SELCAL\n"
-            ";MPW 10 0107 06 * " + blanks(32) + "; TX1,  -3.0 dB, Select SELCAL Page Level\n"
-            ";   Speech\n"
-            ";MPW 10 0108 00 * " + blanks(32) + "; TX1,   0.0 dB, Select Speech Playback Level\n");
+  expectGolden(script(record, 1, false, true), "message_handlers/script_all");
 }
 
 const std::string kBeepDump = "     0000  00 30 00 64 00 94 00 00 - 00 f8 03 e8 \n";

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cfgscribe/records/handlers.h"
+#include "golden_support.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -11,6 +12,7 @@ using cfgscribe::Mode;
 using cfgscribe::WalkContext;
 using testsupport::Bytes;
 using testsupport::cat;
+using testsupport::expectGolden;
 using testsupport::fill;
 using testsupport::portGrouped;
 using testsupport::renderRecord;
@@ -65,84 +67,17 @@ const Bytes kMessages = portGrouped(15, 0x00, 6, 20, 3,
                                          {0xFF}}));
 
 TEST(Messages, ReportListsDefinedSlotsAndStoredMessages) {
-  EXPECT_EQ(report(kMessages, 3),
-            "\nMessages\n"
-            " Miscellaneous Messages\n" + kHeading +
-            "   0000: " + kEmpty + "-- Warm Reset Command Response Message\n"
-            "   0001: 01 02 " + blanks(34) + "-- OK Command Response Message\n"
-            "   0002: " + kEmpty + "-- Error 1 (Digit Count Error) Command Response Message\n"
-            "   0003: " + kEmpty + "-- Error 2 (Data Error) Command Response Message\n"
-            "   0007: 10 " + blanks(37) + "-- Reserved\n"
-            "   0015: " + kEmpty + "-- User Message #1\n"
-            "   0016: 974142 9805 " + blanks(28) + "-- User Message #2\n"
-            "   0017: " + kEmpty + "-- User Message #3\n"
-            "   0018: " + kEmpty + "-- User Message #4\n"
-            "   0019: " + kEmpty + "-- User Message #5\n"
-            "\n Port 1 Messages\n" + kHeading +
-            "   0100: " + kEmpty + "-- Path 11 (RX1-TX1) Courtesy Message\n"
-            "   0101: " + kEmpty + "-- Path 21 (RX2-TX1) Courtesy Message\n"
-            "   0102: 11 22 33 44 55 66 " + blanks(22) + "-- Path 31 (RX3-TX1) Courtesy Message\n"
-            "\n Port 2 Messages\n" + kHeading +
-            "   0200: " + kEmpty + "-- Path 12 (RX1-TX2) Courtesy Message\n"
-            "   0201: " + kEmpty + "-- Path 22 (RX2-TX2) Courtesy Message\n"
-            "   0202: " + kEmpty + "-- Path 32 (RX3-TX2) Courtesy Message\n"
-            "\n Port 3 Messages\n" + kHeading +
-            "   0300: " + kEmpty + "-- Path 13 (RX1-TX3) Courtesy Message\n"
-            "   0301: 05 " + blanks(37) + "-- Path 23 (RX2-TX3) Courtesy Message\n"
-            "   0302: " + kEmpty + "-- Path 33 (RX3-TX3) Courtesy Message\n");
+  expectGolden(report(kMessages, 3), "messages/report");
   EXPECT_EQ(lengthOf(cfgscribe::records::messagesReport, kMessages, 3), 33u);
 }
 
 TEST(Messages, ScriptCommandsEveryStoredMessage) {
-  EXPECT_EQ(script(kMessages, 3),
-            "\n; Define Messages\n"
-            ";  Miscellaneous Messages\n"
-            "MPW 31 0001 01 02 * " + blanks(30) + "; OK Command Response Message\n"
-            "MPW 31 0007 10 * " + blanks(33) + "; Reserved\n"
-            "MPW 31 0016 974142 9805 * " + blanks(24) + "; User Message #2\n"
-            "\n;  Port 1 Messages\n"
-            "MPW 31 0102 11 22 33 44 55 66 * " + blanks(18) + "; Path 31 (RX3-TX1) Courtesy Message\n"
-            "\n;  Port 2 Messages\n"
-            ";    No Messages Set on Port 2\n"
-            "\n;  Port 3 Messages\n"
-            "MPW 31 0301 05 * " + blanks(33) + "; Path 23 (RX2-TX3) Courtesy Message\n");
+  expectGolden(script(kMessages, 3), "messages/script");
   EXPECT_EQ(lengthOf(cfgscribe::records::messagesScript, kMessages, 3), 33u);
 }
 
 TEST(Messages, AllValuesScriptAddsPlaceholdersUpToSlot99) {
-  EXPECT_EQ(script(kMessages, 1, false, true),
-            "\n; Define Messages\n"
-            ";  Miscellaneous Messages\n" +
-            placeholder("0000") + "; Warm Reset Command Response Message\n"
-            "MPW 31 0001 01 02 * " + blanks(30) + "; OK Command Response Message\n" +
-            placeholder("0002") + "; Error 1 (Digit Count Error) Command Response Message\n" +
-            placeholder("0003") + "; Error 2 (Data Error) Command Response Message\n"
-            "MPW 31 0007 10 * " + blanks(33) + "; Reserved\n" +
-            placeholder("0015") + "; User Message #1\n"
-            "MPW 31 0016 974142 9805 * " + blanks(24) + "; User Message #2\n" +
-            placeholder("0017") + "; User Message #3\n" +
-            placeholder("0018") + "; User Message #4\n" +
-            placeholder("0019") + "; User Message #5\n" +
-            placeholder("0020") + "; User Message #6\n" +
-            placeholder("0021") + "; User Message #7\n" +
-            placeholder("0022") + "; User Message #8\n" +
-            placeholder("0023") + "; User Message #9\n" +
-            placeholder("0024") + "; User Message #10\n"
-            "\n;  Port 1 Messages\n" +
-            placeholder("0100") + "; Path 11 (RX1-TX1) Courtesy Message\n" +
-            placeholder("0101") + "; Path 21 (RX2-TX1) Courtesy Message\n"
-            "MPW 31 0102 11 22 33 44 55 66 * " + blanks(18) + "; Path 31 (RX3-TX1) Courtesy Message\n" +
-            placeholder("0103") + "; Path 11 (RX1-TX1) Timeout Message\n" +
-            placeholder("0104") + "; Path 21 (RX2-TX1) Timeout Message\n" +
-            placeholder("0105") + "; Path 31 (RX3-TX1) Timeout Message\n" +
-            placeholder("0106") + "; Path 11 (RX1-TX1) Timeout End Message\n" +
-            placeholder("0107") + "; Path 21 (RX2-TX1) Timeout End Message\n" +
-            placeholder("0108") + "; Path 31 (RX3-TX1) Timeout End Message\n" +
-            placeholder("0109") + "; TX1 Initial ID Message\n" +
-            placeholder("0110") + "; TX1 Normal ID Message\n" +
-            placeholder("0111") + "; TX1 Impolite ID Message\n" +
-            placeholder("0112") + "; TX1 Dropout Message\n" +
-            placeholder("0113") + "; TX1 DTMF Cover Tone Message\n");
+  expectGolden(script(kMessages, 1, false, true), "messages/script_all");
 }
 
 TEST(Messages, DebugLinesAndEmptyGroupLines) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cfgscribe/records/handlers.h"
+#include "golden_support.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -11,6 +12,7 @@ using cfgscribe::Mode;
 using cfgscribe::WalkContext;
 using testsupport::Bytes;
 using testsupport::cat;
+using testsupport::expectGolden;
 using testsupport::portGrouped;
 using testsupport::renderRecord;
 
@@ -44,53 +46,13 @@ std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' ')
 const Bytes kModes = portGrouped(16, 0x00, 1, 0, 4, {1, 2, 3, 4, 5, 6, 0, 7, 2, 9, 1, 3});
 
 TEST(PathMode, ReportListsEveryPathOfEveryPort) {
-  EXPECT_EQ(report(kModes, 3),
-            "\nPath Mode\n"
-            " Port 1 Path Mode\n"
-            "   RX1-DTMF Mode:  1 -- Carrier Only\n"
-            "   RX1-TX1  Mode:  2 -- CTCSS Only\n"
-            "   RX2-TX1  Mode:  3 -- Carrier AND CTCSS\n"
-            "   RX3-TX1  Mode:  4 -- Carrier OR CTCSS\n"
-            "\n"
-            " Port 2 Path Mode\n"
-            "   RX2-DTMF Mode:  5 -- Anti-CTCSS\n"
-            "   RX1-TX2  Mode:  6 -- Always ON\n"
-            "   RX2-TX2  Mode:  0 -- No Access\n"
-            "   RX3-TX2  Mode:  7 -- [Error: 0x7], \n"
-            "\n"
-            " Port 3 Path Mode\n"
-            "   RX3-DTMF Mode:  2 -- CTCSS Only\n"
-            "   RX1-TX3  Mode:  9 -- [Error: 0x9], \n"
-            "   RX2-TX3  Mode:  1 -- Carrier Only\n"
-            "   RX3-TX3  Mode:  3 -- Carrier AND CTCSS\n"
-            "\n");
+  expectGolden(report(kModes, 3), "paths/mode_report");
   EXPECT_EQ(lengthOf(cfgscribe::records::pathModeReport, kModes, 3), 17u);
 }
 
 TEST(PathMode, ScriptCommandsEveryPathInBothFlavours) {
-  const std::string gap = blanks(37);
-  const std::string expected =
-      "\n; Set Path Mode\n"
-      ";  Port 1 Path Mode\n"
-      "MPW 57  1 1 *" + gap + "; RX1-DTMF, Carrier Only\n"
-      "MPW 57 11 2 *" + gap + "; RX1-TX1,  CTCSS Only\n"
-      "MPW 57 21 3 *" + gap + "; RX2-TX1,  Carrier AND CTCSS\n"
-      "MPW 57 31 4 *" + gap + "; RX3-TX1,  Carrier OR CTCSS\n"
-      "\n"
-      ";  Port 2 Path Mode\n"
-      "MPW 57  2 5 *" + gap + "; RX2-DTMF, Anti-CTCSS\n"
-      "MPW 57 12 6 *" + gap + "; RX1-TX2,  Always ON\n"
-      "MPW 57 22 0 *" + gap + "; RX2-TX2,  No Access\n"
-      "MPW 57 32 7 *" + gap + "; RX3-TX2,  [Error: 0x7], \n"
-      "\n"
-      ";  Port 3 Path Mode\n"
-      "MPW 57  3 2 *" + gap + "; RX3-DTMF, CTCSS Only\n"
-      "MPW 57 13 9 *" + gap + "; RX1-TX3,  [Error: 0x9], \n"
-      "MPW 57 23 1 *" + gap + "; RX2-TX3,  Carrier Only\n"
-      "MPW 57 33 3 *" + gap + "; RX3-TX3,  Carrier AND CTCSS\n"
-      "\n";
-  EXPECT_EQ(script(kModes, 3), expected);
-  EXPECT_EQ(script(kModes, 3, false, true), expected);
+  expectGolden(script(kModes, 3), "paths/mode_script");
+  expectGolden(script(kModes, 3, false, true), "paths/mode_script");
   EXPECT_EQ(lengthOf(cfgscribe::records::pathModeScript, kModes, 3), 17u);
 }
 
