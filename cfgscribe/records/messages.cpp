@@ -18,7 +18,8 @@ constexpr int kContentsColumn = 40;
 // The script's placeholder command is 24 characters; the comment follows
 // 26 blanks, after column 50.
 constexpr int kPlaceholderPad = 26;
-// Slot numbers are one byte and ascend, so no group holds more messages.
+// Slot numbers are one byte and ascend, so a sound group holds fewer
+// messages; the cap bounds the step over a group that does not end.
 constexpr unsigned kMostStoredMessages = 256;
 
 // Slots that exist on the controller: the command responses and user
