@@ -49,17 +49,19 @@ int Out::dbg(const char* format, ...) {
   return sink.put(script ? ";debug  " : "debug  ") + sink.put(std::string_view(line, shown));
 }
 
-void debugRecordHeader(Out& o, const Record& r) {
+void debugTypeAttributesSize(Out& o, const Record& r) {
   o.dbg("Record Type       : %d\n", r.type());
   o.dbg("Attributes        : 0x%x\n", r.attributes());
   o.dbg("Element Size      : %d\n", r.elementSize());
+}
+
+void debugRecordHeader(Out& o, const Record& r) {
+  debugTypeAttributesSize(o, r);
   o.dbg("Num Elements      : %d\n", r.elementCount());
 }
 
 void debugPortGroupedHeader(Out& o, const Record& r) {
-  o.dbg("Record Type       : %d\n", r.type());
-  o.dbg("Attributes        : 0x%x\n", r.attributes());
-  o.dbg("Element Size      : %d\n", r.elementSize());
+  debugTypeAttributesSize(o, r);
   o.dbg("Num Misc          : %d\n", r.numMisc());
   o.dbg("Num Port          : %d\n", r.numPort());
 }
