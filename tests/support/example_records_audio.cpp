@@ -121,7 +121,7 @@ Bytes messageHandlersRecord() {
   const Bytes beeps = values16({48, 108, 148, 228, 248, 338});
   const Bytes port1 = handlerPort(5, 148, 12, 6, 2, {10, 12, 6, 6, 6}, 10, 10, {6, 6, 0});
   const Bytes port2 = handlerPort(6, 248, 3, 8, 3, {12, 14, 8, 6, 6}, 7, 7, {9, 6, 4});
-  const Bytes port3 = handlerPort(8, 188, 13, 6, 2, {12, 12, 6, 6, 6}, 10, 10, {6, 8, 2});
+  const Bytes port3 = handlerPort(8, 188, 13, 6, 2, {12, 12, 6, 6, 6}, 10, 10, {6, 8, 1});
   return portGrouped(cfgscribe::kMessageHandlers, 0x00, 1, 12, 20, cat({beeps, port1, port2, port3}));
 }
 
@@ -152,7 +152,7 @@ Bytes toneGeneratorsRecord() {
   // TX2 keyed with PTT 1500 Hz, TX3 off (a tone left prepared).
   const Bytes tx1 = cat({{1, 1, 7}, be16(100), {0, 0}});
   const Bytes tx2 = cat({{1, 2, 12}, be16(248), {0, 0}});
-  const Bytes tx3 = cat({{0, 0, 4}, be16(220), {0, 0}});
+  const Bytes tx3 = cat({{0, 0, 1}, be16(220), {0, 0}});
   return portGrouped(cfgscribe::kToneGenerators, 0x00, 7, 0, 1, cat({tx1, tx2, tx3}));
 }
 
