@@ -80,9 +80,23 @@ Bytes messagesRecord() {
   return portGrouped(cfgscribe::kMessages, 0x00, 8, 25, 14, cat({misc, port1, port2, port3}));
 }
 
+// Access modes of an audio path.
+enum AccessMode : std::uint8_t {
+  kNoAccess = 0,
+  kCarrierOnly = 1,
+  kCtcssOnly = 2,
+  kCarrierAndCtcss = 3,
+  kCarrierOrCtcss = 4,
+  kAntiCtcss = 5,
+  kAlwaysOn = 6,
+};
+
 Bytes pathModeRecord() {
   // Per port: its DTMF decoder path, then the paths from RX1, RX2 and RX3.
-  return portGrouped(cfgscribe::kPathMode, 0x00, 1, 0, 4, {1, 3, 0, 4, 2, 0, 1, 0, 6, 5, 0, 1});
+  const Bytes port1 = {kCarrierOnly, kCarrierAndCtcss, kNoAccess, kCarrierOrCtcss};
+  const Bytes port2 = {kCtcssOnly, kNoAccess, kCarrierOnly, kNoAccess};
+  const Bytes port3 = {kAlwaysOn, kAntiCtcss, kNoAccess, kCarrierOnly};
+  return portGrouped(cfgscribe::kPathMode, 0x00, 1, 0, 4, cat({port1, port2, port3}));
 }
 
 Bytes pathPriorityRecord() {
@@ -141,10 +155,11 @@ Bytes userTimersRecord() {
 }
 
 Bytes cmdRespRoutingRecord() {
-  // Six command sources, three routing bytes each.
+  // Six command sources, three routing bytes each (shown only as bytes).
+  const Bytes sources[] = {{0x07, 0x00, 0x01}, {0x01, 0x00, 0x01}, {0x02, 0x00, 0x02},
+                           {0x04, 0x00, 0x03}, {0x07, 0x01, 0x00}, {0x00, 0x00, 0x00}};
   return elementArray(cfgscribe::kCmdRespRouting, 0x01, 3, 6,
-                      {0x07, 0x00, 0x01, 0x01, 0x00, 0x01, 0x02, 0x00, 0x02, 0x04, 0x00, 0x03, 0x07, 0x01, 0x00,
-                       0x00, 0x00, 0x00});
+                      cat({sources[0], sources[1], sources[2], sources[3], sources[4], sources[5]}));
 }
 
 Bytes toneGeneratorsRecord() {
