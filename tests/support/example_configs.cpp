@@ -4,10 +4,10 @@ namespace testsupport {
 
 Bytes exampleIdentityRecords() {
   // Factory identity: model, serial, manufacture and format dates, customer.
-  const Bytes identity = elementArray(cfgscribe::kID, 0x01, 46, 1,
+  const Bytes identity = elementArray(cfgscribe::kID, 0x01, 48, 1,
                                       cat({text("RC-3000", 8), text("SN104522", 8),
                                            bcd(0, 30, 14, 2, 15, 3, 21), bcd(10, 5, 16, 3, 2, 6, 21),
-                                           text("Hilltop Radio Club", 16)}));
+                                           text("Hilltop Radio Club", 18)}));
   const Bytes status = elementArray(cfgscribe::kStatus, 0x01, 4, 1, {0x05, 0x00, 0x07, 0x11});
   Bytes versions = {1, 2, 0, 0, 1, 1, 5, 0, 2, 0, 1, 0, 0xFF, 0xFF, 0xFF, 0,
                     1, 4, 2, 0, 0x7F, 0, 0, 0, 1, 0, 7, 0, 0xFF, 0xFF, 0xFF, 0,
@@ -21,9 +21,10 @@ Bytes exampleIdentityRecords() {
 
 Bytes exampleCompleteConfig() {
   ControllerSpec spec;  // three receivers, three transmitters
+  spec.recordCount = 27;  // every record type once, the definition included
   const Bytes records = cat({exampleIdentityRecords(), exampleAccessAndMacroRecords(), exampleTimingAndAudioRecords()});
   ConfigFile file;
-  file.name("Summit 3-port").version("2.4.1").dateText("11/30/26 07:45");
+  file.name("Summit 3-port").version("2.4.1").dateText("11/30/26 07:45").dateBcd(bcd(0, 45, 7, 1, 30, 11, 26));
   return file.add(controllerRecord(spec)).add(records).file();
 }
 

@@ -158,7 +158,7 @@ Bytes longNameSlot(std::uint8_t flags, std::string_view macro, std::string_view 
 
 // Eight slots: all ports, single ports, none, at default, and disabled ones.
 Bytes longNamesRecord() {
-  return portGrouped(cfgscribe::kLongNames, 0x00, 9, 8, 0,
+  return portGrouped(cfgscribe::kLongNames, 0x00, 9, 8, 3,
                      cat({longNameSlot(0x87, "1000", "73001000"), longNameSlot(0x02, "2061", "4357"),
                           longNameSlot(0x00, "", ""), longNameSlot(0x85, "4410", "911911"),
                           longNameSlot(0x80, "", "123456"), longNameSlot(0x00, "", ""),
