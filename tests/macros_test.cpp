@@ -88,7 +88,9 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
     const HandlerRun run = runHandler(macrosReport, c.record, ctx, Flavour::kReport);
     // The whole report where the tail ends it, its start where it does not.
     EXPECT_TRUE(run.text.starts_with("\nMacros\n Name: 1234\n   Location   : 1\n   Commands   :\n" + c.tail)) << c.what;
-    if (!c.tail.empty()) EXPECT_TRUE(run.text.ends_with(c.tail)) << c.what;
+    if (!c.tail.empty()) {
+      EXPECT_TRUE(run.text.ends_with(c.tail)) << c.what;
+    }
     EXPECT_EQ(run.length, c.length) << c.what;
   }
   WalkContext ctx = macroContext();
