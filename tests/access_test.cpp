@@ -4,6 +4,7 @@
 #include <string>
 
 #include "golden_support.h"
+#include "handler_run.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -62,16 +63,10 @@ TEST(AccessTable, UnusualLayoutsStayInsideTheRecord) {
 }
 
 TEST(AccessTable, ReturnsTheRecordLength) {
-  WalkContext ctx;
-  std::string text;
-  orva::Sink sink(text);
-  cfgscribe::Out o{sink};
   Bytes record = accessRecord(100, {}, 1);
-  const cfgscribe::Record r(orva::ByteView(record.data(), record.size()));
-  EXPECT_EQ(cfgscribe::reportHandlers().known[22](r, ctx, o), 104u);
-  EXPECT_EQ(cfgscribe::scriptHandlers().known[22](r, ctx, o), 104u);
+  for (Mode mode : {Mode::kReport, Mode::kScript}) EXPECT_EQ(testsupport::lengthOf(mode, record), 104u);
   record.resize(10);  // as the header says; the walk stops at the image end
-  EXPECT_EQ(cfgscribe::reportHandlers().known[22](cfgscribe::Record(orva::ByteView(record.data(), 10)), ctx, o), 104u);
+  EXPECT_EQ(testsupport::lengthOf(Mode::kReport, record), 104u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "golden_support.h"
+#include "handler_run.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -12,6 +13,8 @@ namespace {
 using cfgscribe::Mode;
 using cfgscribe::WalkContext;
 using testsupport::Bytes;
+using testsupport::lengthOf;
+using testsupport::renderPorts;
 using testsupport::expectGolden;
 
 // A counters record of 16-bit values: the miscellaneous group, then one
@@ -25,33 +28,26 @@ Bytes countersRecord(const std::vector<unsigned>& misc, const std::vector<std::v
   return testsupport::portGrouped(14, 0x00, 2, static_cast<std::uint8_t>(misc.size()), perPort, payload);
 }
 
-std::string render(Mode mode, const Bytes& record, unsigned receivers, bool debug = false,
-                   bool allValues = false) {
-  WalkContext ctx;
-  ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(receivers);
-  return testsupport::renderRecord(mode, record, ctx, debug, allValues);
-}
-
 const Bytes kCounters = countersRecord({0, 5}, {{12, 0, 0, 65535}, {0, 7, 0, 0}, {5, 0, 100, 0}}, 4);
 
 TEST(Counters, WholeSections) {
-  expectGolden(render(Mode::kReport, kCounters, 3), "counters/report");
-  expectGolden(render(Mode::kReport, kCounters, 3, true), "counters/report_debug");
-  expectGolden(render(Mode::kScript, kCounters, 3), "counters/script");
-  expectGolden(render(Mode::kScript, countersRecord({0}, {{3, 0}, {0, 0}}, 2), 2, true, true),
+  expectGolden(renderPorts(Mode::kReport, kCounters, 3), "counters/report");
+  expectGolden(renderPorts(Mode::kReport, kCounters, 3, true), "counters/report_debug");
+  expectGolden(renderPorts(Mode::kScript, kCounters, 3), "counters/script");
+  expectGolden(renderPorts(Mode::kScript, countersRecord({0}, {{3, 0}, {0, 0}}, 2), 2, true, true),
                "counters/script_all_debug");
   // Two ports: the third column reads 0 whatever the bytes after the record.
-  expectGolden(render(Mode::kReport, testsupport::cat({countersRecord({}, {{1}, {2}}, 1), testsupport::be16(9)}), 2),
+  expectGolden(renderPorts(Mode::kReport, testsupport::cat({countersRecord({}, {{1}, {2}}, 1), testsupport::be16(9)}), 2),
                "counters/report_two_ports");
 }
 
 TEST(Counters, EmptyAndDefaultGroups) {
   const Bytes empty = countersRecord({}, {}, 0);
-  expectGolden(render(Mode::kReport, empty, 3), "counters/report_empty");
+  expectGolden(renderPorts(Mode::kReport, empty, 3), "counters/report_empty");
   const std::string allDefault = testsupport::readGolden("counters/script_defaults");
-  EXPECT_EQ(render(Mode::kScript, empty, 1), allDefault);
-  EXPECT_EQ(render(Mode::kScript, empty, 1, false, true), allDefault);
-  EXPECT_EQ(render(Mode::kScript, countersRecord({0, 0}, {{0, 0, 0, 0}}, 4), 1), allDefault);
+  EXPECT_EQ(renderPorts(Mode::kScript, empty, 1), allDefault);
+  EXPECT_EQ(renderPorts(Mode::kScript, empty, 1, false, true), allDefault);
+  EXPECT_EQ(renderPorts(Mode::kScript, countersRecord({0, 0}, {{0, 0, 0, 0}}, 4), 1), allDefault);
 }
 
 TEST(Counters, UnusualLayoutsStayBounded) {
@@ -61,30 +57,23 @@ TEST(Counters, UnusualLayoutsStayBounded) {
   misc[99] = 1;
   misc[119] = 2;
   const Bytes record = countersRecord(misc, {{0}, {0}, {0}, {4}}, 1);
-  expectGolden(render(Mode::kScript, record, 4), "counters/script_beyond_range");
-  EXPECT_NE(render(Mode::kReport, record, 4).find("   0099:     1   --  -- \n\n Port Counters"), std::string::npos);
-  WalkContext ctx;
-  ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = 4;
-  std::string text;
-  orva::Sink sink(text);
-  cfgscribe::Out o{sink};
-  const cfgscribe::Record r(orva::ByteView(record.data(), record.size()));
-  EXPECT_EQ(cfgscribe::reportHandlers().known[14](r, ctx, o), 5u + 2u * (120 + 4));
-  EXPECT_EQ(cfgscribe::scriptHandlers().known[14](r, ctx, o), 5u + 2u * (120 + 4));
+  expectGolden(renderPorts(Mode::kScript, record, 4), "counters/script_beyond_range");
+  EXPECT_NE(renderPorts(Mode::kReport, record, 4).find("   0099:     1   --  -- \n\n Port Counters"), std::string::npos);
+  for (Mode mode : {Mode::kReport, Mode::kScript}) EXPECT_EQ(lengthOf(mode, record, 4), 5u + 2u * (120 + 4));
 
   // One-byte elements hold the whole value; wider ones use their first two bytes.
-  expectGolden(render(Mode::kScript, testsupport::portGrouped(14, 0, 1, 0, 2, {7, 0, 9, 0}), 2),
+  expectGolden(renderPorts(Mode::kScript, testsupport::portGrouped(14, 0, 1, 0, 2, {7, 0, 9, 0}), 2),
                "counters/script_narrow");
-  EXPECT_NE(render(Mode::kReport, testsupport::portGrouped(14, 0, 3, 1, 0, {0x01, 0x02, 0xEE}), 0)
+  EXPECT_NE(renderPorts(Mode::kReport, testsupport::portGrouped(14, 0, 3, 1, 0, {0x01, 0x02, 0xEE}), 0)
                 .find("   0000:   258   --  -- \n\n"),
             std::string::npos);
   // A record cut short reads no further than the loaded bytes.
   Bytes cut = kCounters;
   cut.resize(9);
-  EXPECT_NE(render(Mode::kReport, cut, 3)
+  EXPECT_NE(renderPorts(Mode::kReport, cut, 3)
                 .find("   0100:     0      0200:     0      0300:     0    -- TXp End-of-Activity Counter\n"),
             std::string::npos);
-  expectGolden(render(Mode::kScript, cut, 3), "counters/script_cut");
+  expectGolden(renderPorts(Mode::kScript, cut, 3), "counters/script_cut");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "golden_support.h"
+#include "handler_run.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 using cfgscribe::Mode;
 using cfgscribe::WalkContext;
 using testsupport::Bytes;
+using testsupport::renderPorts;
 
 // Switches on after a cold start: 0, 1 and, on every port, these entries.
 std::set<unsigned> coldStart() {
@@ -30,12 +32,6 @@ Bytes switchRecord(const std::set<unsigned>& on, std::uint8_t size = 50, std::ui
   return testsupport::elementArray(7, 0x01, size, count, payload);
 }
 
-std::string render(Mode mode, const Bytes& record, bool debug = false, bool allValues = false) {
-  WalkContext ctx;
-  ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = 3;
-  return testsupport::renderRecord(mode, record, ctx, debug, allValues);
-}
-
 // Off from on: 1 (Scheduler Enable), 112, 200, 343. On from off: 3, 60, 99,
 // 195, 213, 395, and the reserved 5 and 130, which never show.
 std::set<unsigned> changed() {
@@ -48,25 +44,25 @@ const Bytes kSwitches = switchRecord(changed());
 
 TEST(Switches, WholeSections) {
   using testsupport::expectGolden;
-  expectGolden(render(Mode::kReport, kSwitches), "switches/report");
-  expectGolden(render(Mode::kReport, kSwitches, true), "switches/report_debug");
-  expectGolden(render(Mode::kScript, kSwitches), "switches/script");
-  expectGolden(render(Mode::kScript, kSwitches, true), "switches/script_debug");
+  expectGolden(renderPorts(Mode::kReport, kSwitches, 3), "switches/report");
+  expectGolden(renderPorts(Mode::kReport, kSwitches, 3, true), "switches/report_debug");
+  expectGolden(renderPorts(Mode::kScript, kSwitches, 3), "switches/script");
+  expectGolden(renderPorts(Mode::kScript, kSwitches, 3, true), "switches/script_debug");
   // Two bytes: switches 0 to 15; the group is cut short with no closing line.
-  expectGolden(render(Mode::kScript, switchRecord(changed(), 2), false, true), "switches/script_all_short");
-  expectGolden(render(Mode::kScript, switchRecord(coldStart())), "switches/script_defaults");
+  expectGolden(renderPorts(Mode::kScript, switchRecord(changed(), 2), 3, false, true), "switches/script_all_short");
+  expectGolden(renderPorts(Mode::kScript, switchRecord(coldStart()), 3), "switches/script_defaults");
 }
 
 TEST(Switches, ScriptEdges) {
   // Reserved switches never count as changes; all-values never says "defaults".
   std::set<unsigned> reserved = coldStart();
   for (unsigned k : {5, 10, 22, 59, 121, 140, 289, 389}) reserved.insert(k);
-  EXPECT_EQ(render(Mode::kScript, switchRecord(reserved)), render(Mode::kScript, switchRecord(coldStart())));
-  EXPECT_EQ(render(Mode::kScript, switchRecord(coldStart()), false, true).find("All Switches"), std::string::npos);
+  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(reserved), 3), renderPorts(Mode::kScript, switchRecord(coldStart()), 3));
+  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(coldStart()), 3, false, true).find("All Switches"), std::string::npos);
   // Thirteen bytes reach into port 1 (entries 0 to 3).
   std::set<unsigned> on = changed();
   on.erase(101);
-  EXPECT_TRUE(render(Mode::kScript, switchRecord(on, 13), false, true)
+  EXPECT_TRUE(renderPorts(Mode::kScript, switchRecord(on, 13), 3, false, true)
                   .ends_with("\n;  Port 1 Switches\n"
                              ";MPW 63 0100 1 *                                  ; 1 (Enabled),  DTMF Command Responses Enable\n"
                              "MPW 63 0101 0 *                                   ; 0 (Disabled), DTMF OK Command Responses Enable\n"
@@ -75,9 +71,9 @@ TEST(Switches, ScriptEdges) {
   // 60 bytes hold 480 bits; numbers from 400 on do not exist and get no group.
   on = coldStart();
   on.insert(420);
-  EXPECT_TRUE(render(Mode::kScript, switchRecord(on, 60)).ends_with("\n;  Port 3 Switches\n;   All Switches Set to Defaults.\n"));
+  EXPECT_TRUE(renderPorts(Mode::kScript, switchRecord(on, 60), 3).ends_with("\n;  Port 3 Switches\n;   All Switches Set to Defaults.\n"));
   // No element: no Bit Set, nothing visited.
-  EXPECT_EQ(render(Mode::kScript, switchRecord({}, 50, 0)), "\n; Set Software Switches\n");
+  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord({}, 50, 0), 3), "\n; Set Software Switches\n");
 }
 
 TEST(Switches, ReportKeepsTheLeadingBytesForTheScheduler) {
@@ -110,25 +106,18 @@ TEST(Switches, ReportKeepsTheLeadingBytesForTheScheduler) {
 }
 
 TEST(Switches, ShortOrCutBitSetsReadAsOffAndTheLengthIsTheRecords) {
-  const std::string report = render(Mode::kReport, switchRecord({0, 1, 3, 11, 15}, 2));
+  const std::string report = renderPorts(Mode::kReport, switchRecord({0, 1, 3, 11, 15}, 2), 3);
   EXPECT_NE(report.find("   0015: 1 (Enabled ) -- Logic Output 5 Inversion\n"
                         "   0016: 0 (Disabled) -- Logic Output 6 Inversion\n"), std::string::npos);
   EXPECT_NE(report.find("   0112: 0 (Disabled)     0212: 0 (Disabled)     0312: 0 (Disabled) -- TXp PTT Enable\n"),
             std::string::npos);
   Bytes cut = switchRecord(changed());
   cut.resize(4 + 3);  // the image ends inside the record
-  EXPECT_NE(render(Mode::kReport, cut).find("   0099: 0 (Disabled)"), std::string::npos);
-  EXPECT_TRUE(render(Mode::kScript, cut, false, true)
+  EXPECT_NE(renderPorts(Mode::kReport, cut, 3).find("   0099: 0 (Disabled)"), std::string::npos);
+  EXPECT_TRUE(renderPorts(Mode::kScript, cut, 3, false, true)
                   .ends_with(";MPW 63 0021 0 *                                  ; 0 (Disabled), CTCSS Logic Output 3 Inversion\n"));
   // Both handlers return the record length: header and elements x size.
-  for (const auto* table : {&cfgscribe::reportHandlers(), &cfgscribe::scriptHandlers()}) {
-    const Bytes record = switchRecord(coldStart(), 50, 2);
-    std::string text;
-    orva::Sink sink(text);
-    cfgscribe::Out o{sink};
-    WalkContext ctx;
-    EXPECT_EQ(table->known[7](cfgscribe::Record(orva::ByteView(record.data(), record.size())), ctx, o), 104u);
-  }
+  for (Mode mode : {Mode::kReport, Mode::kScript}) EXPECT_EQ(testsupport::lengthOf(mode, switchRecord(coldStart(), 50, 2)), 104u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "golden_support.h"
+#include "handler_run.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -12,6 +13,8 @@ namespace {
 using cfgscribe::Mode;
 using cfgscribe::WalkContext;
 using testsupport::Bytes;
+using testsupport::lengthOf;
+using testsupport::renderPorts;
 using testsupport::expectGolden;
 
 // A timer record of 16-bit values: the miscellaneous group, then one group
@@ -23,24 +26,6 @@ Bytes timersRecord(std::uint8_t type, const std::vector<unsigned>& misc,
   for (const auto& port : ports)
     for (unsigned v : port) payload = testsupport::cat({payload, testsupport::be16(v)});
   return testsupport::portGrouped(type, 0x00, 2, static_cast<std::uint8_t>(misc.size()), perPort, payload);
-}
-
-std::string render(Mode mode, const Bytes& record, unsigned receivers, bool debug = false,
-                   bool allValues = false) {
-  WalkContext ctx;
-  ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(receivers);
-  return testsupport::renderRecord(mode, record, ctx, debug, allValues);
-}
-
-std::uint32_t lengthOf(Mode mode, const Bytes& record, unsigned receivers) {
-  WalkContext ctx;
-  ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(receivers);
-  std::string text;
-  orva::Sink sink(text);
-  cfgscribe::Out o{sink};
-  const cfgscribe::Record r(orva::ByteView(record.data(), record.size()));
-  const auto& table = mode == Mode::kReport ? cfgscribe::reportHandlers() : cfgscribe::scriptHandlers();
-  return table.known[r.type()](r, ctx, o);
 }
 
 std::vector<unsigned> with(std::vector<unsigned> values, std::initializer_list<std::pair<unsigned, unsigned>> changes) {
@@ -64,25 +49,25 @@ const Bytes kTimers1000 =
     timersRecord(13, {7}, {with(k1sPort, {{0, 1}}), with(k1sPort, {{0, 200}}), with(k1sPort, {{11, 5}})}, 12);
 
 TEST(Timers, WholeSectionsOfEachResolution) {
-  expectGolden(render(Mode::kReport, kTimers10, 3), "timers/report_10ms");
-  expectGolden(render(Mode::kReport, kTimers10, 3, true), "timers/report_10ms_debug");
-  expectGolden(render(Mode::kScript, kTimers10, 3), "timers/script_10ms");
-  expectGolden(render(Mode::kReport, kTimers100, 3), "timers/report_100ms");
-  expectGolden(render(Mode::kScript, kTimers100, 3, true, true), "timers/script_100ms_all_debug");
-  expectGolden(render(Mode::kReport, kTimers1000, 3), "timers/report_1s");
+  expectGolden(renderPorts(Mode::kReport, kTimers10, 3), "timers/report_10ms");
+  expectGolden(renderPorts(Mode::kReport, kTimers10, 3, true), "timers/report_10ms_debug");
+  expectGolden(renderPorts(Mode::kScript, kTimers10, 3), "timers/script_10ms");
+  expectGolden(renderPorts(Mode::kReport, kTimers100, 3), "timers/report_100ms");
+  expectGolden(renderPorts(Mode::kScript, kTimers100, 3, true, true), "timers/script_100ms_all_debug");
+  expectGolden(renderPorts(Mode::kReport, kTimers1000, 3), "timers/report_1s");
   // "second" for 1 only.
-  expectGolden(render(Mode::kScript, kTimers1000, 3), "timers/script_1s");
-  const std::string all = render(Mode::kScript, kTimers1000, 3, false, true);
+  expectGolden(renderPorts(Mode::kScript, kTimers1000, 3), "timers/script_1s");
+  const std::string all = renderPorts(Mode::kScript, kTimers1000, 3, false, true);
   EXPECT_NE(all.find("\n;MPW 09 2308     0 *                              ;     0 seconds, TX3 Timed Key\n"),
             std::string::npos);
   EXPECT_EQ(all.find("All Timers Set to Defaults"), std::string::npos);
 }
 
 TEST(Timers, FewPortsAndDefaultGroups) {
-  expectGolden(render(Mode::kScript, timersRecord(12, {}, {{50, 50, 50, 30}}, 4), 1), "timers/script_defaults");
+  expectGolden(renderPorts(Mode::kScript, timersRecord(12, {}, {{50, 50, 50, 30}}, 4), 1), "timers/script_defaults");
   // One port still shows three columns; no ports scripts only the miscellaneous group.
-  expectGolden(render(Mode::kReport, timersRecord(11, {}, {{7, 8}}, 2), 1), "timers/report_one_port");
-  expectGolden(render(Mode::kScript, timersRecord(13, {0}, {}, 12), 0), "timers/script_no_ports");
+  expectGolden(renderPorts(Mode::kReport, timersRecord(11, {}, {{7, 8}}, 2), 1), "timers/report_one_port");
+  expectGolden(renderPorts(Mode::kScript, timersRecord(13, {0}, {}, 12), 0), "timers/script_no_ports");
 }
 
 TEST(Timers, LayoutsBeyondTheTableAreBounded) {
@@ -92,23 +77,23 @@ TEST(Timers, LayoutsBeyondTheTableAreBounded) {
   misc[99] = 9;
   misc[129] = 9;
   const Bytes record = timersRecord(12, misc, {{0}, {0}, {0}, {4}, {5}}, 1);
-  expectGolden(render(Mode::kScript, record, 5), "timers/script_beyond_table");
-  EXPECT_NE(render(Mode::kReport, record, 5).find("   1099:    9 (  900 ms)  -- \n\n Port"), std::string::npos);
+  expectGolden(renderPorts(Mode::kScript, record, 5), "timers/script_beyond_table");
+  EXPECT_NE(renderPorts(Mode::kReport, record, 5).find("   1099:    9 (  900 ms)  -- \n\n Port"), std::string::npos);
 
   // Three-byte elements: the value is the first two bytes.
   const Bytes wide = testsupport::portGrouped(13, 0, 3, 1, 0, {0x01, 0x00, 0x77});
-  expectGolden(render(Mode::kScript, wide, 0), "timers/script_wide");
+  expectGolden(renderPorts(Mode::kScript, wide, 0), "timers/script_wide");
 
   // Empty elements hold 0; a record cut short reads only its loaded bytes.
   const Bytes empty = testsupport::portGrouped(11, 0, 0, 3, 3, {});
-  EXPECT_NE(render(Mode::kReport, empty, 3).find("   0002:    0 (    0 ms)  -- Logic Output #3"), std::string::npos);
+  EXPECT_NE(renderPorts(Mode::kReport, empty, 3).find("   0002:    0 (    0 ms)  -- Logic Output #3"), std::string::npos);
   Bytes cut = kTimers10;
   cut.resize(12);
-  EXPECT_NE(render(Mode::kReport, cut, 3)
+  EXPECT_NE(renderPorts(Mode::kReport, cut, 3)
                 .find("   0002:   50 (  500 ms)  -- Logic Output #3 Momentary Time\n"
                       "   0003:    0 (    0 ms)  -- Logic Output #4 Momentary Time\n"),
             std::string::npos);
-  EXPECT_TRUE(render(Mode::kScript, cut, 3, false, true)
+  EXPECT_TRUE(renderPorts(Mode::kScript, cut, 3, false, true)
                   .starts_with("\n; Define 10ms Timers\n"
                                ";  Miscellaneous -- 10ms Timers\n"
                                ";MPW 09 0000    50 *                              ;   500 ms, Logic Output #1 Momentary Time\n"
