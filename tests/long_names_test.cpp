@@ -59,10 +59,8 @@ TEST(LongNames, WholeSections) {
 TEST(LongNames, DefaultsWidthsAndShortElements) {
   WalkContext ctx = longNameContext();
   const Bytes atDefault = cat({{26, 0x00, 9, 1, 3}, kDefaultSlot});
-  EXPECT_EQ(runHandler(longNamesReport, atDefault, ctx, Flavour::kReport).text,
-            "\nLong Names\n" + reportSlot(0, "Disabled", "None", "Not Set", "Not Set"));
-  EXPECT_EQ(runHandler(longNamesScript, atDefault, ctx, Flavour::kScriptS).text,
-            "\n; Long Names\n;   No Long Names Configured\n");
+  expectGolden(runHandler(longNamesReport, atDefault, ctx, Flavour::kReport).text, "long_names/report_default");
+  expectGolden(runHandler(longNamesScript, atDefault, ctx, Flavour::kScriptS).text, "long_names/script_default");
   // Widths count fields, not printed digits: digit count 6 with four digits
   // stored; a macro name with a star digit.
   const Bytes starred = cat({{26, 0x00, 9, 1, 3}, slot(0x00, {0x5E, 0x12, 0xFF}, 6, digits("1234", 4))});
@@ -71,14 +69,12 @@ TEST(LongNames, DefaultsWidthsAndShortElements) {
   // Element size 5: slots follow every 5 bytes and the long name is not stored.
   const Bytes shortSlots = cat({{26, 0x00, 5, 2, 3}, {0x80, 0x12, 0x34, 0xFF, 0x00}, {0x00, 0xFF, 0xFF, 0xFF, 0x00}});
   const HandlerRun run = runHandler(longNamesReport, shortSlots, ctx, Flavour::kReport);
-  EXPECT_EQ(run.text, "\nLong Names\n" + reportSlot(0, "Enabled", "None", "1234", "Not Set") +
-                          reportSlot(1, "Disabled", "None", "Not Set", "Not Set"));
+  expectGolden(run.text, "long_names/report_short_elements");
   EXPECT_EQ(run.length, 15u);
   // Eight name digits: only the 3-byte macro field is read.
   const Bytes eight = cat({{26, 0x00, 9, 1, 3}, slot(0x00, {0x12, 0x34, 0x56}, 2, {0x78, 0xFF, 0xFF, 0xFF})});
   WalkContext wide = longNameContext(3, 8);
-  EXPECT_EQ(runHandler(longNamesReport, eight, wide, Flavour::kReport).text,
-            "\nLong Names\n" + reportSlot(0, "Disabled", "None", "123456", "78"));
+  expectGolden(runHandler(longNamesReport, eight, wide, Flavour::kReport).text, "long_names/report_eight_digits");
 }
 
 }  // namespace

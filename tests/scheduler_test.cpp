@@ -98,14 +98,11 @@ TEST(Scheduler, BadChainsAndShortElements) {
   const Bytes looping = cat({{9, 0x01, 8, 3, 0}, setpoint, {0}, setpoint, {0}, setpoint, {0}, setpoint, {0xFF}});
   WalkContext ctx;
   HandlerRun run = runHandler(schedulerReport, looping, ctx, Flavour::kReport);
-  const std::string line = "   Setpoint  0 -- Enabled,  Execute Macro 1234 Every Month, Every Day, Every Hour, Every Minute\n";
-  EXPECT_EQ(run.text, "\nScheduler\n Scheduler is Enabled\n" + line + line + line);
+  expectGolden(run.text, "scheduler/report_chain_back");
   EXPECT_EQ(run.length, 5u + 3 * 9);
   // Element size 4: the month is stored, day, hour, minute and flags are not.
   run = runHandler(schedulerReport, Bytes{9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF}, ctx, Flavour::kReport);
-  EXPECT_EQ(run.text,
-            "\nScheduler\n Scheduler is Enabled\n"
-            "   Setpoint  0 -- Enabled,  Execute Macro 1234 Every May, [DError: 0xff], [HError: 0xff], \n");
+  expectGolden(run.text, "scheduler/report_short_element");
   EXPECT_EQ(run.length, 10u);
 }
 
