@@ -17,15 +17,9 @@ using testsupport::lengthOf;
 using testsupport::renderPorts;
 using testsupport::expectGolden;
 
-// A counters record of 16-bit values: the miscellaneous group, then one
-// group per port.
 Bytes countersRecord(const std::vector<unsigned>& misc, const std::vector<std::vector<unsigned>>& ports,
                      std::uint8_t perPort) {
-  Bytes payload;
-  for (unsigned v : misc) payload = testsupport::cat({payload, testsupport::be16(v)});
-  for (const auto& port : ports)
-    for (unsigned v : port) payload = testsupport::cat({payload, testsupport::be16(v)});
-  return testsupport::portGrouped(14, 0x00, 2, static_cast<std::uint8_t>(misc.size()), perPort, payload);
+  return testsupport::wordsRecord(14, misc, ports, perPort);
 }
 
 const Bytes kCounters = countersRecord({0, 5}, {{12, 0, 0, 65535}, {0, 7, 0, 0}, {5, 0, 100, 0}}, 4);

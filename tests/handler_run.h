@@ -31,6 +31,17 @@ inline HandlerRun runHandler(cfgscribe::RecordHandler handler, const std::vector
   return run;
 }
 
+// A port-grouped record of 16-bit values (timers, counters): the
+// miscellaneous group, then one group per port.
+inline std::vector<std::uint8_t> wordsRecord(std::uint8_t type, const std::vector<unsigned>& misc,
+                                             const std::vector<std::vector<unsigned>>& ports, std::uint8_t perPort) {
+  std::vector<std::uint8_t> payload;
+  for (unsigned v : misc) payload = cat({payload, be16(v)});
+  for (const auto& port : ports)
+    for (unsigned v : port) payload = cat({payload, be16(v)});
+  return portGrouped(type, 0x00, 2, static_cast<std::uint8_t>(misc.size()), perPort, payload);
+}
+
 // One record through the walk's handler table for its type, with the given
 // receiver count: the printed section, or the returned record length.
 inline std::string renderPorts(cfgscribe::Mode mode, const std::vector<std::uint8_t>& record, unsigned receivers,

@@ -15,18 +15,8 @@ using cfgscribe::WalkContext;
 using testsupport::Bytes;
 using testsupport::lengthOf;
 using testsupport::renderPorts;
+using testsupport::wordsRecord;
 using testsupport::expectGolden;
-
-// A timer record of 16-bit values: the miscellaneous group, then one group
-// per port.
-Bytes timersRecord(std::uint8_t type, const std::vector<unsigned>& misc,
-                   const std::vector<std::vector<unsigned>>& ports, std::uint8_t perPort) {
-  Bytes payload;
-  for (unsigned v : misc) payload = testsupport::cat({payload, testsupport::be16(v)});
-  for (const auto& port : ports)
-    for (unsigned v : port) payload = testsupport::cat({payload, testsupport::be16(v)});
-  return testsupport::portGrouped(type, 0x00, 2, static_cast<std::uint8_t>(misc.size()), perPort, payload);
-}
 
 std::vector<unsigned> with(std::vector<unsigned> values, std::initializer_list<std::pair<unsigned, unsigned>> changes) {
   for (auto [entry, value] : changes) values[entry] = value;
@@ -38,15 +28,15 @@ const std::vector<unsigned> k10msPort = {50, 300, 10, 25, 500, 50, 50, 500, 0, 1
                                          25, 200, 0,  0,  100, 100, 15, 0,  0, 0};
 const std::vector<unsigned> k1sPort = {180, 180, 180, 60, 60, 60, 180, 30, 0, 60, 60, 0};
 
-const Bytes kTimers10 = timersRecord(11, with(std::vector<unsigned>(11, 50), {{3, 75}, {10, 0}}),
+const Bytes kTimers10 = wordsRecord(11, with(std::vector<unsigned>(11, 50), {{3, 75}, {10, 0}}),
                                      {with(k10msPort, {{0, 60}, {19, 5}}), with(k10msPort, {{9, 150}}),
                                       with(k10msPort, {{16, 20}, {12, 3}})},
                                      20);
 // No miscellaneous timers; ports 1 to 3 with one change each.
-const Bytes kTimers100 = timersRecord(12, {}, {{50, 50, 50, 35}, {50, 60, 50, 30}, {50, 50, 0, 30}}, 4);
+const Bytes kTimers100 = wordsRecord(12, {}, {{50, 50, 50, 35}, {50, 60, 50, 30}, {50, 50, 0, 30}}, 4);
 // One miscellaneous timer (default 0, no description); one change per port.
 const Bytes kTimers1000 =
-    timersRecord(13, {7}, {with(k1sPort, {{0, 1}}), with(k1sPort, {{0, 200}}), with(k1sPort, {{11, 5}})}, 12);
+    wordsRecord(13, {7}, {with(k1sPort, {{0, 1}}), with(k1sPort, {{0, 200}}), with(k1sPort, {{11, 5}})}, 12);
 
 TEST(Timers, WholeSectionsOfEachResolution) {
   expectGolden(renderPorts(Mode::kReport, kTimers10, 3), "timers/report_10ms");
@@ -64,10 +54,10 @@ TEST(Timers, WholeSectionsOfEachResolution) {
 }
 
 TEST(Timers, FewPortsAndDefaultGroups) {
-  expectGolden(renderPorts(Mode::kScript, timersRecord(12, {}, {{50, 50, 50, 30}}, 4), 1), "timers/script_defaults");
+  expectGolden(renderPorts(Mode::kScript, wordsRecord(12, {}, {{50, 50, 50, 30}}, 4), 1), "timers/script_defaults");
   // One port still shows three columns; no ports scripts only the miscellaneous group.
-  expectGolden(renderPorts(Mode::kReport, timersRecord(11, {}, {{7, 8}}, 2), 1), "timers/report_one_port");
-  expectGolden(renderPorts(Mode::kScript, timersRecord(13, {0}, {}, 12), 0), "timers/script_no_ports");
+  expectGolden(renderPorts(Mode::kReport, wordsRecord(11, {}, {{7, 8}}, 2), 1), "timers/report_one_port");
+  expectGolden(renderPorts(Mode::kScript, wordsRecord(13, {0}, {}, 12), 0), "timers/script_no_ports");
 }
 
 TEST(Timers, LayoutsBeyondTheTableAreBounded) {
@@ -76,7 +66,7 @@ TEST(Timers, LayoutsBeyondTheTableAreBounded) {
   std::vector<unsigned> misc(130, 0);
   misc[99] = 9;
   misc[129] = 9;
-  const Bytes record = timersRecord(12, misc, {{0}, {0}, {0}, {4}, {5}}, 1);
+  const Bytes record = wordsRecord(12, misc, {{0}, {0}, {0}, {4}, {5}}, 1);
   expectGolden(renderPorts(Mode::kScript, record, 5), "timers/script_beyond_table");
   EXPECT_NE(renderPorts(Mode::kReport, record, 5).find("   1099:    9 (  900 ms)  -- \n\n Port"), std::string::npos);
 
