@@ -48,6 +48,9 @@ TEST(Etms, WholeSections) {
   expectGolden(runHandler(etmsScript, empty, one, Flavour::kScriptS).text, "etms/script_one_receiver");
 }
 
+// Six-digit names show four digits; a one-byte name is not read past; ETM
+// 200 has no slot; ports 4 and 5 are not in the report; with capacity 1 two
+// entries are read and the next byte ends the list.
 TEST(Etms, NameWidthsAndBadInput) {
   const struct {
     const char* golden;
@@ -55,15 +58,10 @@ TEST(Etms, NameWidthsAndBadInput) {
     Bytes lists;
     std::uint32_t length;
   } cases[] = {
-      // six-digit names show four digits
       {"etms/report_six_digit_names", 0, 6, 10, {0x00, 0x12, 0x34, 0x56, 0xFF}, 10},
-      // a one-byte name is not read past
       {"etms/report_two_digit_names", 0, 2, 10, {0x00, 0x12, 0xFF}, 8},
-      // ETM 200 has no slot
       {"etms/report_etm_200", 0, 4, 10, {0x00, 0x12, 0x34, 200, 0x99, 0x99, 0xFF}, 12},
-      // ports 4 and 5 are not in the report
       {"etms/report_five_ports", 5, 4, 10, {0xFF, 0xFF, 0xFF, 0xFF, 0x02, 0x44, 0x44, 0xFF, 0xFF}, 14},
-      // capacity 1: two entries read, the next byte ends the list
       {"etms/report_capacity_one", 0, 4, 1, {0x00, 0x12, 0x34, 0x01, 0x56, 0x78, 0x61, 0x43, 0x21, 0xFF}, 12},
   };
   for (const auto& c : cases) {

@@ -45,21 +45,17 @@ TEST(Passwords, AllAtDefault) {
 }
 
 TEST(Passwords, MasterPasswordDefaultTest) {
-  const struct {
-    const char* what;
-    Bytes record;
-    bool changed;
-  } cases[] = {
-      {"default digits then the end byte", elementArray(6, 1, 4, 1, digits("12", 4)), false},
-      {"default digits followed by more digits", elementArray(6, 1, 4, 1, digits("1234", 4)), true},
-      {"not set", elementArray(6, 1, 4, 1, fill(4, 0xFF)), true},
-      {"one-byte element holding the default", elementArray(6, 1, 1, 2, {0x12, 0xFF}), false},
+  const std::pair<Bytes, bool> cases[] = {  // the record, and whether the MPW counts as changed
+      {elementArray(6, 1, 4, 1, digits("12", 4)), false},    // default digits then the end byte
+      {elementArray(6, 1, 4, 1, digits("1234", 4)), true},   // default digits followed by more digits
+      {elementArray(6, 1, 4, 1, fill(4, 0xFF)), true},       // not set
+      {elementArray(6, 1, 1, 2, {0x12, 0xFF}), false},       // a one-byte element holding the default
   };
-  for (const auto& c : cases) {
+  const std::string changed = ";  Set MPW\n12 93 MPW *" + blanks(39) + "; Assign Master Password\n";
+  for (const auto& [record, isChanged] : cases) {
     WalkContext ctx;
-    const std::string text = runHandler(passwordsScript, c.record, ctx, Flavour::kScriptS).text;
-    const std::string changed = ";  Set MPW\n12 93 MPW *" + blanks(39) + "; Assign Master Password\n";
-    EXPECT_EQ(text.find(changed) != std::string::npos, c.changed) << c.what << "\n" << text;
+    const std::string text = runHandler(passwordsScript, record, ctx, Flavour::kScriptS).text;
+    EXPECT_EQ(text.find(changed) != std::string::npos, isChanged) << text;
   }
 }
 
