@@ -57,8 +57,10 @@ TEST(Switches, ScriptEdges) {
   // Reserved switches never count as changes; all-values never says "defaults".
   std::set<unsigned> reserved = coldStart();
   for (unsigned k : {5, 10, 22, 59, 121, 140, 289, 389}) reserved.insert(k);
-  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(reserved), 3), renderPorts(Mode::kScript, switchRecord(coldStart()), 3));
-  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(coldStart()), 3, false, true).find("All Switches"), std::string::npos);
+  const std::string defaults = renderPorts(Mode::kScript, switchRecord(coldStart()), 3);
+  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(reserved), 3), defaults);
+  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(coldStart()), 3, false, true).find("All Switches"),
+            std::string::npos);
   // Thirteen bytes reach into port 1 (entries 0 to 3).
   std::set<unsigned> on = changed();
   on.erase(101);
@@ -71,7 +73,8 @@ TEST(Switches, ScriptEdges) {
   // 60 bytes hold 480 bits; numbers from 400 on do not exist and get no group.
   on = coldStart();
   on.insert(420);
-  EXPECT_TRUE(renderPorts(Mode::kScript, switchRecord(on, 60), 3).ends_with("\n;  Port 3 Switches\n;   All Switches Set to Defaults.\n"));
+  EXPECT_TRUE(renderPorts(Mode::kScript, switchRecord(on, 60), 3)
+                  .ends_with("\n;  Port 3 Switches\n;   All Switches Set to Defaults.\n"));
   // No element: no Bit Set, nothing visited.
   EXPECT_EQ(renderPorts(Mode::kScript, switchRecord({}, 50, 0), 3), "\n; Set Software Switches\n");
 }
