@@ -1,0 +1,48 @@
+// Table-driven record section tests: a record built in the test, the
+// context it is read in, the whole section expected and the record length
+// the handler returns. Long sections live in golden files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "golden_support.h"
+#include "handler_run.h"
+#include "support/image_builder.h"
+
+namespace testsupport {
+
+struct RecordCase {
+  std::string expected;  // "@family/case" names tests/golden/family/case.txt; else the text itself
+  Flavour flavour;
+  bool debug;
+  Bytes record;
+  std::uint32_t length = 0;  // the record length returned (0: not checked)
+  unsigned receivers = 0, transmitters = 0, nameDigits = 4;
+};
+
+inline void checkRecords(cfgscribe::RecordHandler report, cfgscribe::RecordHandler script,
+                         std::initializer_list<RecordCase> cases) {
+  using cfgscribe::ControllerDefinition;
+  for (const RecordCase& c : cases) {
+    SCOPED_TRACE(c.expected.substr(0, 60));
+    cfgscribe::WalkContext ctx;
+    ctx.controller.bytes[ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
+    ctx.controller.bytes[ControllerDefinition::kTransmitters] = static_cast<std::uint8_t>(c.transmitters);
+    ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = static_cast<std::uint8_t>(c.nameDigits);
+    const HandlerRun run =
+        runHandler(c.flavour == Flavour::kReport ? report : script, c.record, ctx, c.flavour, c.debug);
+    if (c.expected.starts_with('@')) {
+      expectGolden(run.text, c.expected.substr(1));
+    } else {
+      EXPECT_EQ(run.text, c.expected);
+    }
+    if (c.length != 0) {
+      EXPECT_EQ(run.length, c.length);
+    }
+  }
+}
+
+}  // namespace testsupport
