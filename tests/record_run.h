@@ -23,15 +23,20 @@ struct RecordCase {
   unsigned receivers = 0, transmitters = 0, nameDigits = 4;
 };
 
+inline cfgscribe::WalkContext contextFor(const RecordCase& c) {
+  using cfgscribe::ControllerDefinition;
+  cfgscribe::WalkContext ctx;
+  ctx.controller.bytes[ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
+  ctx.controller.bytes[ControllerDefinition::kTransmitters] = static_cast<std::uint8_t>(c.transmitters);
+  ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = static_cast<std::uint8_t>(c.nameDigits);
+  return ctx;
+}
+
 inline void checkRecords(cfgscribe::RecordHandler report, cfgscribe::RecordHandler script,
                          std::initializer_list<RecordCase> cases) {
-  using cfgscribe::ControllerDefinition;
   for (const RecordCase& c : cases) {
     SCOPED_TRACE(c.expected.substr(0, 60));
-    cfgscribe::WalkContext ctx;
-    ctx.controller.bytes[ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
-    ctx.controller.bytes[ControllerDefinition::kTransmitters] = static_cast<std::uint8_t>(c.transmitters);
-    ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = static_cast<std::uint8_t>(c.nameDigits);
+    cfgscribe::WalkContext ctx = contextFor(c);
     const HandlerRun run =
         runHandler(c.flavour == Flavour::kReport ? report : script, c.record, ctx, c.flavour, c.debug);
     if (c.expected.starts_with('@')) {
@@ -41,6 +46,21 @@ inline void checkRecords(cfgscribe::RecordHandler report, cfgscribe::RecordHandl
     }
     if (c.length != 0) {
       EXPECT_EQ(run.length, c.length);
+    }
+  }
+}
+
+// Where a whole section would be long: `expected` is a part of it that must
+// be present (or, with `present` false, must not be).
+inline void checkFragments(cfgscribe::RecordHandler report, cfgscribe::RecordHandler script,
+                           std::initializer_list<RecordCase> cases, bool present = true) {
+  for (const RecordCase& c : cases) {
+    cfgscribe::WalkContext ctx = contextFor(c);
+    const HandlerRun run =
+        runHandler(c.flavour == Flavour::kReport ? report : script, c.record, ctx, c.flavour, c.debug);
+    EXPECT_EQ(run.text.find(c.expected) != std::string::npos, present) << c.expected;
+    if (c.length != 0) {
+      EXPECT_EQ(run.length, c.length) << c.expected;
     }
   }
 }
