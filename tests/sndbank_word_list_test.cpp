@@ -150,40 +150,28 @@ Scan scan(const std::string& directory) {
   return s;
 }
 
-TEST(DirectoryScan, ListsNumberedFilesInCodeOrder) {
-  ScratchDir dir;
-  testsupport::writeRamp(dir / "4999.raw", 4);
-  testsupport::writeRamp(dir / "0005.raw", 4);
-  testsupport::writeRamp(dir / "5.raw", 4);      // not four digits: never probed
-  testsupport::writeRamp(dir / "0006.wav", 4);
-  testsupport::writeRamp(dir / "0007.RAW", 4);
-  testsupport::writeRamp(dir / "00008.raw", 4);
-  testsupport::writeRamp(dir / "9999.raw", 4);   // above the index capacity: never probed
-  const Scan s = scan(dir.path());
-  EXPECT_EQ(s.result, ScanResult::kSuccess);
-  EXPECT_EQ(s.output, "");
-  const std::vector<std::pair<int, std::string>> expected = {{5, dir / "0005.raw"},
-                                                             {4999, dir / "4999.raw"}};
-  EXPECT_EQ(s.words, expected);
-}
-
-TEST(DirectoryScan, ReportsCodesAboveTheRangeAndEmptyDirectories) {
+TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
   ScratchDir dir;
   EXPECT_EQ(scan(dir.path()).result, ScanResult::kNoEntries);
-  testsupport::writeRamp(dir / "5000.raw", 4);
-  const Scan s = scan(dir.path());
-  EXPECT_EQ(s.result, ScanResult::kOutOfRange);
-  EXPECT_EQ(s.output, "Error: Word Code 5000, Filename '" + (dir / "5000.raw") +
-                          "', out of range (0-4999)\n");
-}
+  // Only four digits and ".raw" up to the index capacity are probed.
+  for (const char* name : {"4999.raw", "0005.raw", "5.raw", "0006.wav", "0007.RAW", "00008.raw", "9999.raw"}) {
+    testsupport::writeRamp(dir / name, 4);
+  }
+  Scan s = scan(dir.path());
+  EXPECT_EQ(s.result, ScanResult::kSuccess);
+  EXPECT_EQ(s.output, "");
+  EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{{5, dir / "0005.raw"}, {4999, dir / "4999.raw"}}));
 
-TEST(DirectoryScan, RefusesADirectoryWhoseFileNamesWouldNotFit) {
+  testsupport::writeRamp(dir / "5000.raw", 4);
+  s = scan(dir.path());
+  EXPECT_EQ(s.result, ScanResult::kOutOfRange);
+  EXPECT_EQ(s.output, "Error: Word Code 5000, Filename '" + (dir / "5000.raw") + "', out of range (0-4999)\n");
+
   const std::string fits(110, 'd');  // + "/NNNN.raw" = 119 characters
   EXPECT_EQ(scan("/" + fits.substr(1)).result, ScanResult::kNoEntries);
-  const Scan s = scan(fits + "x");
+  s = scan(fits + "x");
   EXPECT_EQ(s.result, ScanResult::kNameTooLong);
-  EXPECT_EQ(s.output, "Error: directory path '" + fits +
-                          "x' is too long; word file names must stay below 120 characters.\n");
+  EXPECT_EQ(s.output, "Error: directory path '" + fits + "x' is too long; word file names must stay below 120 characters.\n");
 }
 
 struct Sized {
@@ -191,8 +179,8 @@ struct Sized {
   std::string output;
 };
 
-Sized sizeList(const std::vector<std::pair<int, std::string>>& words, bool speech,
-               WordList& list, SampleCounts& counts) {
+Sized sizeList(const std::vector<std::pair<int, std::string>>& words, bool speech, SampleCounts& counts) {
+  static WordList list;
   list.clear();
   for (const auto& [code, name] : words) list.append(code, name.c_str(), name.size());
   Sized s{{}, {}};
@@ -201,32 +189,13 @@ Sized sizeList(const std::vector<std::pair<int, std::string>>& words, bool speec
   return s;
 }
 
-TEST(SizePass, MeasuresEveryWordAndCountsTheStopAddress) {
-  ScratchDir dir;
-  testsupport::writeRamp(dir / "a", 100);
-  testsupport::writeRamp(dir / "b", 7);
-  static WordList list;
-  static SampleCounts counts;
-  const Sized s = sizeList({{3, dir / "a"}, {3000, dir / "b"}}, true, list, counts);
-  EXPECT_EQ(s.output, "");
-  EXPECT_FALSE(s.totals.refused);
-  EXPECT_EQ(s.totals.wordData, 103 + 10);
-  EXPECT_EQ(s.totals.indexEntries, 3001);
-  EXPECT_EQ(counts[3], 100);
-  EXPECT_EQ(counts[3000], 7);
-  EXPECT_EQ(list.entries[1].size, 7);
-}
-
 TEST(SizePass, MissingFileEndsTheSpeechPassButIsSkippedForCustomAudio) {
   ScratchDir dir;
   testsupport::writeRamp(dir / "a", 10);
   testsupport::writeRamp(dir / "c", 20);
-  static WordList list;
   static SampleCounts counts;
-  const std::vector<std::pair<int, std::string>> words = {
-      {10, dir / "a"}, {20, dir / "missing"}, {30, dir / "c"}};
-
-  const Sized speech = sizeList(words, true, list, counts);
+  const std::vector<std::pair<int, std::string>> words = {{10, dir / "a"}, {20, dir / "missing"}, {30, dir / "c"}};
+  const Sized speech = sizeList(words, true, counts);
   EXPECT_EQ(speech.output, "Error: During getImageSize, input file " + (dir / "missing") +
                                " cannot be opened, No such file or directory\n");
   EXPECT_FALSE(speech.totals.refused);
@@ -234,28 +203,25 @@ TEST(SizePass, MissingFileEndsTheSpeechPassButIsSkippedForCustomAudio) {
   EXPECT_EQ(speech.totals.wordData, 13);
   EXPECT_EQ(counts[30], 0);
 
-  const Sized custom = sizeList(words, false, list, counts);
+  const Sized custom = sizeList(words, false, counts);
   EXPECT_EQ(custom.output, "");
   EXPECT_EQ(custom.totals.indexEntries, 31);
   EXPECT_EQ(custom.totals.wordData, 13 + 23);
   EXPECT_EQ(counts[20], 0);
+  EXPECT_EQ(counts[30], 20);
 }
 
 TEST(SizePass, RefusesEmptyFilesAndDirectories) {
   ScratchDir dir;
   testsupport::writeRamp(dir / "empty", 0);
   std::filesystem::create_directory(dir / "sub");
-  static WordList list;
   static SampleCounts counts;
   for (bool speech : {true, false}) {
-    const Sized empty = sizeList({{1, dir / "empty"}}, speech, list, counts);
-    EXPECT_TRUE(empty.totals.refused);
-    EXPECT_EQ(empty.output,
-              "Error: During getImageSize, input file " + (dir / "empty") + " is empty.\n");
-    const Sized sub = sizeList({{1, dir / "sub"}}, speech, list, counts);
-    EXPECT_TRUE(sub.totals.refused);
-    EXPECT_EQ(sub.output, "Error: During getImageSize, input file " + (dir / "sub") +
-                              " is not a regular file.\n");
+    for (const auto& [name, why] : {std::pair{"empty", " is empty.\n"}, {"sub", " is not a regular file.\n"}}) {
+      const Sized s = sizeList({{1, dir / name}}, speech, counts);
+      EXPECT_TRUE(s.totals.refused);
+      EXPECT_EQ(s.output, "Error: During getImageSize, input file " + (dir / name) + why);
+    }
   }
 }
 

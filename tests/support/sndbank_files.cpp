@@ -22,28 +22,17 @@ ScratchDir::~ScratchDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
-void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
+void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void writeRamp(const std::string& path, std::size_t count) {
-  std::vector<std::uint8_t> bytes(count);
-  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<std::uint8_t>(i);
+  std::string bytes(count, '\0');
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(i);
   writeFile(path, bytes);
 }
 
-std::vector<std::uint8_t> readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string readText(const std::string& path) {
+std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -61,12 +50,14 @@ Run runSndbankInProcess(const std::vector<std::string>& words) {
   return run;
 }
 
-unsigned be16At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return static_cast<unsigned>(b.at(at)) << 8 | b.at(at + 1);
+std::vector<std::string> speechArgs(const ScratchDir& dir) {
+  return {"sndbank",   "Lib",         "1.2",         "12/01/26 10:00", dir / "words.def",
+          dir / "lib.bin", dir / "lib.inc", dir / "lib.tab", dir / "lib.txt"};
 }
 
-unsigned be24At(const std::vector<std::uint8_t>& b, std::size_t at) {
-  return static_cast<unsigned>(b.at(at)) << 16 | be16At(b, at + 1);
+Run buildSpeechLibrary(const ScratchDir& dir, const std::string& definitions) {
+  writeFile(dir / "words.def", definitions);
+  return runSndbankInProcess(speechArgs(dir));
 }
 
 }  // namespace testsupport
