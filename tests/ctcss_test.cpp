@@ -30,16 +30,10 @@ TEST(CtcssEncoders, Sections) {
 
 TEST(CtcssEncoders, AGroupOfTwoBytesHoldsNoReverseBurst) {
   // The burst reads 0xFF, not the next port's tone.
-  cfgscribe::WalkContext ctx;
-  ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = 2;
-  const HandlerRun run = runHandler(cfgscribe::records::ctcssReport,
-                                    portGrouped(18, 0x00, 1, 0, 2, {30, 3, 40, 0}), ctx, R);
-  EXPECT_NE(run.text.find(" CTCSS Encoder Port 1\n"
-                          "   Tone Number  : 30   -- 114.8 Hz\n"
-                          "   Mode         :  3   -- Turn ON With PTT, Turn OFF At CTCSS On Time\n"
-                          "   Reverse Burst:  255   -- \n"),
-            std::string::npos);
-  EXPECT_EQ(run.length, 9u);
+  checkFragments(cfgscribe::records::ctcssReport, cfgscribe::records::ctcssScript,
+                 {{" CTCSS Encoder Port 1\n   Tone Number  : 30   -- 114.8 Hz\n"
+                   "   Mode         :  3   -- Turn ON With PTT, Turn OFF At CTCSS On Time\n   Reverse Burst:  255   -- \n",
+                   R, false, portGrouped(18, 0x00, 1, 0, 2, {30, 3, 40, 0}), 9, 2}});
 }
 
 }  // namespace

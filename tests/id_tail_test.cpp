@@ -33,16 +33,14 @@ TEST(IdTail, Sections) {
 }
 
 TEST(IdTail, DigitsFollowTheMacroNameLengthWithinTheElement) {
+  // Never more digits than the element holds.
   const Bytes record = portGrouped(19, 0x40, 3, 0, 2, cat({digits("123456", 3), digits("987654", 3)}));
-  // 10 digits: never more than the element holds.
-  const std::pair<unsigned, const char*> cases[] = {{2, "12"}, {4, "1234"}, {6, "123456"}, {10, "123456"}, {1, ""}};
-  for (const auto& [nameDigits, initial] : cases) {
-    cfgscribe::WalkContext ctx;
-    ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = 1;
-    ctx.controller.bytes[cfgscribe::ControllerDefinition::kMacroNameDigits] = static_cast<std::uint8_t>(nameDigits);
-    const std::string text = runHandler(cfgscribe::records::idTailReport, record, ctx, R).text;
-    EXPECT_NE(text.find(std::string("  Initial ID Tail: ") + initial + "\n"), std::string::npos) << nameDigits;
-  }
+  checkFragments(cfgscribe::records::idTailReport, cfgscribe::records::idTailScript,
+                 {{"  Initial ID Tail: 12\n", R, false, record, 11, 1, 0, 2},
+                  {"  Initial ID Tail: 1234\n", R, false, record, 11, 1, 0, 4},
+                  {"  Initial ID Tail: 123456\n", R, false, record, 11, 1, 0, 6},
+                  {"  Initial ID Tail: 123456\n", R, false, record, 11, 1, 0, 10},
+                  {"  Initial ID Tail: \n", R, false, record, 11, 1, 0, 1}});
 }
 
 }  // namespace
