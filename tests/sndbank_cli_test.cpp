@@ -147,6 +147,9 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
       {"-", {}, "\nPass 1: Create file list\nParse " + (dir / "words.def") + "...\nInput file " +
                     (dir / "words.def") + " cannot be opened.\n"},
       {"-", {4, dir.path()}, "Parse " + dir.path() + "...\nError: the definition file cannot be read, Is a directory\n"},
+      {word, {5, "/dev/full"},
+       "\nPass 3: Build Headers and Custom Audio Library file...\n"
+       "Error: entire ffs_imageHeader not written, expected=0x100, actual=0x0\n"},
       {word, {1, "Seventeen chars!!"}, kHead + "Error: image name 'Seventeen chars!!' is longer than 16 characters.\n"},
       {word + "2 " + (dir / "empty.raw") + "\n", {},
        "\nPass 2: getImageSize from all files...Error: During getImageSize, input file " + (dir / "empty.raw") +
