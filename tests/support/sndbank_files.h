@@ -2,8 +2,16 @@
 // File contents are kept in std::string: bytes, not text.
 #pragma once
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "common/sink.h"
+#include "sndbank/sndbank.h"
 
 namespace testsupport {
 
@@ -11,8 +19,15 @@ namespace testsupport {
 // contents when the object goes.
 class ScratchDir {
  public:
-  ScratchDir();
-  ~ScratchDir();
+  ScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "sndbank-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~ScratchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;
 
@@ -23,22 +38,51 @@ class ScratchDir {
   std::string path_;
 };
 
-void writeFile(const std::string& path, const std::string& bytes);
+inline void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
 // A word file of `count` samples: 0x00, 0x01, ... wrapping at 0x100.
-void writeRamp(const std::string& path, std::size_t count);
-std::string readFile(const std::string& path);
+inline void writeRamp(const std::string& path, std::size_t count) {
+  std::string bytes(count, '\0');
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(i);
+  writeFile(path, bytes);
+}
+
+inline std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 struct Run {
   int status;
   std::string output;
 };
+
 // Runs sndbank in this process with the given words (program name first).
-Run runSndbankInProcess(const std::vector<std::string>& words);
+inline Run runSndbankInProcess(std::vector<std::string> words) {
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  Run run{0, {}};
+  {
+    orva::Sink out(run.output);
+    run.status = sndbank::runSndbank(static_cast<int>(words.size()), argv.data(), out);
+  }
+  return run;
+}
 
 // The speech-library command line for dir: words.def into lib.bin, lib.inc,
 // lib.tab and lib.txt, named "Lib", version "1.2", dated "12/01/26 10:00".
-std::vector<std::string> speechArgs(const ScratchDir& dir);
+inline std::vector<std::string> speechArgs(const ScratchDir& dir) {
+  return {"sndbank", "Lib", "1.2", "12/01/26 10:00", dir / "words.def", dir / "lib.bin", dir / "lib.inc",
+          dir / "lib.tab", dir / "lib.txt"};
+}
+
 // Writes words.def and runs the speech-library build on it.
-Run buildSpeechLibrary(const ScratchDir& dir, const std::string& definitions);
+inline Run buildSpeechLibrary(const ScratchDir& dir, const std::string& definitions) {
+  writeFile(dir / "words.def", definitions);
+  return runSndbankInProcess(speechArgs(dir));
+}
 
 }  // namespace testsupport
