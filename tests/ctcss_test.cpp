@@ -8,7 +8,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 
 TEST(CtcssEncoders, Sections) {
   // Port 1 at its defaults (tone 26, mode 0) with a reverse burst; port 2 at

@@ -8,7 +8,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 
 TEST(DtmfDecoders, Sections) {
   // Two ports of one 4-byte element: port 1's count is byte 5, port 2's byte 9.

@@ -8,7 +8,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 
 TEST(IdTail, Sections) {
   // Port 1: initial tail only; port 2: none; port 3: a short initial tail and

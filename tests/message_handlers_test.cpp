@@ -11,7 +11,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 constexpr cfgscribe::RecordHandler kReport = cfgscribe::records::messageHandlersReport;
 constexpr cfgscribe::RecordHandler kScript = cfgscribe::records::messageHandlersScript;
 
@@ -57,17 +56,6 @@ TEST(MessageHandlers, Sections) {
                 {"@message_handlers/report", R, false, four, 97, 4}});
 }
 
-TEST(MessageHandlers, DebugShowsTheHeaderAndEachGroupsBytes) {
-  for (Flavour f : {R, S}) {
-    cfgscribe::WalkContext ctx;
-    ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = 1;
-    const std::string text = runHandler(f == R ? kReport : kScript, kOnePort, ctx, f, true).text;
-    EXPECT_TRUE(text.starts_with(readGolden(f == R ? "message_handlers/report_debug_start"
-                                                   : "message_handlers/script_debug_start")))
-        << text;
-  }
-}
-
 TEST(MessageHandlers, AbsentOrShortGroupsReadZeroAndGetNoCommands) {
   const std::string zeroLevel = "   00 (  0.0 dB)     00 (  0.0 dB)     00 (  0.0 dB)";
   checkFragments(kReport, kScript,
@@ -83,6 +71,10 @@ TEST(MessageHandlers, AbsentOrShortGroupsReadZeroAndGetNoCommands) {
                   {";   Speech\n;     Set to Default.\n", A, false, kShort, 0, 1},
                   {"\n;  Message Handler Port 4\n;   CW\nMPW 12 40 -1 * ", S, false,
                    portGrouped(20, 0x00, 1, 12, 20, cat({kBeeps, kTx1, kTx2, kTx3, kTx2})), 0, 4}});
+  // With -d: the header and each group's bytes (the sections' first lines).
+  checkFragments(kReport, kScript,
+                 {{readGolden("message_handlers/report_debug_start"), R, true, kOnePort, 0, 1},
+                  {readGolden("message_handlers/script_debug_start"), S, true, kOnePort, 0, 1}});
   checkFragments(kReport, kScript, {{"Port 1", S, false, kMiscOnly, 0, 0}, {"MPW 06 03", A, false, kShort, 0, 1}},
                  false);
 }

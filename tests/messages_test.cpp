@@ -10,7 +10,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 constexpr cfgscribe::RecordHandler kReport = cfgscribe::records::messagesReport;
 constexpr cfgscribe::RecordHandler kScript = cfgscribe::records::messagesScript;
 
@@ -24,7 +23,8 @@ const Bytes kMessages = portGrouped(15, 0x00, 6, 20, 3,
                                          {1, 0x05, 0xFF}, {0xFF}}));
 const Bytes kEmpty = portGrouped(15, 0x00, 4, 25, 14, {0xFF});
 // Two miscellaneous slots but four stored messages: the last two are not
-// shown, and port 1 is still read from its own start.
+// shown, port 1 is still read from its own start, and the record length
+// (which the walk steps by) counts them all.
 const Bytes kExtra = portGrouped(15, 0x00, 4, 2, 14,
                                  cat({{0, 0x01, 0xFF}, {1, 0x02, 0xFF}, {2, 0x03, 0xFF}, {3, 0x04, 0xFF}, {0xFF},
                                       {0, 0x05, 0xFF}, {0xFF}}));
@@ -83,18 +83,6 @@ TEST(Messages, Fragments) {
                    {{"   0001: " + shown + blanks(pads.first) + "-- OK Command", R, false, record, length},
                     {"MPW 31 0001 " + shown + "* " + blanks(pads.second) + "; OK Command", S, false, record}});
   }
-}
-
-TEST(Messages, TheWalkGoesOnAfterTheMessageGroups) {
-  // The record's length comes from its contents; the path mode record after
-  // it must be found where it starts, extra stored messages or not.
-  ControllerSpec controller;
-  controller.receivers = 1;
-  const Bytes extra = portGrouped(15, 0x00, 4, 1, 14, cat({{0, 0x01, 0xFF}, {1, 0x02, 0xFF}, {0xFF}, {0xFF}}));
-  const Bytes image =
-      ConfigFile().add(controllerRecord(controller)).add(extra).add(portGrouped(16, 0x00, 1, 0, 1, {4})).image();
-  const std::string text = renderWalk(cfgscribe::Mode::kReport, image);
-  EXPECT_TRUE(text.ends_with("\nPath Mode\n Port 1 Path Mode\n   RX1-DTMF Mode:  4 -- Carrier OR CTCSS\n\n"));
 }
 
 }  // namespace

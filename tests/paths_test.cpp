@@ -8,7 +8,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 
 TEST(PathMode, Sections) {
   // Three ports of four paths each, every mode value and one out of range.

@@ -14,6 +14,9 @@
 
 namespace testsupport {
 
+// Shorthands for the tables: report, script (-s), script with all values (-a).
+constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
+
 struct RecordCase {
   std::string expected;  // "@family/case" names tests/golden/family/case.txt; else the text itself
   Flavour flavour;

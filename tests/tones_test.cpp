@@ -8,7 +8,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 
 Bytes block(std::uint8_t owner, std::uint8_t mode, std::uint8_t level, unsigned toneCode) {
   return cat({{owner, mode, level}, be16(toneCode), {0xAA, 0xBB}});

@@ -8,7 +8,6 @@
 namespace {
 
 using namespace testsupport;
-constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 
 TEST(UserTimers, Sections) {
   // Stored column by column: enables, values, 3-byte macros, resolutions.
