@@ -13,6 +13,7 @@ namespace sndbank {
 namespace {
 
 using testsupport::buildSpeechLibrary;
+using testsupport::ramp;
 using testsupport::readFile;
 using testsupport::ScratchDir;
 using testsupport::writeRamp;
@@ -23,11 +24,6 @@ std::string bytes(std::initializer_list<int> values) {
   return b;
 }
 std::string ff(std::size_t count) { return std::string(count, '\xFF'); }
-std::string ramp(std::size_t count) {
-  std::string b;
-  for (std::size_t i = 0; i < count; ++i) b += static_cast<char>(i);
-  return b;
-}
 
 TEST(Layout, FoldingAndIndexArea) {
   // The top bit is kept, the rest inverted when it is set.

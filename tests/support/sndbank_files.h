@@ -42,12 +42,13 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// A word file of `count` samples: 0x00, 0x01, ... wrapping at 0x100.
-inline void writeRamp(const std::string& path, std::size_t count) {
+// `count` samples: 0x00, 0x01, ... wrapping at 0x100; and a word file of them.
+inline std::string ramp(std::size_t count) {
   std::string bytes(count, '\0');
   for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(i);
-  writeFile(path, bytes);
+  return bytes;
 }
+inline void writeRamp(const std::string& path, std::size_t count) { writeFile(path, ramp(count)); }
 
 inline std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
