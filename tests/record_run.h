@@ -26,22 +26,20 @@ struct RecordCase {
   unsigned receivers = 0, transmitters = 0, nameDigits = 4;
 };
 
-inline cfgscribe::WalkContext contextFor(const RecordCase& c) {
+inline HandlerRun runCase(cfgscribe::RecordHandler report, cfgscribe::RecordHandler script, const RecordCase& c) {
   using cfgscribe::ControllerDefinition;
   cfgscribe::WalkContext ctx;
   ctx.controller.bytes[ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
   ctx.controller.bytes[ControllerDefinition::kTransmitters] = static_cast<std::uint8_t>(c.transmitters);
   ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = static_cast<std::uint8_t>(c.nameDigits);
-  return ctx;
+  return runHandler(c.flavour == Flavour::kReport ? report : script, c.record, ctx, c.flavour, c.debug);
 }
 
 inline void checkRecords(cfgscribe::RecordHandler report, cfgscribe::RecordHandler script,
                          std::initializer_list<RecordCase> cases) {
   for (const RecordCase& c : cases) {
     SCOPED_TRACE(c.expected.substr(0, 60));
-    cfgscribe::WalkContext ctx = contextFor(c);
-    const HandlerRun run =
-        runHandler(c.flavour == Flavour::kReport ? report : script, c.record, ctx, c.flavour, c.debug);
+    const HandlerRun run = runCase(report, script, c);
     if (c.expected.starts_with('@')) {
       expectGolden(run.text, c.expected.substr(1));
     } else {
@@ -58,9 +56,7 @@ inline void checkRecords(cfgscribe::RecordHandler report, cfgscribe::RecordHandl
 inline void checkFragments(cfgscribe::RecordHandler report, cfgscribe::RecordHandler script,
                            std::initializer_list<RecordCase> cases, bool present = true) {
   for (const RecordCase& c : cases) {
-    cfgscribe::WalkContext ctx = contextFor(c);
-    const HandlerRun run =
-        runHandler(c.flavour == Flavour::kReport ? report : script, c.record, ctx, c.flavour, c.debug);
+    const HandlerRun run = runCase(report, script, c);
     EXPECT_EQ(run.text.find(c.expected) != std::string::npos, present) << c.expected;
     if (c.length != 0) {
       EXPECT_EQ(run.length, c.length) << c.expected;
