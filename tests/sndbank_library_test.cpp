@@ -76,14 +76,14 @@ TEST(LibraryImage, WordsFollowEachOtherWithFoldedSamples) {
   // Index entries 0, 1 (no word), 2 and 4999.
   EXPECT_EQ(image.substr(512, 12), bytes({0x00, 0x51, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x51, 0x04, 0xFF}));
   EXPECT_EQ(image.substr(512 + 4 * 4999, 3), bytes({0x00, 0x52, 0x33}));
-  std::string data;
-  std::size_t address = dataStart;
-  for (std::size_t samples : {1u, 300u, 9000u}) {
-    const std::size_t stop = address + samples + 2;
-    data += bytes({static_cast<int>(stop >> 16), static_cast<int>(stop >> 8 & 0xFF), static_cast<int>(stop & 0xFF)});
-    for (std::size_t i = 0; i < samples; ++i) data += static_cast<char>(foldSample(static_cast<std::uint8_t>(i)));
-    address += samples + 3;
-  }
+  auto folded = [](std::size_t samples) {
+    std::string b = ramp(samples);
+    for (char& c : b) c = static_cast<char>(foldSample(static_cast<std::uint8_t>(c)));
+    return b;
+  };
+  // Each word: its stop address (20,739; 21,042; 30,045), then its samples.
+  const std::string data = bytes({0x00, 0x51, 0x03}) + folded(1) + bytes({0x00, 0x52, 0x32}) + folded(300) +
+                           bytes({0x00, 0x75, 0x5D}) + folded(9000);
   EXPECT_EQ(image.substr(dataStart), data);
 }
 
