@@ -1,221 +1,65 @@
+// Path mode and path priority: every port's paths, debug lines, stepped-over
+// miscellaneous elements, odd element sizes and records cut by the image end.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "support/image_builder.h"
+#include "record_run.h"
 
 namespace {
 
-using cfgscribe::Mode;
-using cfgscribe::WalkContext;
-using testsupport::Bytes;
-using testsupport::cat;
-using testsupport::expectGolden;
-using testsupport::portGrouped;
-using testsupport::renderRecord;
+using namespace testsupport;
 
-WalkContext withPorts(unsigned ports) {
-  WalkContext ctx;
-  ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(ports);
-  return ctx;
-}
-
-std::string report(const Bytes& record, unsigned ports, bool debug = false) {
-  WalkContext ctx = withPorts(ports);
-  return renderRecord(Mode::kReport, record, ctx, debug);
-}
-std::string script(const Bytes& record, unsigned ports, bool debug = false, bool all = false) {
-  WalkContext ctx = withPorts(ports);
-  return renderRecord(Mode::kScript, record, ctx, debug, all);
-}
-
-template <typename Handler>
-std::uint32_t lengthOf(Handler handler, const Bytes& record, unsigned ports) {
-  std::string text;
-  orva::Sink sink(text);
-  cfgscribe::Out o{sink};
-  WalkContext ctx = withPorts(ports);
-  return handler(cfgscribe::Record(orva::ByteView(record.data(), record.size())), ctx, o);
-}
-
-std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
-
-// Three ports of four paths each, every mode value and one out of range.
-const Bytes kModes = portGrouped(16, 0x00, 1, 0, 4, {1, 2, 3, 4, 5, 6, 0, 7, 2, 9, 1, 3});
-
-TEST(PathMode, ReportListsEveryPathOfEveryPort) {
-  expectGolden(report(kModes, 3), "paths/mode_report");
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathModeReport, kModes, 3), 17u);
-}
-
-TEST(PathMode, ScriptCommandsEveryPathInBothFlavours) {
-  expectGolden(script(kModes, 3), "paths/mode_script");
-  expectGolden(script(kModes, 3, false, true), "paths/mode_script");
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathModeScript, kModes, 3), 17u);
-}
-
-TEST(PathMode, DebugLinesFollowTheHeading) {
-  const Bytes record = portGrouped(16, 0x20, 1, 0, 1, {6});
-  EXPECT_EQ(report(record, 1, true),
-            "\nPath Mode\n"
-            "debug  Record Type       : 16\n"
-            "debug  Attributes        : 0x20\n"
-            "debug  Element Size      : 1\n"
-            "debug  Num Misc          : 0\n"
-            "debug  Num Port          : 1\n"
-            " Port 1 Path Mode\n"
-            "   RX1-DTMF Mode:  6 -- Always ON\n"
-            "\n");
-  EXPECT_EQ(script(record, 1, true),
-            "\n; Set Path Mode\n"
-            ";debug  Record Type       : 16\n"
-            ";debug  Attributes        : 0x20\n"
-            ";debug  Element Size      : 1\n"
-            ";debug  Num Misc          : 0\n"
-            ";debug  Num Port          : 1\n"
-            ";  Port 1 Path Mode\n"
-            "MPW 57  1 6 *" + blanks(37) + "; RX1-DTMF, Always ON\n"
-            "\n");
-}
-
-TEST(PathMode, MiscellaneousElementsAreSteppedOver) {
+TEST(PathMode, Sections) {
+  // Three ports of four paths each, every mode value and one out of range.
+  const Bytes modes = {1, 2, 3, 4, 5, 6, 0, 7, 2, 9, 1, 3};
+  const Bytes plain = portGrouped(16, 0x00, 1, 0, 4, modes);
   // Two miscellaneous bytes before the port groups must not shift them.
-  const Bytes withMisc = portGrouped(16, 0x00, 1, 2, 4, cat({{0xAA, 0xBB}, {1, 2, 3, 4, 5, 6, 0, 7, 2, 9, 1, 3}}));
-  EXPECT_EQ(report(withMisc, 3), report(kModes, 3));
-  EXPECT_EQ(script(withMisc, 3), script(kModes, 3));
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathModeReport, withMisc, 3), 19u);
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathModeScript, withMisc, 3), 19u);
+  const Bytes withMisc = portGrouped(16, 0x00, 1, 2, 4, cat({{0xAA, 0xBB}, modes}));
+  const Bytes one = portGrouped(16, 0x20, 1, 0, 1, {6});
+  // Element size 0 stores no mode, a cut record none for its last ports:
+  // neither reads a neighbour.
+  const Bytes noByte = cat({portGrouped(16, 0x00, 0, 0, 1, {}), {4}});
+  checkRecords(cfgscribe::records::pathModeReport, cfgscribe::records::pathModeScript,
+               {{"@paths/mode_report", R, false, plain, 17, 3},
+                {"@paths/mode_script", S, false, plain, 17, 3},
+                {"@paths/mode_script", A, false, plain, 17, 3},
+                {"@paths/mode_report", R, false, withMisc, 19, 3},
+                {"@paths/mode_script", S, false, withMisc, 19, 3},
+                {"@paths/mode_report_debug", R, true, one, 6, 1},
+                {"@paths/mode_script_debug", S, true, one, 6, 1},
+                {"@paths/mode_wide", R, false, portGrouped(16, 0x00, 2, 0, 2, {3, 0x55, 6, 0x66}), 9, 1},
+                {"@paths/mode_no_byte", R, false, noByte, 5, 1},
+                {"@paths/mode_cut", S, false, portGrouped(16, 0x00, 1, 0, 1, {2}), 0, 2},
+                {"\nPath Mode\n", R, false, plain, 5, 0},
+                {"\n; Set Path Mode\n", S, false, plain, 5, 0}});
 }
 
-TEST(PathMode, WiderElementsShowTheirFirstByte) {
-  const Bytes wide = portGrouped(16, 0x00, 2, 0, 2, {3, 0x55, 6, 0x66});
-  EXPECT_EQ(report(wide, 1),
-            "\nPath Mode\n"
-            " Port 1 Path Mode\n"
-            "   RX1-DTMF Mode:  3 -- Carrier AND CTCSS\n"
-            "   RX1-TX1  Mode:  6 -- Always ON\n"
-            "\n");
-}
+Bytes lists(Bytes priority, Bytes mix) { return cat({priority, mix}); }
 
-TEST(PathMode, ElementsWithoutAModeByteShowAsErrors) {
-  // Element size 0 stores no mode; a record cut short by the end of the
-  // image stores none for its last ports. Neither reads a neighbour.
-  const Bytes empty = portGrouped(16, 0x00, 0, 0, 1, {});
-  EXPECT_EQ(report(cat({empty, {4}}), 1),
-            "\nPath Mode\n"
-            " Port 1 Path Mode\n"
-            "   RX1-DTMF Mode:  255 -- [Error: 0xff], \n"
-            "\n");
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathModeReport, empty, 1), 5u);
-
-  const Bytes cut = portGrouped(16, 0x00, 1, 0, 1, {2});
-  EXPECT_EQ(script(cut, 2),
-            "\n; Set Path Mode\n"
-            ";  Port 1 Path Mode\n"
-            "MPW 57  1 2 *" + blanks(37) + "; RX1-DTMF, CTCSS Only\n"
-            "\n"
-            ";  Port 2 Path Mode\n"
-            "MPW 57  2 255 *" + blanks(37) + "; RX2-DTMF, [Error: 0xff], \n"
-            "\n");
-}
-
-TEST(PathMode, ZeroPortsPrintOnlyTheHeadings) {
-  EXPECT_EQ(report(kModes, 0), "\nPath Mode\n");
-  EXPECT_EQ(script(kModes, 0), "\n; Set Path Mode\n");
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathModeReport, kModes, 0), 5u);
-}
-
-Bytes priorityGroup(Bytes priority, Bytes mix) { return cat({priority, mix}); }
-
-// Port 1: a gap in the priority list; port 2: nothing; port 3: a mix entry
-// beyond the port count, which is neither shown nor commanded.
-const Bytes kPriority = portGrouped(17, 0x00, 6, 0, 2,
-                                    cat({priorityGroup({3, 0, 1, 0, 0, 0}, {2, 0, 0, 0, 0, 0}),
-                                         priorityGroup({0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}),
-                                         priorityGroup({1, 2, 3, 0, 0, 0}, {0, 0, 0, 9, 0, 0})}));
-
-TEST(PathPriority, ReportShowsTheFirstEntriesOfEachList) {
-  EXPECT_EQ(report(kPriority, 3),
-            "\nPath Priority\n"
-            " Receivers Priority to Port 1 : 3 1 \n"
-            " Receivers Mixed to Port 1    : 2 \n"
-            " Receivers Priority to Port 2 : none \n"
-            " Receivers Mixed to Port 2    : none \n"
-            " Receivers Priority to Port 3 : 1 2 3 \n"
-            " Receivers Mixed to Port 3    : none \n");
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathPriorityReport, kPriority, 3), 5u + 36u);
-}
-
-TEST(PathPriority, ScriptCommandsEachNonEmptyList) {
-  const std::string expected =
-      "\n; Set Path Priority\n"
-      ";  Receiver Priority to Port 1 : 3 1 \n"
-      ";  Receiver Mixed to Port 1    : 2 \n"
-      "MPW 90 1 3 1 *    ; RX-TX1\n"
-      "MPW 90 1 2 *    ; RX-TX1\n"
-      "\n"
-      ";  Receiver Priority to Port 2 : none \n"
-      ";  Receiver Mixed to Port 2    : none \n"
-      "\n"
-      ";  Receiver Priority to Port 3 : 1 2 3 \n"
-      ";  Receiver Mixed to Port 3    : none \n"
-      "MPW 90 3 1 2 3 *    ; RX-TX3\n"
-      "\n";
-  EXPECT_EQ(script(kPriority, 3), expected);
-  EXPECT_EQ(script(kPriority, 3, false, true), expected);
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathPriorityScript, kPriority, 3), 41u);
-}
-
-TEST(PathPriority, DebugLinesFollowTheHeading) {
-  const Bytes record = portGrouped(17, 0x00, 6, 0, 2, priorityGroup({1, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(script(record, 1, true),
-            "\n; Set Path Priority\n"
-            ";debug  Record Type       : 17\n"
-            ";debug  Attributes        : 0x0\n"
-            ";debug  Element Size      : 6\n"
-            ";debug  Num Misc          : 0\n"
-            ";debug  Num Port          : 2\n"
-            ";  Receiver Priority to Port 1 : 1 \n"
-            ";  Receiver Mixed to Port 1    : none \n"
-            "MPW 90 1 1 *    ; RX-TX1\n"
-            "\n");
-}
-
-TEST(PathPriority, ListsAreTheElementsWhateverTheirSize) {
-  // Element size 2 with two ports: the mix list is the second element, not
-  // the bytes at group offset 6 (which belong to the next port).
+TEST(PathPriority, Sections) {
+  // Port 1: a gap in the priority list; port 2: nothing; port 3: a mix entry
+  // beyond the port count, which is neither shown nor commanded.
+  const Bytes groups = cat({lists({3, 0, 1, 0, 0, 0}, {2, 0, 0, 0, 0, 0}), lists(Bytes(6, 0), Bytes(6, 0)),
+                            lists({1, 2, 3, 0, 0, 0}, {0, 0, 0, 9, 0, 0})});
+  const Bytes plain = portGrouped(17, 0x00, 6, 0, 2, groups);
+  const Bytes withMisc = portGrouped(17, 0x00, 6, 1, 2, cat({Bytes(6, 9), groups}));
+  const Bytes one = portGrouped(17, 0x00, 6, 0, 2, lists({1, 0, 0, 0, 0, 0}, Bytes(6, 0)));
+  // Element size 2: the mix list is the second element, not the bytes at
+  // group offset 6 (the next port's).
   const Bytes narrow = portGrouped(17, 0x00, 2, 0, 2, {2, 1, 1, 0, 0, 0, 0, 2});
-  EXPECT_EQ(report(narrow, 2),
-            "\nPath Priority\n"
-            " Receivers Priority to Port 1 : 2 1 \n"
-            " Receivers Mixed to Port 1    : 1 \n"
-            " Receivers Priority to Port 2 : none \n"
-            " Receivers Mixed to Port 2    : 2 \n");
-  // Entries are cut to the element (three ports, two bytes per list) and to
-  // the image, which ends after the first byte of port 3.
-  const Bytes oneList = portGrouped(17, 0x00, 2, 0, 1, {3, 1, 7, 7, 7});
-  EXPECT_EQ(report(oneList, 3),
-            "\nPath Priority\n"
-            " Receivers Priority to Port 1 : 3 1 \n"
-            " Receivers Mixed to Port 1    : none \n"
-            " Receivers Priority to Port 2 : 7 7 \n"
-            " Receivers Mixed to Port 2    : none \n"
-            " Receivers Priority to Port 3 : 7 \n"
-            " Receivers Mixed to Port 3    : none \n");
-}
-
-TEST(PathPriority, MiscellaneousElementsAreSteppedOverAndZeroPortsPrintHeadings) {
-  const Bytes withMisc = portGrouped(17, 0x00, 6, 1, 2,
-                                     cat({{9, 9, 9, 9, 9, 9}, priorityGroup({3, 0, 1, 0, 0, 0}, {2, 0, 0, 0, 0, 0}),
-                                          priorityGroup({0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}),
-                                          priorityGroup({1, 2, 3, 0, 0, 0}, {0, 0, 0, 9, 0, 0})}));
-  EXPECT_EQ(report(withMisc, 3), report(kPriority, 3));
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathPriorityScript, withMisc, 3), 47u);
-  EXPECT_EQ(report(kPriority, 0), "\nPath Priority\n");
-  EXPECT_EQ(script(kPriority, 0), "\n; Set Path Priority\n");
-  EXPECT_EQ(lengthOf(cfgscribe::records::pathPriorityScript, kPriority, 0), 5u);
+  // Entries cut to the element and to the image, which ends inside port 3.
+  const Bytes cut = portGrouped(17, 0x00, 2, 0, 1, {3, 1, 7, 7, 7});
+  checkRecords(cfgscribe::records::pathPriorityReport, cfgscribe::records::pathPriorityScript,
+               {{"@paths/priority_report", R, false, plain, 41, 3},
+                {"@paths/priority_script", S, false, plain, 41, 3},
+                {"@paths/priority_script", A, false, plain, 41, 3},
+                {"@paths/priority_report", R, false, withMisc, 47, 3},
+                {"@paths/priority_script", S, false, withMisc, 47, 3},
+                {"@paths/priority_script_debug", S, true, one, 17, 1},
+                {"@paths/priority_narrow", R, false, narrow, 13, 2},
+                {"@paths/priority_cut", R, false, cut, 0, 3},
+                {"\nPath Priority\n", R, false, plain, 5, 0},
+                {"\n; Set Path Priority\n", S, false, plain, 5, 0}});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "sndbank/word_list.h"
@@ -38,89 +39,66 @@ Parsed parseText(const std::string& text, bool debug = false) {
   return parsed;
 }
 
-struct GoodCase {
-  const char* label;
-  std::string text;
-  std::vector<std::pair<int, std::string>> words;
-};
-
 TEST(DefinitionFile, AcceptsWellFormedLines) {
   const std::string name119(119, 'n');
   const std::string long158 = std::string(40, ' ') + "3000 " + std::string(113, 'w');
-  const std::vector<GoodCase> cases = {
-      {"empty file", "", {}},
-      {"one word", "3000 words\\hello.raw\n", {{3000, "words\\hello.raw"}}},
-      {"comments and blanks anywhere", "\n# first\n\n0 a.raw\n#x\n\n7 b.raw\n#",
-       {{0, "a.raw"}, {7, "b.raw"}}},
-      {"inner and trailing blanks kept", "3000  my word.raw  \n", {{3000, "my word.raw  "}}},
-      {"tabs and leading blanks", " \t42\t\tb\tc.raw\n", {{42, "b\tc.raw"}}},
-      {"CR LF reads like LF", "3000 a.raw\r\n\r\n3001 b.raw\r\n", {{3000, "a.raw"}, {3001, "b.raw"}}},
-      {"last line without line end", "3000 a.raw\n4999 z.raw", {{3000, "a.raw"}, {4999, "z.raw"}}},
-      {"signed code", "+12 x.raw\n", {{12, "x.raw"}}},
-      {"eleven-character code", "00000003000 x.raw\n", {{3000, "x.raw"}}},
-      {"name of 119 characters", "1 " + name119 + "\n", {{1, name119}}},
-      {"line of 158 characters", long158 + "\n", {{3000, std::string(113, 'w')}}},
-      {"158 characters and CR LF", long158 + "\r\n", {{3000, std::string(113, 'w')}}},
-      {"one-character line is blank", "3000 a.raw\nx", {{3000, "a.raw"}}},
+  const std::vector<std::pair<std::string, std::vector<std::pair<int, std::string>>>> cases = {
+      {"", {}},
+      {"3000 words\\hello.raw\n", {{3000, "words\\hello.raw"}}},
+      {"\n# first\n\n0 a.raw\n#x\n\n7 b.raw\n#", {{0, "a.raw"}, {7, "b.raw"}}},  // comments, blank lines
+      {"3000  my word.raw  \n", {{3000, "my word.raw  "}}},                          // inner and trailing blanks kept
+      {" \t42\t\tb\tc.raw\n", {{42, "b\tc.raw"}}},
+      {"3000 a.raw\r\n\r\n3001 b.raw\r\n", {{3000, "a.raw"}, {3001, "b.raw"}}},  // CR LF reads like LF
+      {"3000 a.raw\n4999 z.raw", {{3000, "a.raw"}, {4999, "z.raw"}}},              // no final line end
+      {"+12 x.raw\n", {{12, "x.raw"}}},
+      {"00000003000 x.raw\n", {{3000, "x.raw"}}},  // eleven-character code
+      {"1 " + name119 + "\n", {{1, name119}}},
+      {long158 + "\n", {{3000, std::string(113, 'w')}}},
+      {long158 + "\r\n", {{3000, std::string(113, 'w')}}},
+      {"3000 a.raw\nx", {{3000, "a.raw"}}},  // a one-character line is blank
   };
-  for (const GoodCase& c : cases) {
-    const Parsed p = parseText(c.text);
-    EXPECT_EQ(p.result, ParseResult::kEndReached) << c.label;
-    EXPECT_EQ(p.output, "") << c.label;
-    EXPECT_EQ(p.words, c.words) << c.label;
+  for (const auto& [text, words] : cases) {
+    const Parsed p = parseText(text);
+    EXPECT_EQ(p.result, ParseResult::kEndReached) << text;
+    EXPECT_EQ(p.output, "") << text;
+    EXPECT_EQ(p.words, words) << text;
   }
 }
 
-struct BadCase {
-  std::string text;
-  ParseResult result;
-  std::string message;
-  std::size_t wordsBefore;
-};
-
 TEST(DefinitionFile, RefusesBadLinesWithTheirMessage) {
+  constexpr ParseResult kOrder = ParseResult::kOutOfOrder, kDup = ParseResult::kDuplicated,
+                        kRange = ParseResult::kOutOfRange, kBad = ParseResult::kMalformed;
+  const std::string order = " is out of order.  Definition file must be sorted by Word Code.\n";
+  const std::string tooLong = " of the definition file is longer than 158 characters.\n";
   const std::string long159 = std::string(41, ' ') + "3000 " + std::string(113, 'w');
-  const std::vector<BadCase> cases = {
-      {"3000 a\n3002 b\n3001 c\n", ParseResult::kOutOfOrder,
-       "Error: Word Code 3001 is out of order.  Definition file must be sorted by Word Code.\n", 2},
-      {"3000 a\n3000 b\n", ParseResult::kDuplicated, "Error: Word Code 3000 is duplicated.\n", 1},
-      {"-1 a\n", ParseResult::kDuplicated, "Error: Word Code -001 is duplicated.\n", 0},
-      {"-5 a\n", ParseResult::kOutOfOrder,
-       "Error: Word Code -005 is out of order.  Definition file must be sorted by Word Code.\n", 0},
-      {"1 a\n5000 big.raw\n", ParseResult::kOutOfRange,
-       "Error: Word Code 5000, Filename 'big.raw', out of range (0-4999)\n", 1},
-      {"99999999999 x\n", ParseResult::kOutOfRange,
-       "Error: Word Code 99999999999, Filename 'x', out of range (0-4999)\n", 0},
-      {"abc x.raw\n", ParseResult::kMalformed,
-       "Error: Word Code 'abc' on line 1 is not a decimal number.\n", 0},
-      {"1 a\n30a0 x.raw\n", ParseResult::kMalformed,
-       "Error: Word Code '30a0' on line 2 is not a decimal number.\n", 1},
-      {"- x.raw\n", ParseResult::kMalformed,
-       "Error: Word Code '-' on line 1 is not a decimal number.\n", 0},
-      {"000000003000 x.raw\n", ParseResult::kMalformed,
-       "Error: Word Code '000000003000' on line 1 is not a decimal number.\n", 0},
-      {" # not a comment\n", ParseResult::kMalformed,
-       "Error: Word Code '#' on line 1 is not a decimal number.\n", 0},
-      {"1 a\n   \t \n", ParseResult::kMalformed, "Error: Line 2 has no word code.\n", 1},
-      {"3000\n", ParseResult::kMalformed, "Error: Word Code 3000 has no file name.\n", 0},
-      {"3000   \r\n", ParseResult::kMalformed, "Error: Word Code 3000 has no file name.\n", 0},
-      {"3000", ParseResult::kMalformed, "Error: Word Code 3000 has no file name.\n", 0},
-      {"1 " + std::string(120, 'n') + "\n", ParseResult::kMalformed,
-       "Error: Word Code 0001, Filename '" + std::string(120, 'n') +
-           "', longer than 119 characters.\n",
-       0},
-      {"1 a\n" + long159 + "\n", ParseResult::kMalformed,
-       "Error: Line 2 of the definition file is longer than 158 characters.\n", 1},
-      {"#" + std::string(400, 'c') + "\n", ParseResult::kMalformed,
-       "Error: Line 1 of the definition file is longer than 158 characters.\n", 0},
-      {long159, ParseResult::kMalformed,
-       "Error: Line 1 of the definition file is longer than 158 characters.\n", 0},
+  const std::string name120(120, 'n');
+  // The text, the result, the message and how many words were taken before.
+  const std::vector<std::tuple<std::string, ParseResult, std::string, std::size_t>> cases = {
+      {"3000 a\n3002 b\n3001 c\n", kOrder, "Error: Word Code 3001" + order, 2},
+      {"3000 a\n3000 b\n", kDup, "Error: Word Code 3000 is duplicated.\n", 1},
+      {"-1 a\n", kDup, "Error: Word Code -001 is duplicated.\n", 0},
+      {"-5 a\n", kOrder, "Error: Word Code -005" + order, 0},
+      {"1 a\n5000 big.raw\n", kRange, "Error: Word Code 5000, Filename 'big.raw', out of range (0-4999)\n", 1},
+      {"99999999999 x\n", kRange, "Error: Word Code 99999999999, Filename 'x', out of range (0-4999)\n", 0},
+      {"abc x.raw\n", kBad, "Error: Word Code 'abc' on line 1 is not a decimal number.\n", 0},
+      {"1 a\n30a0 x.raw\n", kBad, "Error: Word Code '30a0' on line 2 is not a decimal number.\n", 1},
+      {"- x.raw\n", kBad, "Error: Word Code '-' on line 1 is not a decimal number.\n", 0},
+      {"000000003000 x.raw\n", kBad, "Error: Word Code '000000003000' on line 1 is not a decimal number.\n", 0},
+      {" # not a comment\n", kBad, "Error: Word Code '#' on line 1 is not a decimal number.\n", 0},
+      {"1 a\n   \t \n", kBad, "Error: Line 2 has no word code.\n", 1},
+      {"3000\n", kBad, "Error: Word Code 3000 has no file name.\n", 0},
+      {"3000   \r\n", kBad, "Error: Word Code 3000 has no file name.\n", 0},
+      {"3000", kBad, "Error: Word Code 3000 has no file name.\n", 0},
+      {"1 " + name120 + "\n", kBad, "Error: Word Code 0001, Filename '" + name120 + "', longer than 119 characters.\n", 0},
+      {"1 a\n" + long159 + "\n", kBad, "Error: Line 2" + tooLong, 1},
+      {"#" + std::string(400, 'c') + "\n", kBad, "Error: Line 1" + tooLong, 0},
+      {long159, kBad, "Error: Line 1" + tooLong, 0},
   };
-  for (const BadCase& c : cases) {
-    const Parsed p = parseText(c.text);
-    EXPECT_EQ(p.result, c.result) << c.text;
-    EXPECT_EQ(p.output, c.message) << c.text;
-    EXPECT_EQ(p.words.size(), c.wordsBefore) << c.text;
+  for (const auto& [text, result, message, wordsBefore] : cases) {
+    const Parsed p = parseText(text);
+    EXPECT_EQ(p.result, result) << text;
+    EXPECT_EQ(p.output, message) << text;
+    EXPECT_EQ(p.words.size(), wordsBefore) << text;
   }
 }
 
@@ -150,40 +128,23 @@ Scan scan(const std::string& directory) {
   return s;
 }
 
-TEST(DirectoryScan, ListsNumberedFilesInCodeOrder) {
-  ScratchDir dir;
-  testsupport::writeRamp(dir / "4999.raw", 4);
-  testsupport::writeRamp(dir / "0005.raw", 4);
-  testsupport::writeRamp(dir / "5.raw", 4);      // not four digits: never probed
-  testsupport::writeRamp(dir / "0006.wav", 4);
-  testsupport::writeRamp(dir / "0007.RAW", 4);
-  testsupport::writeRamp(dir / "00008.raw", 4);
-  testsupport::writeRamp(dir / "9999.raw", 4);   // above the index capacity: never probed
-  const Scan s = scan(dir.path());
-  EXPECT_EQ(s.result, ScanResult::kSuccess);
-  EXPECT_EQ(s.output, "");
-  const std::vector<std::pair<int, std::string>> expected = {{5, dir / "0005.raw"},
-                                                             {4999, dir / "4999.raw"}};
-  EXPECT_EQ(s.words, expected);
-}
-
-TEST(DirectoryScan, ReportsCodesAboveTheRangeAndEmptyDirectories) {
+TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
   ScratchDir dir;
   EXPECT_EQ(scan(dir.path()).result, ScanResult::kNoEntries);
-  testsupport::writeRamp(dir / "5000.raw", 4);
-  const Scan s = scan(dir.path());
-  EXPECT_EQ(s.result, ScanResult::kOutOfRange);
-  EXPECT_EQ(s.output, "Error: Word Code 5000, Filename '" + (dir / "5000.raw") +
-                          "', out of range (0-4999)\n");
-}
+  // Only four digits and ".raw" up to the index capacity are probed.
+  for (const char* name : {"4999.raw", "0005.raw", "5.raw", "0006.wav", "0007.RAW", "00008.raw", "9999.raw"}) {
+    testsupport::writeRamp(dir / name, 4);
+  }
+  Scan s = scan(dir.path());
+  EXPECT_EQ(s.result, ScanResult::kSuccess);
+  EXPECT_EQ(s.output, "");
+  EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{{5, dir / "0005.raw"}, {4999, dir / "4999.raw"}}));
 
-TEST(DirectoryScan, RefusesADirectoryWhoseFileNamesWouldNotFit) {
   const std::string fits(110, 'd');  // + "/NNNN.raw" = 119 characters
   EXPECT_EQ(scan("/" + fits.substr(1)).result, ScanResult::kNoEntries);
-  const Scan s = scan(fits + "x");
+  s = scan(fits + "x");
   EXPECT_EQ(s.result, ScanResult::kNameTooLong);
-  EXPECT_EQ(s.output, "Error: directory path '" + fits +
-                          "x' is too long; word file names must stay below 120 characters.\n");
+  EXPECT_EQ(s.output, "Error: directory path '" + fits + "x' is too long; word file names must stay below 120 characters.\n");
 }
 
 struct Sized {
@@ -191,8 +152,8 @@ struct Sized {
   std::string output;
 };
 
-Sized sizeList(const std::vector<std::pair<int, std::string>>& words, bool speech,
-               WordList& list, SampleCounts& counts) {
+Sized sizeList(const std::vector<std::pair<int, std::string>>& words, bool speech, SampleCounts& counts) {
+  static WordList list;
   list.clear();
   for (const auto& [code, name] : words) list.append(code, name.c_str(), name.size());
   Sized s{{}, {}};
@@ -201,61 +162,24 @@ Sized sizeList(const std::vector<std::pair<int, std::string>>& words, bool speec
   return s;
 }
 
-TEST(SizePass, MeasuresEveryWordAndCountsTheStopAddress) {
-  ScratchDir dir;
-  testsupport::writeRamp(dir / "a", 100);
-  testsupport::writeRamp(dir / "b", 7);
-  static WordList list;
-  static SampleCounts counts;
-  const Sized s = sizeList({{3, dir / "a"}, {3000, dir / "b"}}, true, list, counts);
-  EXPECT_EQ(s.output, "");
-  EXPECT_FALSE(s.totals.refused);
-  EXPECT_EQ(s.totals.wordData, 103 + 10);
-  EXPECT_EQ(s.totals.indexEntries, 3001);
-  EXPECT_EQ(counts[3], 100);
-  EXPECT_EQ(counts[3000], 7);
-  EXPECT_EQ(list.entries[1].size, 7);
-}
-
-TEST(SizePass, MissingFileEndsTheSpeechPassButIsSkippedForCustomAudio) {
+// The speech-library side of a missing or empty word file is run end to end
+// in sndbank_cli_test.
+TEST(SizePass, CustomAudioSkipsAMissingFileAndNoPassTakesADirectory) {
   ScratchDir dir;
   testsupport::writeRamp(dir / "a", 10);
   testsupport::writeRamp(dir / "c", 20);
-  static WordList list;
+  std::filesystem::create_directory(dir / "sub");
   static SampleCounts counts;
-  const std::vector<std::pair<int, std::string>> words = {
-      {10, dir / "a"}, {20, dir / "missing"}, {30, dir / "c"}};
-
-  const Sized speech = sizeList(words, true, list, counts);
-  EXPECT_EQ(speech.output, "Error: During getImageSize, input file " + (dir / "missing") +
-                               " cannot be opened, No such file or directory\n");
-  EXPECT_FALSE(speech.totals.refused);
-  EXPECT_EQ(speech.totals.indexEntries, 20);  // the failing word's own code
-  EXPECT_EQ(speech.totals.wordData, 13);
-  EXPECT_EQ(counts[30], 0);
-
-  const Sized custom = sizeList(words, false, list, counts);
+  const Sized custom = sizeList({{10, dir / "a"}, {20, dir / "missing"}, {30, dir / "c"}}, false, counts);
   EXPECT_EQ(custom.output, "");
   EXPECT_EQ(custom.totals.indexEntries, 31);
   EXPECT_EQ(custom.totals.wordData, 13 + 23);
   EXPECT_EQ(counts[20], 0);
-}
-
-TEST(SizePass, RefusesEmptyFilesAndDirectories) {
-  ScratchDir dir;
-  testsupport::writeRamp(dir / "empty", 0);
-  std::filesystem::create_directory(dir / "sub");
-  static WordList list;
-  static SampleCounts counts;
+  EXPECT_EQ(counts[30], 20);
   for (bool speech : {true, false}) {
-    const Sized empty = sizeList({{1, dir / "empty"}}, speech, list, counts);
-    EXPECT_TRUE(empty.totals.refused);
-    EXPECT_EQ(empty.output,
-              "Error: During getImageSize, input file " + (dir / "empty") + " is empty.\n");
-    const Sized sub = sizeList({{1, dir / "sub"}}, speech, list, counts);
-    EXPECT_TRUE(sub.totals.refused);
-    EXPECT_EQ(sub.output, "Error: During getImageSize, input file " + (dir / "sub") +
-                              " is not a regular file.\n");
+    const Sized s = sizeList({{1, dir / "sub"}}, speech, counts);
+    EXPECT_TRUE(s.totals.refused);
+    EXPECT_EQ(s.output, "Error: During getImageSize, input file " + (dir / "sub") + " is not a regular file.\n");
   }
 }
 

@@ -1,9 +1,17 @@
 // Scratch directories, word files and in-process runs for the sndbank tests.
+// File contents are kept in std::string: bytes, not text.
 #pragma once
 
-#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "common/sink.h"
+#include "sndbank/sndbank.h"
 
 namespace testsupport {
 
@@ -11,35 +19,71 @@ namespace testsupport {
 // contents when the object goes.
 class ScratchDir {
  public:
-  ScratchDir();
-  ~ScratchDir();
+  ScratchDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "sndbank-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+  }
+  ~ScratchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;
 
   const std::string& path() const { return path_; }
-  // path() + "/" + name
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
  private:
   std::string path_;
 };
 
-void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
-void writeFile(const std::string& path, const std::string& text);
-// A word file of `count` samples: 0x00, 0x01, ... wrapping at 0x100.
-void writeRamp(const std::string& path, std::size_t count);
-std::vector<std::uint8_t> readFile(const std::string& path);
-std::string readText(const std::string& path);
+inline void writeFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// `count` samples: 0x00, 0x01, ... wrapping at 0x100; and a word file of them.
+inline std::string ramp(std::size_t count) {
+  std::string bytes(count, '\0');
+  for (std::size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>(i);
+  return bytes;
+}
+inline void writeRamp(const std::string& path, std::size_t count) { writeFile(path, ramp(count)); }
+
+inline std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 struct Run {
   int status;
   std::string output;
 };
-// Runs sndbank in this process with the given words (program name first).
-Run runSndbankInProcess(const std::vector<std::string>& words);
 
-// Big-endian reads from a byte vector, for checking images.
-unsigned be16At(const std::vector<std::uint8_t>& bytes, std::size_t offset);
-unsigned be24At(const std::vector<std::uint8_t>& bytes, std::size_t offset);
+// Runs sndbank in this process with the given words (program name first).
+inline Run runSndbankInProcess(std::vector<std::string> words) {
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  Run run{0, {}};
+  {
+    orva::Sink out(run.output);
+    run.status = sndbank::runSndbank(static_cast<int>(words.size()), argv.data(), out);
+  }
+  return run;
+}
+
+// The speech-library command line for dir: words.def into lib.bin, lib.inc,
+// lib.tab and lib.txt, named "Lib", version "1.2", dated "12/01/26 10:00".
+inline std::vector<std::string> speechArgs(const ScratchDir& dir) {
+  return {"sndbank", "Lib", "1.2", "12/01/26 10:00", dir / "words.def", dir / "lib.bin", dir / "lib.inc",
+          dir / "lib.tab", dir / "lib.txt"};
+}
+
+// Writes words.def and runs the speech-library build on it.
+inline Run buildSpeechLibrary(const ScratchDir& dir, const std::string& definitions) {
+  writeFile(dir / "words.def", definitions);
+  return runSndbankInProcess(speechArgs(dir));
+}
 
 }  // namespace testsupport
