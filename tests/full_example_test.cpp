@@ -10,7 +10,7 @@
 
 #include "cfgscribe/cli.h"
 #include "golden_support.h"
-#include "support/example_configs.h"
+#include "examples/example_configs.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "golden_support.h"
-#include "support/example_configs.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -24,24 +23,7 @@ ControllerSpec twoByTwo() {
 
 TEST(ControllerDefinition, ReportWithDebug) {
   WalkContext ctx;
-  EXPECT_EQ(renderRecord(Mode::kReport, controllerRecord(twoByTwo()), ctx, true),
-            "Controller Definition\n"
-            "debug  Record Type       : 0\n"
-            "debug  Attributes        : 0x1\n"
-            "debug  Element Size      : 32\n"
-            "debug  Num Elements      : 1\n"
-            "debug  Signature         : CNFG\n"
-            "debug  Structure Version : 2\n"
-            "  Controller Model                 : 5220\n"
-            "  Controller Firmware Version      : 1.4.2\n"
-            "  Controller Cold Reset Date-Time  : 12/24/26 9:15:30\n"
-            "  Configuration Version            : 7\n"
-            "  Number of Receivers              : 2\n"
-            "  Number of Transmitters           : 2\n"
-            "  Number of Password Digits        : 8\n"
-            "  Number of Macro Name Digits      : 4\n"
-            "debug    Macro Attr Size   : 1\n"
-            "debug    Num Config Records: 9\n");
+  expectGolden(renderRecord(Mode::kReport, controllerRecord(twoByTwo()), ctx, true), "controller/report_debug");
   EXPECT_EQ(ctx.controller.receivers(), 2u);
   EXPECT_EQ(ctx.controller.recordCount(), 9u);
 }
@@ -50,25 +32,7 @@ TEST(ControllerDefinition, ScriptWithDebugAndSizeWarning) {
   ControllerSpec s = twoByTwo();
   s.elementSize = 16;  // 16 x 1 is not 32: warned, stepped by its own header
   WalkContext ctx;
-  EXPECT_EQ(renderRecord(Mode::kScript, controllerRecord(s), ctx, true),
-            "; Controller Definition\n"
-            ";debug  Record Type       : 0\n"
-            ";debug  Attributes        : 0x1\n"
-            ";debug  Element Size      : 16\n"
-            ";debug  Num Elements      : 1\n"
-            "\nWARNING: Controller Config Record sizes do not match!\n\n"
-            ";debug  Signature         : CNFG\n"
-            ";debug  Structure Version : 2\n"
-            ";   Controller Type                  : 5220\n"
-            ";   Controller Firmware Version      : 1.4.2\n"
-            ";   Configuration Version            : 7\n"
-            ";   Controller Cold Reset Date-Time  : 12/24/26 9:15:30\n"
-            ";debug    Receivers         : 2\n"
-            ";debug    Transmitters      : 2\n"
-            ";debug    Password Digits   : 8\n"
-            ";debug    Macro Name Digits : 4\n"
-            ";debug    Macro Attr Size   : 1\n"
-            ";debug    Num Config Records: 9\n");
+  expectGolden(renderRecord(Mode::kScript, controllerRecord(s), ctx, true), "controller/script_debug_size_warning");
   // Report and script step 4 + 16 bytes; the raw dump always 36. The
   // definition's 32 bytes still come from offset 4, so its record count is
   // the 0xAB filler of the record that follows.
@@ -87,13 +51,6 @@ TEST(ControllerDefinition, ShortImageLeavesMissingFieldsZero) {
   renderRecord(Mode::kReport, record, ctx);
   EXPECT_EQ(ctx.controller.receivers(), 0u);
   EXPECT_EQ(ctx.controller.recordCount(), 0u);
-}
-
-TEST(IdentityRecords, ReportAndScriptSections) {
-  const Bytes image = cat({exampleIdentityRecords(), {0xFF}});
-  expectGolden(renderWalk(Mode::kReport, image), "identity/report");
-  // Without -d the script leaves out the versions and serial records.
-  expectGolden(renderWalk(Mode::kScript, image), "identity/script");
 }
 
 TEST(IdentityRecords, DebugHeadings) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "support/example_configs.h"
+#include "examples/example_configs.h"
 
 int main(int argc, char** argv) {
   const std::string dir = argc > 1 ? argv[1] : "examples";

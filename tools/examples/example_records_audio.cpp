@@ -4,7 +4,7 @@
 // scripts differ.
 #include <initializer_list>
 
-#include "support/example_configs.h"
+#include "examples/example_configs.h"
 
 namespace testsupport {
 

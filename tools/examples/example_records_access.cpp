@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "support/example_configs.h"
+#include "examples/example_configs.h"
 
 namespace testsupport {
 

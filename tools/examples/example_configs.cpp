@@ -1,4 +1,4 @@
-#include "support/example_configs.h"
+#include "examples/example_configs.h"
 
 namespace testsupport {
 
