@@ -1,9 +1,87 @@
+// ID tail (type 19): per transmitter port the message numbers appended to
+// the initial and the normal identification. A set tail always has its
+// command; an unset one (first byte 0xFF) has none.
+#include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/step_over.h"
+#include "cfgscribe/records/port_group_views.h"
 
 namespace cfgscribe::records {
+namespace {
 
-std::uint32_t idTailReport(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
-std::uint32_t idTailScript(const Record& r, WalkContext& ctx, Out&) { return stepOverByLayout(r, ctx); }
+constexpr std::size_t kInitialTail = 0;
+constexpr std::size_t kNormalTail = 1;
+
+bool isSet(ByteView tail) { return tail.u8(0) != kEndMarker; }
+
+// The tail number shows as many digits as a macro name has: half as many
+// bytes, never more than the element holds (the view is cut to it).
+void printTail(Sink& s, ByteView tail, unsigned nameDigits) {
+  printDigitString(s, tail, nameDigits / 2, 0);
+}
+
+}  // namespace
+
+std::uint32_t idTailReport(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& s = o.sink;
+  const PortGroupViews groups(r, ctx.controller.receivers());
+  const unsigned digits = ctx.controller.macroNameDigits();
+  s.put("\nID Tail Message Number\n");
+  if (o.debug) debugPortGroupedHeader(o, r);
+  for (unsigned p = 1; p <= groups.ports(); ++p) {
+    const ByteView initial = groups.element(p, kInitialTail);
+    const ByteView normal = groups.element(p, kNormalTail);
+    s.printf(" Port %u\n", p);
+    s.put("  Initial ID Tail: ");
+    if (isSet(initial)) {
+      printTail(s, initial, digits);
+      s.put('\n');
+    } else {
+      s.put("None");
+    }
+    s.put("\n  Normal  ID Tail: ");
+    if (isSet(normal)) {
+      printTail(s, normal, digits);
+      s.put('\n');
+    } else {
+      s.put("None");
+    }
+    s.put("\n\n");
+  }
+  return groups.length();
+}
+
+std::uint32_t idTailScript(const Record& r, WalkContext& ctx, Out& o) {
+  Sink& s = o.sink;
+  const PortGroupViews groups(r, ctx.controller.receivers());
+  const unsigned digits = ctx.controller.macroNameDigits();
+  s.put("\n; Set ID Tail Message Number\n");
+  if (o.debug) debugPortGroupedHeader(o, r);
+  for (unsigned p = 1; p <= groups.ports(); ++p) {
+    // Command slots: 2p - 2 for the initial tail, 2p - 1 for the normal one.
+    const ByteView initial = groups.element(p, kInitialTail);
+    const ByteView normal = groups.element(p, kNormalTail);
+    s.printf(";  ID Tail Message Number Port %u\n", p);
+    s.put(";   Initial ID Tail Message Number: ");
+    if (isSet(initial)) {
+      printTail(s, initial, digits);
+      s.printf("\nMPW 50 0%u ", 2 * p - 2);
+      printTail(s, initial, digits);
+      s.put(" *");
+    } else {
+      s.put("None");
+    }
+    s.put("\n;   Normal ID Tail Message Number : ");
+    if (isSet(normal)) {
+      printTail(s, normal, digits);
+      s.printf("\nMPW 50 0%u ", 2 * p - 1);
+      printTail(s, normal, digits);
+      s.put(" *");
+    } else {
+      s.put("None");
+    }
+    s.put("\n\n");
+  }
+  return groups.length();
+}
 
 }  // namespace cfgscribe::records
