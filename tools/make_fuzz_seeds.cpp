@@ -102,6 +102,20 @@ bool writeConfigSeeds(const fs::path& dir) {
     if (type >= 1 && type <= 26) everyType = testsupport::cat({everyType, elementArray(type, 0x01, 8, 4, payload(32, 1))});
   }
   ok = save(dir / "every_type.cfg", configWith(3, everyType)) && ok;
+  // Macros whose commands start with the macro password, so that the
+  // command decoder groups the arguments of every root command 00-99.
+  for (unsigned first = 0; first < 100; first += 10) {
+    Bytes commands;
+    for (unsigned root = first; root < first + 10; ++root) {
+      const auto bcdRoot = static_cast<std::uint8_t>((root / 10) << 4 | (root % 10));
+      commands = testsupport::cat(
+          {commands, {0x0A, cfgscribe::kMacroPassword, bcdRoot, 0x12, 0x34, 0x56, 0x78, 0x90, 0x1E, 0xFF}});
+    }
+    const Bytes macros = testsupport::cat({{10, 0x01, 200, 0x40, 0x00}, testsupport::be16(5),
+                                           testsupport::digits("1234", 2), {0x00}, commands, {0xFF},
+                                           testsupport::be16(0xFFFF)});
+    ok = save(dir / ("macros_roots" + std::to_string(first) + ".cfg"), configWith(3, macros)) && ok;
+  }
   for (const auto& example : testsupport::exampleConfigs()) {
     ok = save(dir / ("example_" + example.fileName), example.bytes) && ok;
   }
