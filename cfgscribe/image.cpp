@@ -1,7 +1,6 @@
 #include "cfgscribe/image.h"
 
 #include <cstdarg>
-#include <cstdio>
 
 namespace cfgscribe {
 
@@ -39,27 +38,26 @@ bool WalkContext::schedulerEnabled() const {
 }
 
 int Out::dbg(const char* format, ...) {
-  char line[512];
   std::va_list args;
   va_start(args, format);
-  int n = std::vsnprintf(line, sizeof line, format, args);
+  const int n = sink.put(script ? ";debug  " : "debug  ") + sink.vprintf(format, args);
   va_end(args);
-  if (n < 0) return 0;
-  std::size_t shown = static_cast<std::size_t>(n) < sizeof line ? static_cast<std::size_t>(n) : sizeof line - 1;
-  return sink.put(script ? ";debug  " : "debug  ") + sink.put(std::string_view(line, shown));
+  return n;
 }
 
-void debugRecordHeader(Out& o, const Record& r) {
+void debugTypeAttributesSize(Out& o, const Record& r) {
   o.dbg("Record Type       : %d\n", r.type());
   o.dbg("Attributes        : 0x%x\n", r.attributes());
   o.dbg("Element Size      : %d\n", r.elementSize());
+}
+
+void debugRecordHeader(Out& o, const Record& r) {
+  debugTypeAttributesSize(o, r);
   o.dbg("Num Elements      : %d\n", r.elementCount());
 }
 
 void debugPortGroupedHeader(Out& o, const Record& r) {
-  o.dbg("Record Type       : %d\n", r.type());
-  o.dbg("Attributes        : 0x%x\n", r.attributes());
-  o.dbg("Element Size      : %d\n", r.elementSize());
+  debugTypeAttributesSize(o, r);
   o.dbg("Num Misc          : %d\n", r.numMisc());
   o.dbg("Num Port          : %d\n", r.numPort());
 }

@@ -135,6 +135,8 @@ struct Out {
   int dbg(const char* format, ...) __attribute__((format(printf, 2, 3)));
 };
 
+// The first three common debug lines: Record Type, Attributes, Element Size.
+void debugTypeAttributesSize(Out& o, const Record& r);
 // The common debug lines: Record Type, Attributes, Element Size, Num Elements.
 void debugRecordHeader(Out& o, const Record& r);
 // Record Type, Attributes, Element Size, Num Misc, Num Port.

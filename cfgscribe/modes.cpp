@@ -70,11 +70,7 @@ void printHeaderBlock(Out& o, const RunSettings& s, const HeaderBytes& h, std::s
 std::uint32_t unrecognised(const Record& r, Out& o) {
   const char* semi = o.script ? ";" : "";
   o.sink.printf("\n%sUnrecognized Config Record Type %d (0x%x)\n", semi, r.type(), r.type());
-  if (o.debug) {
-    o.dbg("Record Type       : %d\n", r.type());
-    o.dbg("Attributes        : 0x%x\n", r.attributes());
-    o.dbg("Element Size      : %d\n", r.elementSize());
-  }
+  if (o.debug) debugTypeAttributesSize(o, r);
   const unsigned size = r.elementSize();
   switch (r.layoutKind()) {
     case 0: {

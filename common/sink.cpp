@@ -15,25 +15,30 @@ Sink::Sink(std::string& text) : text_(text) {}
 Sink::~Sink() { flush(); }
 
 int Sink::printf(const char* format, ...) {
-  char small[512];
   std::va_list args;
   va_start(args, format);
-  int n = std::vsnprintf(small, sizeof small, format, args);
+  const int n = vprintf(format, args);
   va_end(args);
-  if (n < 0) return 0;
-  if (static_cast<std::size_t>(n) < sizeof small) {
+  return n;
+}
+
+int Sink::vprintf(const char* format, std::va_list args) {
+  char small[512];
+  std::va_list again;
+  va_copy(again, args);
+  const int n = std::vsnprintf(small, sizeof small, format, args);
+  if (n >= 0 && static_cast<std::size_t>(n) < sizeof small) {
     text_.append(small, static_cast<std::size_t>(n));
-  } else {
+  } else if (n >= 0) {
     // Rare long line: format straight into the tail of the buffer.
-    std::size_t at = text_.size();
+    const std::size_t at = text_.size();
     text_.resize(at + static_cast<std::size_t>(n) + 1);
-    va_start(args, format);
-    std::vsnprintf(&text_[at], static_cast<std::size_t>(n) + 1, format, args);
-    va_end(args);
+    std::vsnprintf(&text_[at], static_cast<std::size_t>(n) + 1, format, again);
     text_.resize(at + static_cast<std::size_t>(n));
   }
+  va_end(again);
   spillIfLarge();
-  return n;
+  return n < 0 ? 0 : n;
 }
 
 int Sink::put(std::string_view text) {

@@ -6,6 +6,7 @@
 // comment column.
 #pragma once
 
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -22,6 +23,7 @@ class Sink {
 
   // Formatted print; returns the number of characters written.
   int printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  int vprintf(const char* format, std::va_list args);
   // Literal text; returns its length.
   int put(std::string_view text);
   int put(char c);

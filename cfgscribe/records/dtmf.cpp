@@ -1,7 +1,6 @@
 // DTMF decoders (type 21): one port group per receiver, of which only the
 // first byte, the digit count at which DTMF commands execute, is shown.
 // The script section is comments only; it issues no command.
-#include "cfgscribe/records/debug_header_lines.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/record_bounds.h"
 

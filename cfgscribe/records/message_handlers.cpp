@@ -11,7 +11,6 @@
 #include <iterator>
 
 #include "cfgscribe/encodings.h"
-#include "cfgscribe/records/debug_header_lines.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/message_handler_units.h"
 #include "cfgscribe/records/port_group_views.h"

@@ -3,7 +3,6 @@
 // mode is not Off, the controller's cold-start default.
 #include <iterator>
 
-#include "cfgscribe/records/debug_header_lines.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/record_bounds.h"
 

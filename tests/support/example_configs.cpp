@@ -19,6 +19,14 @@ Bytes exampleIdentityRecords() {
   return cat({identity, status, fwVersions, serial, name});
 }
 
+Bytes exampleCompleteConfig() {
+  ControllerSpec spec;  // three receivers, three transmitters
+  const Bytes records = cat({exampleIdentityRecords(), exampleAccessAndMacroRecords(), exampleTimingAndAudioRecords()});
+  ConfigFile file;
+  file.name("Summit 3-port").version("2.4.1").dateText("11/30/26 07:45");
+  return file.add(controllerRecord(spec)).add(records).file();
+}
+
 std::vector<ExampleConfig> exampleConfigs() {
   std::vector<ExampleConfig> all;
   ControllerSpec spec;
@@ -27,6 +35,7 @@ std::vector<ExampleConfig> exampleConfigs() {
   basic.add(controllerRecord(spec));
   basic.add(exampleIdentityRecords());
   all.push_back({"hilltop.cfg", basic.file()});
+  all.push_back({"summit.cfg", exampleCompleteConfig()});
   return all;
 }
 

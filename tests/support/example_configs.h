@@ -19,4 +19,17 @@ std::vector<ExampleConfig> exampleConfigs();
 // Identity section records of a typical three-port controller.
 Bytes exampleIdentityRecords();
 
+// Records of the complete example, by family (three receivers and three
+// transmitters, values off their cold-start defaults on every port):
+// passwords, switches, event-triggered macros, scheduler, macros, operator
+// access and long names.
+Bytes exampleAccessAndMacroRecords();
+// Timers, counters, messages, paths, CTCSS encoders, ID tail, message
+// handlers, DTMF decoders, user timers, command response routing and tone
+// generators.
+Bytes exampleTimingAndAudioRecords();
+
+// The complete example: every record type 0 to 26.
+Bytes exampleCompleteConfig();
+
 }  // namespace testsupport

@@ -1,0 +1,7 @@
+#include "support/example_configs.h"
+
+namespace testsupport {
+
+Bytes exampleAccessAndMacroRecords() { return {}; }
+
+}  // namespace testsupport
