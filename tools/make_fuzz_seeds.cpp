@@ -211,7 +211,11 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  const bool ok = writeConfigSeeds(cfg) & writeDefinitionSeeds(def) & writeLibrarySeeds(lib);
+  // Every kind is written even when an earlier one failed.
+  const bool configs = writeConfigSeeds(cfg);
+  const bool definitions = writeDefinitionSeeds(def);
+  const bool libraries = writeLibrarySeeds(lib);
+  const bool ok = configs && definitions && libraries;
   std::printf("wrote %d seeds under %s\n", written, root.c_str());
   return ok ? 0 : 1;
 }
