@@ -170,12 +170,12 @@ std::uint32_t macros(const Record& r, WalkContext& ctx, Out& o) {
   return static_cast<std::uint32_t>(7 + used);
 }
 
-std::uint32_t portGroupedWithPrefix(const Record& r, WalkContext& ctx, Out& o, unsigned prefix) {
+std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, unsigned prefix) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   const unsigned size = r.elementSize();
   std::size_t pos = 5;
-  for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
+  for (unsigned g = 0; g <= ports; ++g) {
     const unsigned count = g == 0 ? r.numMisc() : r.numPort();
     for (unsigned i = 0; i < count; ++i, pos += size) {
       const ByteView element = r.sub(pos, size);
@@ -200,7 +200,11 @@ std::uint32_t portGroupedWithPrefix(const Record& r, WalkContext& ctx, Out& o, u
 
 std::uint32_t portGrouped(const Record& r, WalkContext& ctx, Out& o) {
   const unsigned prefix = r.type() == kTimers100 ? 1 : r.type() == kTimers1000 ? 2 : 0;
-  return portGroupedWithPrefix(r, ctx, o, prefix);
+  // Long names hold their slots in the first group only; their fifth header
+  // byte counts ports, not elements per port, so stepping port groups by it
+  // would lose the place of every later record.
+  const unsigned ports = r.type() == kLongNames ? 0 : ctx.controller.receivers();
+  return portGroupedWithPrefix(r, ports, o, prefix);
 }
 
 std::uint32_t messageLists(const Record& r, WalkContext& ctx, Out& o) {

@@ -127,6 +127,8 @@ TEST(RawDump, PortGroupedElementFormats) {
        headPorts(19, 0x40, 2, 0, 2) + "    0100: 1234\n    0101: None Set  \n", 9},
       {"hex bytes", portGrouped(16, 0x00, 3, 1, 0, {0xA, 0xB, 0xC}), headPorts(16, 0, 3, 1, 0) + "    0000: 0a 0b 0c \n",
        8},
+      {"long names: slots in the first group only, whatever byte 4 says",
+       portGrouped(26, 0x00, 1, 2, 3, {0x0A, 0x0B}), headPorts(26, 0, 1, 2, 3) + "    0000: 0a \n    0001: 0b \n", 7},
       {"16-bit value in a one-byte element", portGrouped(13, 0x20, 1, 1, 0, {0x07}),
        headPorts(13, 0x20, 1, 1, 0) + "    2000:  2047 (0x07ff)\n", 6},
   };

@@ -4,6 +4,7 @@
 
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/setpoint_text.h"
+#include "golden_support.h"
 #include "handler_run.h"
 #include "support/image_builder.h"
 
@@ -24,13 +25,11 @@ std::string sentence(std::uint8_t month, std::uint8_t day, std::uint8_t hour, st
   return text;
 }
 
-struct SentenceCase {
-  std::uint8_t month, day, hour, minute;
-  const char* tail;  // after "Execute Macro 1234 Every "
-};
-
 TEST(SetpointSentence, EveryBranch) {
-  const SentenceCase cases[] = {
+  const struct {
+    std::uint8_t month, day, hour, minute;
+    const char* tail;  // after "Execute Macro 1234 Every "
+  } cases[] = {
       {0x99, 0x99, 0x99, 0x99, "Month, Every Day, Every Hour, Every Minute"},
       {0x10, 0x76, 0x08, 0x30, "October, On The Last Sunday Of The Month, At 08:30"},
       {0x12, 0x31, 0x23, 0x59, "December, On The Thirty-First, At 23:59"},
@@ -41,7 +40,6 @@ TEST(SetpointSentence, EveryBranch) {
       {0x99, 0x34, 0x99, 0x99, "Month, On Sundays, Every Hour, Every Minute"},
       {0x99, 0x40, 0x99, 0x99, "Month, On Saturdays, Every Hour, Every Minute"},
       {0x99, 0x41, 0x99, 0x99, "Month, On The 1st Sunday Of The Month, Every Hour, Every Minute"},
-      {0x99, 0x55, 0x99, 0x99, "Month, On The 3rd Sunday Of The Month, Every Hour, Every Minute"},
       {0x99, 0x69, 0x99, 0x99, "Month, On The 5th Sunday Of The Month, Every Hour, Every Minute"},
       {0x99, 0x82, 0x99, 0x99, "Month, On The Last Saturday Of The Month, Every Hour, Every Minute"},
       {0x99, 0x83, 0x99, 0x99, "Month, [DError: 0x83], Every Hour, Every Minute"},
@@ -51,90 +49,31 @@ TEST(SetpointSentence, EveryBranch) {
       {0x05, 0x99, 0x99, 0x05, "May, Every Day, Every Hour, At 0:05 Minutes"},
       {0x05, 0x99, 0x99, 0x60, "May, Every Day, Every Hour, [MiError: 0x60], "},
       {0x05, 0x99, 0x24, 0x99, "May, Every Day, [HError: 0x24], "},
-      {0x05, 0x99, 0x24, 0x30, "May, Every Day, [HError: 0x24], "},
       {0x05, 0x99, 0x23, 0x60, "May, Every Day, [MiError: 0x60], "},
       {0x05, 0x99, 0x1A, 0x00, "May, Every Day, [HError: 0x1a], "},
       {0x05, 0x99, 0x10, 0x5F, "May, Every Day, [MiError: 0x5f], "},
   };
-  for (const SentenceCase& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(sentence(c.month, c.day, c.hour, c.minute), std::string("Execute Macro 1234 Every ") + c.tail)
         << std::hex << int(c.month) << " " << int(c.day) << " " << int(c.hour) << " " << int(c.minute);
 }
 
-// Setpoint 3 (enabled, October, last Sunday, 08:30) chained to setpoint 7
-// (disabled, every minute); 100 setpoint numbers.
-Bytes twoSetpoints() {
-  return cat({{9, 0x01, 8, 100, 3},
-              {0x12, 0x34, 0x00, 0x10, 0x76, 0x08, 0x30, 0x01}, {7},
-              {0x56, 0x78, 0x00, 0x99, 0x99, 0x99, 0x99, 0x00}, {0xFF}});
-}
-
-const std::string kLine3 =
-    "Execute Macro 1234 Every October, On The Last Sunday Of The Month, At 08:30";
-const std::string kLine7 = "Execute Macro 5678 Every Month, Every Day, Every Hour, Every Minute";
-
-TEST(SchedulerReport, DebugLinesAndDisabledScheduler) {
+TEST(Scheduler, WholeSections) {
+  // Setpoint 3 (enabled, October, last Sunday, 08:30) chained to setpoint 7
+  // (disabled, every minute); 100 setpoint numbers.
+  const Bytes two = cat({{9, 0x01, 8, 100, 3},
+                         {0x12, 0x34, 0x00, 0x10, 0x76, 0x08, 0x30, 0x01}, {7},
+                         {0x56, 0x78, 0x00, 0x99, 0x99, 0x99, 0x99, 0x00}, {0xFF}});
   WalkContext ctx;
   ctx.switchBitCount = 1;
   ctx.switchBits[0] = 0x01;  // switch 1 (Scheduler Enable) cleared
-  const HandlerRun run = runHandler(schedulerReport, twoSetpoints(), ctx, Flavour::kReport, true);
-  EXPECT_EQ(run.text,
-            "\nScheduler\n Scheduler is Disabled\n"
-            "debug  Record Type       : 9\n"
-            "debug  Attributes        : 0x1\n"
-            "debug  Element Size      : 8\n"
-            "debug  Num Elements      : 100\n"
-            "debug  Setpoint=3, MacroName=1234, Month=10, Day=76, Hour=08, Minute=30, Flags=0x1\n"
-            "   Setpoint  3 -- Enabled,  " + kLine3 + "\n"
-            "debug  Setpoint=7, MacroName=5678, Month=99, Day=99, Hour=99, Minute=99, Flags=0x0\n"
-            "   Setpoint  7 -- Disabled, " + kLine7 + "\n");
+  HandlerRun run = runHandler(schedulerReport, two, ctx, Flavour::kReport, true);
+  expectGolden(run.text, "scheduler/report_debug");
   EXPECT_EQ(run.length, 23u);
-}
-
-const std::string kScriptSetpoints =
-    ";  Set Setpoint 3\n"
-    ";   " + kLine3 + "\n"
-    "MPW 28 03 1234 10 76 08 30 *" + blanks(22) + "; Create a Setpoint\n"
-    "MPW 28 03 1 *" + blanks(37) + "; Enabled , Enable/Disable Setpoint\n";
-const std::string kScriptSetpoint7 =
-    ";  Set Setpoint 7\n"
-    ";   " + kLine7 + "\n"
-    "MPW 28 07 5678 99 99 99 99 *" + blanks(22) + "; Create a Setpoint\n"
-    "MPW 28 07 0 *" + blanks(37) + "; Disabled, Enable/Disable Setpoint\n";
-
-std::string templates(int from, int to) {
-  std::string text;
-  for (int k = from; k <= to; ++k) {
-    char number[8];
-    std::snprintf(number, sizeof number, "%02d", k);
-    text += ";  Set Setpoint " + std::to_string(k) + "\n";
-    text += ";MPW 28 " + std::string(number) + " xxxx yy dd hh mm *" + blanks(21) + "; Create a Setpoint\n";
-    text += ";MPW 28 " + std::string(number) + " 1 *" + blanks(36) + "; Enabled,  Enable/Disable Setpoint\n\n";
-  }
-  return text;
-}
-
-TEST(SchedulerScript, OnlySetpointsInUse) {
-  WalkContext ctx;
-  const HandlerRun run = runHandler(schedulerScript, twoSetpoints(), ctx, Flavour::kScriptS);
-  EXPECT_EQ(run.text, "\n; Set Scheduler Setpoints\n\n" + kScriptSetpoints + "\n" + kScriptSetpoint7);
+  run = runHandler(schedulerScript, two, ctx, Flavour::kScriptS);
+  expectGolden(run.text, "scheduler/script");
   EXPECT_EQ(run.length, 23u);
-}
-
-TEST(SchedulerScript, AllValuesAddTemplatesAroundTheSetpoints) {
-  WalkContext ctx;
-  const HandlerRun run = runHandler(schedulerScript, twoSetpoints(), ctx, Flavour::kScriptA, true);
-  EXPECT_EQ(run.text,
-            "\n; Set Scheduler Setpoints\n"
-            ";debug  Record Type       : 9\n"
-            ";debug  Attributes        : 0x1\n"
-            ";debug  Element Size      : 8\n"
-            ";debug  Num Elements      : 100\n"
-            "\n" + templates(0, 2) +
-            ";debug  Setpoint=3, MacroName=1234, Month=10, Day=76, Hour=08, Minute=30, Flags=0x1\n" +
-            kScriptSetpoints + "\n" + templates(4, 6) +
-            ";debug  Setpoint=7, MacroName=5678, Month=99, Day=99, Hour=99, Minute=99, Flags=0x0\n" +
-            kScriptSetpoint7 + "\n" + templates(8, 99));
+  expectGolden(runHandler(schedulerScript, two, ctx, Flavour::kScriptA, true).text, "scheduler/script_all_debug");
 }
 
 TEST(Scheduler, NoSetpoints) {
@@ -146,29 +85,22 @@ TEST(Scheduler, NoSetpoints) {
     run = runHandler(schedulerScript, record, ctx, Flavour::kScriptS);
     EXPECT_EQ(run.text, "\n; Set Scheduler Setpoints\n;   No Setpoints Set\n");
     run = runHandler(schedulerScript, record, ctx, Flavour::kScriptA);
-    EXPECT_EQ(run.text, "\n; Set Scheduler Setpoints\n\n" + templates(0, 99));
+    expectGolden(run.text, "scheduler/script_all_none");
     EXPECT_EQ(run.length, 5u);
   }
 }
 
-TEST(Scheduler, ChainThatPointsBackEndsAtTheElementCount) {
+TEST(Scheduler, BadChainsAndShortElements) {
+  // A chain that points back ends at the element count.
   const Bytes setpoint{0x12, 0x34, 0x00, 0x99, 0x99, 0x99, 0x99, 0x01};
-  const Bytes record = cat({{9, 0x01, 8, 3, 0}, setpoint, {0}, setpoint, {0}, setpoint, {0}, setpoint, {0xFF}});
+  const Bytes looping = cat({{9, 0x01, 8, 3, 0}, setpoint, {0}, setpoint, {0}, setpoint, {0}, setpoint, {0xFF}});
   WalkContext ctx;
-  const HandlerRun run = runHandler(schedulerReport, record, ctx, Flavour::kReport);
-  const std::string line = "   Setpoint  0 -- Enabled,  Execute Macro 1234 Every Month, Every Day, Every Hour, Every Minute\n";
-  EXPECT_EQ(run.text, "\nScheduler\n Scheduler is Enabled\n" + line + line + line);
+  HandlerRun run = runHandler(schedulerReport, looping, ctx, Flavour::kReport);
+  expectGolden(run.text, "scheduler/report_chain_back");
   EXPECT_EQ(run.length, 5u + 3 * 9);
-}
-
-TEST(Scheduler, ShortElementReadsMissingFieldsAsUnset) {
   // Element size 4: the month is stored, day, hour, minute and flags are not.
-  const Bytes record{9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF};
-  WalkContext ctx;
-  const HandlerRun run = runHandler(schedulerReport, record, ctx, Flavour::kReport);
-  EXPECT_EQ(run.text,
-            "\nScheduler\n Scheduler is Enabled\n"
-            "   Setpoint  0 -- Enabled,  Execute Macro 1234 Every May, [DError: 0xff], [HError: 0xff], \n");
+  run = runHandler(schedulerReport, Bytes{9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF}, ctx, Flavour::kReport);
+  expectGolden(run.text, "scheduler/report_short_element");
   EXPECT_EQ(run.length, 10u);
 }
 

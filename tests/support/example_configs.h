@@ -32,4 +32,9 @@ Bytes exampleTimingAndAudioRecords();
 // The complete example: every record type 0 to 26.
 Bytes exampleCompleteConfig();
 
+// A configuration image that nearly fills the 64 KiB load buffer: the
+// complete example's records three times over, then message records with
+// every slot holding 40 bytes of contents. For the benchmark.
+Bytes exampleLargeConfig();
+
 }  // namespace testsupport

@@ -106,8 +106,9 @@ Bytes ConfigFile::file() const {
   orva::HeaderBytes h = orva::buildHeader(f);
   if (version_.empty()) h[orva::hdr::kVersion] = 0xFF;
   if (!dateBcd_.empty()) std::copy_n(dateBcd_.begin(), std::min<std::size_t>(7, dateBcd_.size()), h.begin() + orva::hdr::kDateBcd);
-  Bytes all(h.begin(), h.end());
-  all.insert(all.end(), body.begin(), body.end());
+  Bytes all(h.size() + body.size());
+  std::copy(h.begin(), h.end(), all.begin());
+  std::copy(body.begin(), body.end(), all.begin() + static_cast<long>(h.size()));
   return all;
 }
 
