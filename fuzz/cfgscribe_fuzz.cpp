@@ -1,6 +1,6 @@
 // Fuzzes the whole cfgscribe pipeline after loading: the input is a
 // configuration file (header and image); every mode walks it, with and
-// without debug lines.
+// without debug lines, and the script in both flavours.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,9 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              body < kMaxImage ? body : kMaxImage);
   std::string text;
   orva::Sink sink(text);
-  for (auto mode : {cfgscribe::Mode::kReport, cfgscribe::Mode::kScript, cfgscribe::Mode::kRaw}) {
+  // Report, -s, -a and raw dump (which sets the all-values flag), each with
+  // and without debug lines.
+  struct Flavour {
+    cfgscribe::Mode mode;
+    bool allValues;
+  };
+  for (Flavour f : {Flavour{cfgscribe::Mode::kReport, false}, Flavour{cfgscribe::Mode::kScript, false},
+                    Flavour{cfgscribe::Mode::kScript, true}, Flavour{cfgscribe::Mode::kRaw, true}}) {
     for (bool debug : {false, true}) {
-      cfgscribe::RunSettings s{mode, debug, debug, "01/01/26 00:00:00"};
+      cfgscribe::RunSettings s{f.mode, debug, f.allValues, "01/01/26 00:00:00"};
       cfgscribe::runMode(sink, s, header, image);
       text.clear();
     }
