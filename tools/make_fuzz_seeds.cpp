@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/example_configs.h"
+#include "examples/example_configs.h"
 #include "support/image_builder.h"
 #include "support/sndbank_files.h"
 
@@ -175,7 +175,8 @@ bool writeLibrarySeeds(const fs::path& dir) {
     const auto run = testsupport::runSndbankInProcess(
         {"sndbank", "SeedLib", "1.0", "12/06/26 12:00", scratch / "words.def", bin,
          scratch / "lib.inc", scratch / "lib.tab", scratch / "lib.h"});
-    const Bytes image = testsupport::readFile(bin);
+    const std::string text = testsupport::readFile(bin);
+    const Bytes image(text.begin(), text.end());
     if (run.status != 0 || image.empty()) {
       std::fprintf(stderr, "sndbank did not build seed library %d:\n%s", n, run.output.c_str());
       ok = false;
