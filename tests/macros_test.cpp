@@ -101,14 +101,14 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
 // The walk hands the passwords record's table to the macros record: the
 // report walk leaves the APW out, the script walk includes it.
 TEST(Macros, ApwPrefixKnownOnlyInTheScriptWalk) {
-  ControllerSpec spec;
-  spec.macroNameDigits = 4;
-  spec.macroAttrSize = 1;
+  ControllerSpec definition;
+  definition.macroNameDigits = 4;
+  definition.macroAttrSize = 1;
   const Bytes passwords =
       elementArray(6, 0x01, 4, 4, cat({digits("12", 4), fill(4, 0xFF), fill(4, 0xFF), digits("4455", 4)}));
   const Bytes macros = macrosRecord(
       32, 9, cat({digits("1234", 2), {0x00}, {0x06, 0x44, 0x55, 0x21, 0x00, 0x01}, {0xFF}, be16(0xFFFF)}));
-  const Bytes image = cat({controllerRecord(spec), passwords, macros, {0xFF}});
+  const Bytes image = cat({controllerRecord(definition), passwords, macros, {0xFF}});
   const std::string report = renderWalk(cfgscribe::Mode::kReport, image);
   EXPECT_NE(report.find("     4455210001" + blanks(40) + "-- Execute Macro\n"), std::string::npos) << report;
   const std::string script = renderWalk(cfgscribe::Mode::kScript, image);

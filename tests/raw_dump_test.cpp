@@ -41,11 +41,11 @@ struct Case {
 // controller with one receiver, the record, and an unknown record 99 where
 // the next record must start.
 void check(const Case& c) {
-  ControllerSpec spec;
-  spec.receivers = 1;
+  ControllerSpec definition;
+  definition.receivers = 1;
   Bytes record = c.record;
   if (c.length != 0) record.resize(c.length);
-  const Bytes image = cat({controllerRecord(spec), record, elementArray(99, 0x01, 1, 1, {0}), {0xFF}});
+  const Bytes image = cat({controllerRecord(definition), record, elementArray(99, 0x01, 1, 1, {0}), {0xFF}});
   const std::string out = renderWalk(Mode::kRaw, image);
   const std::string name = cfgscribe::recordTypeName(c.record[0]) ? cfgscribe::recordTypeName(c.record[0])
                                                                   : "cfgRec_Unrecognized";

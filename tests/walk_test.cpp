@@ -59,8 +59,8 @@ TEST(RecordWalk, LaterControllerDefinitionReplacesTheCount) {
 }
 
 TEST(RecordWalk, DispatchDebugLines) {
-  ControllerSpec spec;
-  const Bytes image = cat({controllerRecord(spec), elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6})});
+  ControllerSpec definition;
+  const Bytes image = cat({controllerRecord(definition), elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6})});
   const std::string report = renderWalk(Mode::kReport, image, true);
   EXPECT_NE(report.find("debug  offset 0x0:\ndebug  cfgRec_Controller (0x0):\nController Definition\n"), std::string::npos);
   EXPECT_NE(report.find("debug  offset 0x24:\ndebug  cfgRec_Unrecognized 40 (0x28):\n"), std::string::npos);

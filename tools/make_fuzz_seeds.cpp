@@ -55,11 +55,11 @@ Bytes payload(std::size_t count, int style) {
 }
 
 Bytes configWith(std::uint8_t receivers, const Bytes& records, bool end = true) {
-  testsupport::ControllerSpec spec;
-  spec.receivers = receivers;
-  spec.transmitters = receivers;
+  testsupport::ControllerSpec definition;
+  definition.receivers = receivers;
+  definition.transmitters = receivers;
   testsupport::ConfigFile file;
-  file.add(testsupport::controllerRecord(spec)).add(records);
+  file.add(testsupport::controllerRecord(definition)).add(records);
   if (!end) file.noEnd();
   return file.file();
 }

@@ -49,7 +49,7 @@ struct ControllerSpec {
   std::uint8_t elementCount = 1;
   std::uint8_t attributes = 0x01;
 };
-Bytes controllerRecord(const ControllerSpec& spec);
+Bytes controllerRecord(const ControllerSpec& definition);
 
 // A 4-byte header (type, attributes, element size, element count) and payload.
 Bytes elementArray(std::uint8_t type, std::uint8_t attributes, std::uint8_t elementSize,

@@ -20,12 +20,12 @@ Bytes exampleIdentityRecords() {
 }
 
 Bytes exampleCompleteConfig() {
-  ControllerSpec spec;  // three receivers, three transmitters
-  spec.recordCount = 27;  // every record type once, the definition included
+  ControllerSpec definition;  // three receivers, three transmitters
+  definition.recordCount = 27;  // every record type once, the definition included
   const Bytes records = cat({exampleIdentityRecords(), exampleAccessAndMacroRecords(), exampleTimingAndAudioRecords()});
   ConfigFile file;
   file.name("Summit 3-port").version("2.4.1").dateText("11/30/26 07:45").dateBcd(bcd(0, 45, 7, 1, 30, 11, 26));
-  return file.add(controllerRecord(spec)).add(records).file();
+  return file.add(controllerRecord(definition)).add(records).file();
 }
 
 namespace {
@@ -53,13 +53,13 @@ Bytes fullMessagesRecord(std::uint8_t seed) {
 }  // namespace
 
 Bytes exampleLargeConfig() {
-  ControllerSpec spec;
-  spec.recordCount = 255;
+  ControllerSpec definition;
+  definition.recordCount = 255;
   const Bytes body = cat({exampleIdentityRecords(), exampleAccessAndMacroRecords(), exampleTimingAndAudioRecords()});
   ConfigFile file;
   file.name("Summit x3 + msgs").version("2.4.1").dateText("11/30/26 07:45");
-  file.add(controllerRecord(spec)).add(body).add(body).add(body);
-  std::size_t size = controllerRecord(spec).size() + 3 * body.size();
+  file.add(controllerRecord(definition)).add(body).add(body).add(body);
+  std::size_t size = controllerRecord(definition).size() + 3 * body.size();
   for (std::uint8_t seed = 0;; ++seed) {
     const Bytes messages = fullMessagesRecord(seed);
     if (size + messages.size() + 1 > 65536 - 256) break;
@@ -71,10 +71,10 @@ Bytes exampleLargeConfig() {
 
 std::vector<ExampleConfig> exampleConfigs() {
   std::vector<ExampleConfig> all;
-  ControllerSpec spec;
+  ControllerSpec definition;
   ConfigFile basic;
   basic.name("Hilltop 3-port").version("1.0").dateText("11/28/26 18:40");
-  basic.add(controllerRecord(spec));
+  basic.add(controllerRecord(definition));
   basic.add(exampleIdentityRecords());
   all.push_back({"hilltop.cfg", basic.file()});
   all.push_back({"summit.cfg", exampleCompleteConfig()});
