@@ -140,47 +140,37 @@ std::uint32_t identity(const Record& r, Out& o) {
 std::uint32_t identityReport(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
 std::uint32_t identityScript(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
 
-std::uint32_t statusReport(const Record& r, WalkContext&, Out& o) {
+namespace {
+
+// The jumper lines; the script shows them as comments, with the AUX items
+// two blanks apart where the report has five.
+std::uint32_t status(const Record& r, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
+  const char* lead = o.script ? ";   " : "  ";
   if (o.debug) {
-    out.put("debug Controller Status\n");
+    out.put(o.script ? ";debug Controller Status\n" : "debug Controller Status\n");
     debugRecordHeader(o, r);
   }
-  out.put("\nInversion Jumpers:\n");
-  out.printf("  COR1   = %s    COR2   = %s    COR3   = %s\n", jumper(b.u8(4), 0), jumper(b.u8(4), 1),
+  out.put(o.script ? "\n; Inversion Jumpers:\n" : "\nInversion Jumpers:\n");
+  out.printf("%sCOR1   = %s    COR2   = %s    COR3   = %s\n", lead, jumper(b.u8(4), 0), jumper(b.u8(4), 1),
              jumper(b.u8(4), 2));
-  out.printf("  CTCSS1 = %s    CTCSS2 = %s    CTCSS3 = %s\n", jumper(b.u8(5), 0), jumper(b.u8(5), 1),
+  out.printf("%sCTCSS1 = %s    CTCSS2 = %s    CTCSS3 = %s\n", lead, jumper(b.u8(5), 0), jumper(b.u8(5), 1),
              jumper(b.u8(5), 2));
-  out.printf("  PTT1   = %s    PTT2   = %s    PTT3   = %s\n\n", jumper(b.u8(6), 0), jumper(b.u8(6), 1),
+  out.printf("%sPTT1   = %s    PTT2   = %s    PTT3   = %s\n\n", lead, jumper(b.u8(6), 0), jumper(b.u8(6), 1),
              jumper(b.u8(6), 2));
   const unsigned a = b.u8(7);
-  out.put("AUX Jumpers:\n");
-  out.printf("  AUX1 = %s     AUX2 = %s     AUX3 = %s     AUX4 = %s     AUX5 = %s\n", aux(a, 0),
-             aux(a, 1), aux(a, 2), aux(a, 3), aux(a, 4));
+  const char* gap = o.script ? "  " : "     ";
+  out.put(o.script ? "; AUX Jumpers:\n" : "AUX Jumpers:\n");
+  out.printf("%sAUX1 = %s%sAUX2 = %s%sAUX3 = %s%sAUX4 = %s%sAUX5 = %s\n", lead, aux(a, 0), gap, aux(a, 1), gap,
+             aux(a, 2), gap, aux(a, 3), gap, aux(a, 4));
   return 4 + r.elementSize();
 }
 
-std::uint32_t statusScript(const Record& r, WalkContext&, Out& o) {
-  const ByteView b = ownBytes(r);
-  Sink& out = o.sink;
-  if (o.debug) {
-    out.put(";debug Controller Status\n");
-    debugRecordHeader(o, r);
-  }
-  out.put("\n; Inversion Jumpers:\n");
-  out.printf(";   COR1   = %s    COR2   = %s    COR3   = %s\n", jumper(b.u8(4), 0), jumper(b.u8(4), 1),
-             jumper(b.u8(4), 2));
-  out.printf(";   CTCSS1 = %s    CTCSS2 = %s    CTCSS3 = %s\n", jumper(b.u8(5), 0),
-             jumper(b.u8(5), 1), jumper(b.u8(5), 2));
-  out.printf(";   PTT1   = %s    PTT2   = %s    PTT3   = %s\n\n", jumper(b.u8(6), 0),
-             jumper(b.u8(6), 1), jumper(b.u8(6), 2));
-  const unsigned a = b.u8(7);
-  out.put("; AUX Jumpers:\n");
-  out.printf(";   AUX1 = %s  AUX2 = %s  AUX3 = %s  AUX4 = %s  AUX5 = %s\n", aux(a, 0), aux(a, 1),
-             aux(a, 2), aux(a, 3), aux(a, 4));
-  return 4 + r.elementSize();
-}
+}  // namespace
+
+std::uint32_t statusReport(const Record& r, WalkContext&, Out& o) { return status(r, o); }
+std::uint32_t statusScript(const Record& r, WalkContext&, Out& o) { return status(r, o); }
 
 std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
