@@ -20,8 +20,8 @@ for cfg in "$here"/*.cfg; do
   echo "cfgscribe: $name -> $out/$name.{report,script,all,raw}.txt"
 done
 echo
-echo "== cfgscribe -s $(basename "$here")/hilltop.cfg"
-cat "$out/hilltop.script.txt"
+echo "== cfgscribe -s examples/summit.cfg (every record type)"
+cat "$out/summit.script.txt"
 
 echo "== sndbank: custom-audio library from generated word files"
 "$build/tools/make_audio_examples" "$out" >/dev/null
