@@ -30,6 +30,12 @@ void storeController(const Record& r, WalkContext& ctx) {
   }
 }
 
+// A debug line naming the record, then the four common header lines.
+void debugHeading(Out& o, const Record& r, const char* title) {
+  o.dbg("%s\n", title);
+  debugRecordHeader(o, r);
+}
+
 bool sizesMismatch(const Record& r) { return r.elementSize() * r.elementCount() != 32; }
 
 constexpr const char* kSizeWarning = "\nWARNING: Controller Config Record sizes do not match!\n\n";
@@ -117,10 +123,7 @@ std::uint32_t identity(const Record& r, Out& o) {
   const std::size_t nameWidth = r.elementSize() > 30 ? r.elementSize() - 30 : 0;
   const char* lead = o.script ? ";   " : "  ";
   Sink& out = o.sink;
-  if (o.debug) {
-    o.dbg("Controller ID\n");
-    debugRecordHeader(o, r);
-  }
+  if (o.debug) debugHeading(o, r, "Controller ID");
   out.printf("%sOriginal Customer Name           : ", lead);
   printText(out, bytes, 34, nameWidth);
   out.printf("\n%sController Serial Number         : ", lead);
@@ -175,10 +178,7 @@ std::uint32_t statusScript(const Record& r, WalkContext&, Out& o) { return statu
 std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
-  if (o.debug) {
-    o.dbg("FW Versions\n");
-    debugRecordHeader(o, r);
-  }
+  if (o.debug) debugHeading(o, r, "FW Versions");
   auto line = [&](const char* label, std::size_t offset) {
     out.printf("  %-33s: %s\n", label, versionTriplet(b.sub(offset, 3)).text);
   };
@@ -199,10 +199,7 @@ std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
 }
 
 std::uint32_t versionsScript(const Record& r, WalkContext&, Out& o) {
-  if (o.debug) {
-    o.dbg("FW Versions\n");
-    debugRecordHeader(o, r);
-  }
+  if (o.debug) debugHeading(o, r, "FW Versions");
   return 4 + r.elementSize();
 }
 
@@ -210,8 +207,7 @@ std::uint32_t serialReport(const Record& r, WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
   if (o.debug) {
-    o.dbg("Serial\n");
-    debugRecordHeader(o, r);
+    debugHeading(o, r, "Serial");
     o.dbg("Serial Signature  : ");
     printDigitString(out, b.sub(4), 2);
     out.put('\n');
@@ -230,20 +226,14 @@ std::uint32_t serialReport(const Record& r, WalkContext&, Out& o) {
 }
 
 std::uint32_t serialScript(const Record& r, WalkContext&, Out& o) {
-  if (o.debug) {
-    o.dbg("Serial\n");
-    debugRecordHeader(o, r);
-  }
+  if (o.debug) debugHeading(o, r, "Serial");
   return 4 + r.elementSize();
 }
 
 namespace {
 
 std::uint32_t name(const Record& r, Out& o) {
-  if (o.debug) {
-    o.dbg("Name\n");
-    debugRecordHeader(o, r);
-  }
+  if (o.debug) debugHeading(o, r, "Name");
   o.sink.put(o.script ? ";   User-Defined Controller Name     : " : "  User-Defined Controller Name     : ");
   printText(o.sink, ownBytes(r), 4, r.elementSize());
   o.sink.put('\n');
