@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cfgscribe/modes.h"
+#include "common/exit_status.h"
 #include "common/image_header.h"
 
 namespace cfgscribe {
@@ -16,6 +17,7 @@ namespace cfgscribe {
 namespace {
 
 constexpr const char* kNotice = "Free software for repeater owners; it comes with no warranty of any kind.";
+constexpr const char* kVersion = "1.3.4";  // the banner's and --version's
 
 struct Options {
   Mode mode = Mode::kReport;
@@ -26,7 +28,7 @@ struct Options {
 
 void printBanner(orva::Sink& out, bool prefix) {
   const char* lead = prefix ? "; " : "";
-  out.printf("%sORVA Configuration Utility, V%d.%d.%d\n", lead, 1, 3, 4);
+  out.printf("%sORVA Configuration Utility, V%s\n", lead, kVersion);
   out.printf("%s%s\n\n", lead, kNotice);
 }
 
@@ -83,54 +85,31 @@ Loaded loadFile(std::FILE* f, std::array<std::uint8_t, kLoadBufferSize>& buffer)
   return l;
 }
 
-}  // namespace
-
-int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt) {
-  if (argc < 2) {
-    printBanner(out, false);
-    printUsage(out);
-    return 0;
-  }
-  const std::string_view first = argv[1];
-  if (first.substr(0, 2) == "-h") {
-    printBanner(out, false);
-    printUsage(out);
-    return 0;
-  }
-  Options opt;
-  if (first.size() > 1 && first[0] == '-') {
-    if (char bad = applyOptions(argv[1], opt)) {
-      out.printf("Unknown argument %c in %s\r\n", bad, argv[1]);
-      return 255;
-    }
-  }
-  if (opt.debug) {
-    out.printf("Args: %d\n", argc);
-    for (int i = 0; i < argc; ++i) out.printf("%d: %s\n", i, argv[i]);
-  }
-  printBanner(out, opt.scriptPrefix);
-
-  const char* path = argv[argc - 1];
+// Loads the configuration file into the run's one buffer; false (with the
+// message) when it cannot be opened. A directory is not opened at all.
+bool loadConfiguration(const char* path, std::array<std::uint8_t, kLoadBufferSize>& buffer,
+                       Loaded& loaded, orva::Sink& out) {
   std::error_code ec;
   std::unique_ptr<std::FILE, FileCloser> file;
   if (!std::filesystem::is_directory(path, ec)) file.reset(std::fopen(path, "rb"));
   if (!file) {
     out.printf("Cannot open input file %s\n", path);
-    return 0;
+    return false;
   }
-  // Static: one load buffer for the run, kept off the stack.
-  static std::array<std::uint8_t, kLoadBufferSize> buffer;
   buffer.fill(0);
-  const Loaded loaded = loadFile(file.get(), buffer);
-  file.reset();
+  loaded = loadFile(file.get(), buffer);
   if (loaded.truncated) {
     out.printf("  WARNING: %s is longer than %zu bytes; only the first %zu bytes are read\n", path,
                kLoadBufferSize, kLoadBufferSize);
   }
+  return true;
+}
 
-  orva::HeaderBytes header;
-  std::copy_n(buffer.begin(), orva::kHeaderSize, header.begin());
-  const long body = static_cast<long>(loaded.length) - static_cast<long>(orva::kHeaderSize);
+// The header's size and type checks: warnings only, the output goes on.
+// Returns how many bytes after the header the record walk may read.
+std::size_t checkHeader(const orva::HeaderBytes& header, std::size_t loadedLength, bool debug,
+                        orva::Sink& out) {
+  const long body = static_cast<long>(loadedLength) - static_cast<long>(orva::kHeaderSize);
   const unsigned isz = orva::headerSize(header);
   std::size_t walkLength;
   if (body < static_cast<long>(isz)) {
@@ -138,18 +117,19 @@ int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string
                static_cast<unsigned>(body), isz);
     walkLength = body > 0 ? static_cast<std::size_t>(body) : 0;
   } else {
-    if (opt.debug) out.printf("  Verify Pass: ffs_imageHeader->isz (Size of Config File) =0x%X\n", isz);
+    if (debug) out.printf("  Verify Pass: ffs_imageHeader->isz (Size of Config File) =0x%X\n", isz);
     walkLength = isz;
   }
   const unsigned itype = orva::headerType(header);
   if (itype != orva::kConfigurationFile) {
     out.printf("  VERIFY ERROR: ffs_imageHeader->itype expected=0x%x, actual=0x%X\n", 1u, itype);
-  } else if (opt.debug) {
+  } else if (debug) {
     out.printf("  Verify Pass: ffs_imageHeader->itype=0x%x\n", 1u);
   }
+  return walkLength;
+}
 
-  const std::string now = generatedAt.empty() ? localTimeNow() : std::string(generatedAt);
-  RunSettings settings{opt.mode, opt.debug, opt.allValues, now};
+void printModeHeading(const Options& opt, orva::Sink& out) {
   switch (opt.mode) {
     case Mode::kReport: out.put("Option Selected: Generate a full report\n\n"); break;
     case Mode::kScript:
@@ -159,9 +139,48 @@ int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string
       break;
     case Mode::kRaw: out.put("\nFFS File Header:\n"); break;
   }
+}
+
+}  // namespace
+
+int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt) {
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (first == "--version") {
+    out.printf("cfgscribe %s\n", kVersion);
+    return orva::kExitSuccess;
+  }
+  if (argc < 2 || first.substr(0, 2) == "-h" || first == "--help") {
+    printBanner(out, false);
+    printUsage(out);
+    return orva::kExitSuccess;
+  }
+  Options opt;
+  if (first.size() > 1 && first[0] == '-') {
+    if (char bad = applyOptions(argv[1], opt)) {
+      out.printf("Unknown argument %c in %s\r\n", bad, argv[1]);
+      return orva::kExitUnknownOption;
+    }
+  }
+  if (opt.debug) {
+    out.printf("Args: %d\n", argc);
+    for (int i = 0; i < argc; ++i) out.printf("%d: %s\n", i, argv[i]);
+  }
+  printBanner(out, opt.scriptPrefix);
+
+  // Static: one load buffer for the run, kept off the stack.
+  static std::array<std::uint8_t, kLoadBufferSize> buffer;
+  Loaded loaded;
+  if (!loadConfiguration(argv[argc - 1], buffer, loaded, out)) return orva::kExitFailure;
+  orva::HeaderBytes header;
+  std::copy_n(buffer.begin(), orva::kHeaderSize, header.begin());
+  const std::size_t walkLength = checkHeader(header, loaded.length, opt.debug, out);
+
+  const std::string now = generatedAt.empty() ? localTimeNow() : std::string(generatedAt);
+  const RunSettings settings{opt.mode, opt.debug, opt.allValues, now};
+  printModeHeading(opt, out);
   const ByteView image(buffer.data() + orva::kHeaderSize, walkLength);
   runMode(out, settings, header, image);
-  return 0;
+  return orva::kExitSuccess;
 }
 
 }  // namespace cfgscribe

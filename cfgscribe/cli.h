@@ -11,8 +11,9 @@ namespace cfgscribe {
 // The load buffer: the whole file, header included, as it is on disk.
 constexpr std::size_t kLoadBufferSize = 65536;
 
-// Runs the program; returns the exit status (255 for an unknown option
-// letter, 0 otherwise). `generatedAt` overrides the local time shown in the
+// Runs the program; returns the exit status (common/exit_status.h): a
+// failure only when the file cannot be opened, since header mismatches are
+// warnings and the output is still produced. `generatedAt` overrides the local time shown in the
 // report and script headers (tests); empty means now.
 int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt = {});
 

@@ -4,6 +4,7 @@
 
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
+#include "common/printable_text.h"
 
 namespace cfgscribe {
 
@@ -39,7 +40,7 @@ void printHeaderBlock(Out& o, const RunSettings& s, const HeaderBytes& h, std::s
   const char* lead = o.script ? ";   " : "  ";
   out.put(o.script ? "; ORVA Programming Script Generated From:\n" : "Controller Configuration Report\n");
   if (o.debug) {
-    o.dbg("Signature     : %c%c%c%c\n", h[0], h[1], h[2], h[3]);
+    o.dbg("Signature     : %s\n", orva::signatureText(h.data()).text);
     o.dbg("Header Version: %d\n", h[hdr::kHeaderVersion]);
   }
   out.printf("%s%s Generated Date-Time       : %.*s\n", lead, o.script ? "Script" : "Report",

@@ -4,6 +4,7 @@
 
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/modes.h"
+#include "common/printable_text.h"
 
 namespace cfgscribe {
 
@@ -35,7 +36,7 @@ std::uint32_t controller(const Record& r, WalkContext& ctx, Out& o) {
   using CD = ControllerDefinition;
   const ByteView bcd(b.data() + CD::kColdReset, 7);
   auto v = [&](std::size_t i) { return (bcd.u8(i) >> 4) * 10 + (bcd.u8(i) & 0x0F); };
-  out.printf("    Signature         : %c%c%c%c\n", b[0], b[1], b[2], b[3]);
+  out.printf("    Signature         : %s\n", orva::signatureText(b.data()).text);
   out.printf("    Structure Version : %d\n", b[CD::kStructureVersion]);
   out.printf("    Controller FW Ver : %d.%d.%d\n", b[CD::kFirmware], b[CD::kFirmware + 1], b[CD::kFirmware + 2]);
   out.printf("    Config Version    : %d\n", b[CD::kConfigVersion]);
@@ -305,7 +306,7 @@ const HandlerTable& rawHandlers() {
 }
 
 void printRawHeader(Sink& out, const orva::HeaderBytes& h, std::size_t walkLength) {
-  out.printf("  Signature     : %c%c%c%c\n", h[0], h[1], h[2], h[3]);
+  out.printf("  Signature     : %s\n", orva::signatureText(h.data()).text);
   out.printf("  Header Version: %d\n", h[hdr::kHeaderVersion]);
   out.printf("  Filename      : %s\n", orva::headerText(h, hdr::kName, hdr::kNameShown).c_str());
   out.printf("  Version       : %s\n", orva::headerText(h, hdr::kVersion, hdr::kVersionShown).c_str());

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/printable_text.h"
+
 namespace orva {
 
 const char* imageTypeName(unsigned itype) {
@@ -20,7 +22,7 @@ std::string headerText(const HeaderBytes& header, std::size_t offset, std::size_
   for (std::size_t i = 0; i < shown && offset + i < header.size(); ++i) {
     std::uint8_t b = header[offset + i];
     if (b == 0xFF || b == 0x00) break;
-    text.push_back(static_cast<char>(b));
+    text.push_back(printableByte(b));
   }
   return text;
 }

@@ -3,7 +3,9 @@
 
 #include <cstring>
 #include <ctime>
+#include <string_view>
 
+#include "common/exit_status.h"
 #include "common/image_header.h"
 #include "sndbank/banner.h"
 
@@ -51,20 +53,25 @@ bool fitsHeader(const char* what, const char* text, std::size_t width, orva::Sin
 }  // namespace
 
 std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orva::Sink& out) {
+  const std::string_view first = argc > 1 ? argv[1] : "";
+  if (first == "--version") {
+    out.printf("sndbank %s\n", kVersion);
+    return orva::kExitSuccess;
+  }
   out.printf("%s", kBanner);
   out.put(kNotice);
   s.toolName = argc > 0 && argv[0] != nullptr ? argv[0] : "";
 
-  int first = 1;  // first positional argument
+  int firstPositional = 1;
   if (argc > 1) {
     const char* arg = argv[1];
-    if (std::strncmp(arg, "-h", 2) == 0) {
+    if (std::strncmp(arg, "-h", 2) == 0 || first == "--help") {
       out.put(kCustomAudioHelp);
-      return 0;
+      return orva::kExitSuccess;
     }
     if (std::strncmp(arg, "-i", 2) == 0) {
       out.put(kTwoModeHelp);
-      return 0;
+      return orva::kExitSuccess;
     }
     if (arg[0] == '-') {
       for (const char* c = arg + 1; *c != '\0'; ++c) {
@@ -74,22 +81,24 @@ std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orv
           s.verbose = true;
         } else {
           out.printf("Unknown argument %c in %s\r\n", *c, arg);
-          return -1;
+          return orva::kExitUnknownOption;
         }
       }
-      first = 2;
+      firstPositional = 2;
     }
   }
 
-  const int positional = argc > first ? argc - first : 0;
+  const int positional = argc > firstPositional ? argc - firstPositional : 0;
+  // Too many arguments for a directory, too few for a speech library: the
+  // usage is shown, and the run has not done its job.
   if (positional >= 2 && positional < kSpeechLibraryArguments) {
     out.put(kTwoModeHelp);
-    return 0;
+    return orva::kExitFailure;
   }
   if (positional >= kSpeechLibraryArguments) {
-    setSpeechLibrary(s, argv + first);
+    setSpeechLibrary(s, argv + firstPositional);
   } else {
-    setCustomAudio(s, positional == 1 ? argv[first] : "CustomAudioFiles");
+    setCustomAudio(s, positional == 1 ? argv[firstPositional] : "CustomAudioFiles");
   }
 
   if (s.verbose) {
@@ -100,7 +109,7 @@ std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orv
   if (!fitsHeader("image name", s.imageName, orva::hdr::kNameWidth, out) ||
       !fitsHeader("image version", s.imageVersion, orva::hdr::kVersionWidth, out) ||
       !fitsHeader("date/time", s.dateText, orva::hdr::kDateTextWidth, out)) {
-    return 0;
+    return orva::kExitFailure;
   }
   return std::nullopt;
 }

@@ -157,8 +157,8 @@ Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
 
 }  // namespace
 
-bool writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
-                   orva::Sink& out) {
+WordData writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
+                       orva::Sink& out) {
   std::int64_t address = kIndexStart + indexAreaSize(words.nBas);
   // The list is in ascending code order; words the size pass did not measure
   // have no samples and are passed over, so each block pairs with its entry.
@@ -171,8 +171,8 @@ bool writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& bu
       out.printf("writeSLData: wordCode=%04d, file=%s, size=%d\n", e.code, e.fileName, e.size);
     }
     switch (writeWordBlock(file, e, address, buffer, out)) {
-      case Copy::kFailed: return false;
-      case Copy::kStopEarly: return true;
+      case Copy::kFailed: return WordData::kFailed;
+      case Copy::kStopEarly: return WordData::kStoppedEarly;
       case Copy::kDone: break;
     }
     address += e.size + 3;
@@ -182,7 +182,7 @@ bool writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& bu
     out.printf("  Speech Lib data bytes written = 0x%llX\n",
                static_cast<unsigned long long>(words.wordData));
   }
-  return true;
+  return WordData::kComplete;
 }
 
 }  // namespace sndbank

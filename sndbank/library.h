@@ -74,7 +74,11 @@ struct WordDataContext {
   bool verbose;
   bool debug;
 };
-bool writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
-                   orva::Sink& out);
+// How the word data pass ended: every word copied; stopped at a word file
+// that cannot be opened or closed (the image is short, the run goes on to
+// report it); or a write that failed (the run ends).
+enum class WordData { kComplete, kStoppedEarly, kFailed };
+WordData writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
+                       orva::Sink& out);
 
 }  // namespace sndbank

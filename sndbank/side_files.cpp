@@ -31,25 +31,20 @@ std::size_t symbolBase(const char* fileName, char* base, std::size_t capacity) {
   return length;
 }
 
-namespace {
-
-// Opens a side file for text writing; prints the writer's own message when
-// it cannot be created.
-std::FILE* createSideFile(const char* path, const char* failureFormat, orva::Sink& out) {
-  std::FILE* file = std::fopen(path, "w");
-  if (file == nullptr) out.printf(failureFormat, path);
-  return file;
+void reportCreationFailure(SideFile kind, const char* path, orva::Sink& out) {
+  if (kind == SideFile::kInclude) {
+    out.put("Cannot create .inc output file.\n");
+  } else {
+    out.printf("Cannot create output file: %s\n", path);
+  }
 }
 
-}  // namespace
+namespace {
 
 // Formats one line into the file; false once a line could not be written.
 #define SIDE_LINE(file, ...) (std::fprintf((file), __VA_ARGS__) >= 0)
 
-void writeIncludeFile(const char* path, const SideFileHeader& h, const WordList& list,
-                      orva::Sink& out) {
-  std::FILE* file = createSideFile(path, "Cannot create .inc output file.\n", out);
-  if (file == nullptr) return;
+bool writeIncludeFile(std::FILE* file, const SideFileHeader& h, const WordList& list) {
   bool ok = SIDE_LINE(file, "; Speech Library Include File\n") &&
             SIDE_LINE(file, ";  Tool          = %s\n", h.toolName) &&
             SIDE_LINE(file, ";  Tool Version  = %s\n", kBanner) &&
@@ -65,13 +60,10 @@ void writeIncludeFile(const char* path, const SideFileHeader& h, const WordList&
     ok = SIDE_LINE(file, "SL_%s \t\tEQU \t$%04d \t\t\t;%d (0x%X) bytes\n", base, e.code, e.size,
                    static_cast<unsigned>(e.size));
   }
-  std::fclose(file);
+  return ok;
 }
 
-void writeTabDelimitedFile(const char* path, const SideFileHeader& h, const WordList& list,
-                           orva::Sink& out) {
-  std::FILE* file = createSideFile(path, "Cannot create output file: %s\n", out);
-  if (file == nullptr) return;
+bool writeTabDelimitedFile(std::FILE* file, const SideFileHeader& h, const WordList& list) {
   bool ok = SIDE_LINE(file, "Speech Library Words\n") &&
             SIDE_LINE(file, "Tool\t%s\n", h.toolName) &&
             SIDE_LINE(file, "Tool Version\t%s\n", kBanner) &&
@@ -86,13 +78,10 @@ void writeTabDelimitedFile(const char* path, const SideFileHeader& h, const Word
     symbolBase(e.fileName, base, sizeof base);
     ok = SIDE_LINE(file, "%d\t%s\t%d\n", e.code, base, e.size);
   }
-  std::fclose(file);
+  return ok;
 }
 
-void writeNamedConstantFile(const char* path, const SideFileHeader& h, const WordList& list,
-                            orva::Sink& out) {
-  std::FILE* file = createSideFile(path, "Cannot create output file: %s\n", out);
-  if (file == nullptr) return;
+bool writeNamedConstantFile(std::FILE* file, const SideFileHeader& h, const WordList& list) {
   bool ok = SIDE_LINE(file, "; 5220 Speech Library Words\n") &&
             SIDE_LINE(file, ";   Tool\t%s\n", h.toolName) &&
             SIDE_LINE(file, ";   Tool Version\t%s\n", kBanner) &&
@@ -107,7 +96,19 @@ void writeNamedConstantFile(const char* path, const SideFileHeader& h, const Wor
     symbolBase(e.fileName, base, sizeof base);
     ok = SIDE_LINE(file, "w_%s = %04d         ; %d\n", base, e.code, e.size);
   }
-  std::fclose(file);
+  return ok;
+}
+
+}  // namespace
+
+bool writeSideFile(SideFile kind, std::FILE* file, const SideFileHeader& header,
+                   const WordList& list) {
+  switch (kind) {
+    case SideFile::kInclude: return writeIncludeFile(file, header, list);
+    case SideFile::kTabDelimited: return writeTabDelimitedFile(file, header, list);
+    case SideFile::kNamedConstants: return writeNamedConstantFile(file, header, list);
+  }
+  return false;
 }
 
 #undef SIDE_LINE

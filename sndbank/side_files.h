@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 
 #include "common/sink.h"
 #include "sndbank/word_list.h"
@@ -24,11 +25,14 @@ struct SideFileHeader {
 // `base` (cut to `capacity` - 1 characters) and returns its length.
 std::size_t symbolBase(const char* fileName, char* base, std::size_t capacity);
 
-void writeIncludeFile(const char* path, const SideFileHeader& header, const WordList& list,
-                      orva::Sink& out);
-void writeTabDelimitedFile(const char* path, const SideFileHeader& header, const WordList& list,
-                           orva::Sink& out);
-void writeNamedConstantFile(const char* path, const SideFileHeader& header, const WordList& list,
-                            orva::Sink& out);
+enum class SideFile { kInclude, kTabDelimited, kNamedConstants };
+
+// Prints the message for a side file whose output cannot be created.
+void reportCreationFailure(SideFile kind, const char* path, orva::Sink& out);
+
+// Writes the whole side file into an open text stream; false once a line
+// could not be written.
+bool writeSideFile(SideFile kind, std::FILE* file, const SideFileHeader& header,
+                   const WordList& list);
 
 }  // namespace sndbank

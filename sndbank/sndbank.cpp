@@ -1,16 +1,19 @@
 // The sndbank driver: the numbered passes, in order, with their progress lines.
 #include "sndbank/sndbank.h"
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
+#include "common/exit_status.h"
 #include "common/image_header.h"
 #include "sndbank/banner.h"
 #include "sndbank/cli.h"
 #include "sndbank/library.h"
 #include "sndbank/side_files.h"
+#include "sndbank/staged_file.h"
 #include "sndbank/verify.h"
 #include "sndbank/word_list.h"
 
@@ -33,15 +36,15 @@ struct Workspace {
   CopyBuffer copy{};
 };
 
-// Closes the library output on every way out of the run.
-struct OutputFile {
-  std::FILE* file = nullptr;
-  ~OutputFile() { close(); }
-  void close() {
-    if (file != nullptr) std::fclose(file);
-    file = nullptr;
-  }
+// The outputs of the run, each staged beside its target until the run has
+// succeeded; whatever is still staged on the way out is removed.
+struct Outputs {
+  StagedFile library;
+  std::array<StagedFile, 3> sideFiles;
 };
+
+using orva::kExitFailure;
+using orva::kExitSuccess;
 
 // Pass 1 in custom-audio mode; false when the run ends.
 bool listAudioDirectory(const BuildSettings& s, WordList& words, orva::Sink& out) {
@@ -83,8 +86,8 @@ struct Layout {
 };
 
 // Pass 3: builds the headers and index and writes the four pieces.
-bool writeImage(const BuildSettings& s, Workspace& w, const Layout& layout, std::FILE* file,
-                orva::Sink& out) {
+WordData writeImage(const BuildSettings& s, Workspace& w, const Layout& layout, std::FILE* file,
+                    orva::Sink& out) {
   out.put("\nPass 3: Build Headers and Custom Audio Library file...\n");
   if (s.verbose) {
     out.printf("  Name          = %s\n", s.imageName);
@@ -99,41 +102,80 @@ bool writeImage(const BuildSettings& s, Workspace& w, const Layout& layout, std:
                                      static_cast<std::uint8_t>(s.imageType),
                                      static_cast<std::uint32_t>(total - orva::kHeaderSize)});
   const WordDataContext words{w.words, w.counts, layout.nBas, layout.wordData, s.verbose, s.debug};
-  return writeImageHeader(file, w.imageHeader, s.verbose, out) &&
-         writeLibraryHeader(file, w.libraryHeader, s.verbose, out) &&
-         writeIndexArea(file, w.index, layout.nBas, s.verbose, out) &&
-         writeWordData(file, words, w.copy, out);
+  const bool headersWritten = writeImageHeader(file, w.imageHeader, s.verbose, out) &&
+                              writeLibraryHeader(file, w.libraryHeader, s.verbose, out) &&
+                              writeIndexArea(file, w.index, layout.nBas, s.verbose, out);
+  return headersWritten ? writeWordData(file, words, w.copy, out) : WordData::kFailed;
 }
 
-void writeSideFiles(const BuildSettings& s, const WordList& words, orva::Sink& out) {
+// Passes 4 and 5: each side file is staged; one that cannot be created or
+// written is reported and the run goes on. True when all three were written.
+bool writeSideFiles(const BuildSettings& s, const WordList& words,
+                    std::array<StagedFile, 3>& staged, orva::Sink& out) {
+  struct Pass {
+    const char* heading;
+    SideFile kind;
+    const char* path;
+  };
+  const std::array<Pass, 3> passes{{
+      {"\nPass 4: Generate .inc output file...\n", SideFile::kInclude, s.incFile},
+      {"\nPass 5: Generate tab-deliminted output file...\n", SideFile::kTabDelimited, s.tabFile},
+      {"\nPass 5: Generate Named Constant output file...\n", SideFile::kNamedConstants,
+       s.constantsFile},
+  }};
   const SideFileHeader header{s.toolName, s.imageName, s.imageVersion, s.dateText};
-  out.put("\nPass 4: Generate .inc output file...\n");
-  writeIncludeFile(s.incFile, header, words, out);
-  out.put("Done\n");
-  out.put("\nPass 5: Generate tab-deliminted output file...\n");
-  writeTabDelimitedFile(s.tabFile, header, words, out);
-  out.put("Done\n");
-  out.put("\nPass 5: Generate Named Constant output file...\n");
-  writeNamedConstantFile(s.constantsFile, header, words, out);
-  out.put("Done\n");
+  bool allWritten = true;
+  for (std::size_t i = 0; i < passes.size(); ++i) {
+    const Pass& p = passes[i];
+    out.put(p.heading);
+    if (!staged[i].open(p.path, "w")) {
+      reportCreationFailure(p.kind, p.path, out);
+      allWritten = false;
+    } else if (!writeSideFile(p.kind, staged[i].file(), header, words) || !staged[i].close()) {
+      out.printf("Error: %s could not be written; the previous file is kept.\n", p.path);
+      staged[i].discard();
+      allWritten = false;
+    }
+    out.put("Done\n");
+  }
+  return allWritten;
 }
 
-int runPasses(const BuildSettings& s, Workspace& w, orva::Sink& out) {
-  OutputFile library;
-  library.file = std::fopen(s.libraryFile, "wb");
-  if (library.file == nullptr) {
+// Moves the verified library, then each side file written, over its target
+// (a side file that failed was discarded and has nothing to move).
+bool commitOutputs(const BuildSettings& s, Outputs& outputs, orva::Sink& out) {
+  if (!outputs.library.commit()) {
+    out.printf("Error: cannot replace %s; the previous file is kept.\n", s.libraryFile);
+    return false;
+  }
+  const std::array<const char*, 3> paths{s.incFile, s.tabFile, s.constantsFile};
+  bool all = true;
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    if (!outputs.sideFiles[i].commit()) {
+      out.printf("Error: cannot replace %s; the previous file is kept.\n", paths[i]);
+      all = false;
+    }
+  }
+  return all;
+}
+
+// Every early end and every failure returns kExitFailure; the outputs are
+// moved in place only when the library was written whole and verified.
+int runPasses(const BuildSettings& s, Workspace& w, Outputs& outputs, orva::Sink& out) {
+  StagedFile& library = outputs.library;
+  if (!library.open(s.libraryFile, "wb")) {
     out.printf("Cannot create .bin output file %s.\n", s.libraryFile);
-    return 0;
+    return kExitFailure;
   }
   // Unbuffered: every write reaches the file at once, so a failed write is
   // seen at the piece that caused it. Samples go out in 8,192-byte blocks.
-  std::setvbuf(library.file, nullptr, _IONBF, 0);
+  std::setvbuf(library.file(), nullptr, _IONBF, 0);
   w.words.clear();
 
   out.put("\nPass 1: Create file list\n");
   const bool listed = s.speechLibrary() ? listDefinitionFile(s, w.words, out)
                                         : listAudioDirectory(s, w.words, out);
-  if (!listed) return 0;
+  if (!listed) return kExitFailure;
   out.put("Done\n");
   out.printf("  Number of Speech Files Found = %d\n", w.words.count);
   if (s.debug) {
@@ -146,7 +188,7 @@ int runPasses(const BuildSettings& s, Workspace& w, orva::Sink& out) {
 
   out.put("\nPass 2: getImageSize from all files...");
   const SizeTotals sizes = sizeWords(w.words, w.counts, s.speechLibrary(), s.debug, out);
-  if (sizes.refused) return 0;
+  if (sizes.refused) return kExitFailure;
   const Layout layout{sizes.indexEntries, sizes.wordData};
   out.put("Done\n");
   out.printf("  Number of Bytes to Store Word Data=%lld (0x%llX, Does not include index and "
@@ -160,7 +202,7 @@ int runPasses(const BuildSettings& s, Workspace& w, orva::Sink& out) {
     out.printf("You have %2.2f minutes of custom audio but the maximum is %2.2f minutes.\n"
                "Please remove or shorten some custom words",
                static_cast<double>(static_cast<float>(layout.wordData / kBytesPerMinute)), 12.0);
-    return 0;
+    return kExitFailure;
   }
   const std::int64_t total = totalImageSize(layout.nBas, layout.wordData);
   // Start addresses are 24-bit and must not begin with 0xFF.
@@ -170,11 +212,15 @@ int runPasses(const BuildSettings& s, Workspace& w, orva::Sink& out) {
                static_cast<long long>(total), static_cast<unsigned long long>(total),
                static_cast<long long>(kMaxImageSize),
                static_cast<unsigned long long>(kMaxImageSize));
-    return 0;
+    return kExitFailure;
   }
 
-  if (!writeImage(s, w, layout, library.file, out)) return 0;
-  library.close();
+  const WordData written = writeImage(s, w, layout, library.file(), out);
+  if (written == WordData::kFailed) return kExitFailure;
+  if (!library.close()) {
+    out.printf("Error: %s could not be written; the previous file is kept.\n", s.libraryFile);
+    return kExitFailure;
+  }
   out.printf("  Total File Size = %lld (0x%llX)\n", static_cast<long long>(total),
              static_cast<unsigned long long>(total));
   const std::int64_t sectors = (total + kFlashSector - 1) / kFlashSector;
@@ -182,12 +228,19 @@ int runPasses(const BuildSettings& s, Workspace& w, orva::Sink& out) {
              static_cast<long long>(sectors), static_cast<unsigned long long>(sectors));
   out.put("Done\n");
 
-  if (s.speechLibrary()) writeSideFiles(s, w.words, out);
+  const bool sideFilesWritten =
+      !s.speechLibrary() || writeSideFiles(s, w.words, outputs.sideFiles, out);
 
   out.put("\nPass 7: Verify Custom Audio Library file...\n");
-  verifyLibrary({s.libraryFile, s.imageType, w.words.count, w.counts, s.debug}, out);
+  const bool verified =
+      verifyLibrary({library.path(), s.imageType, w.words.count, w.counts, s.debug}, out);
   out.put("Done\n");
-  return 0;
+  // A short image is never put in place; side files that were written go in
+  // with a library that verifies, even when another one failed.
+  const bool imageWhole = !sizes.endedEarly && written == WordData::kComplete;
+  if (!verified || !imageWhole) return kExitFailure;
+  const bool committed = commitOutputs(s, outputs, out);
+  return committed && sideFilesWritten ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace
@@ -198,7 +251,8 @@ int runSndbank(int argc, char** argv, orva::Sink& out) {
     return *status;
   }
   const auto workspace = std::make_unique<Workspace>();
-  return runPasses(settings, *workspace, out);
+  Outputs outputs;
+  return runPasses(settings, *workspace, outputs, out);
 }
 
 }  // namespace sndbank

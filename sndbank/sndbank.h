@@ -6,7 +6,8 @@
 namespace sndbank {
 
 // Runs the whole program: command line, then the numbered passes. Returns
-// the exit status: -1 for an unknown option letter, 0 otherwise.
+// the exit status (common/exit_status.h): success only when every output
+// asked for was written and the library verified.
 int runSndbank(int argc, char** argv, orva::Sink& out);
 
 }  // namespace sndbank

@@ -13,6 +13,16 @@ namespace sndbank {
 
 namespace {
 
+// The sink of the checks, counting the errors it is given.
+struct Checks {
+  orva::Sink& out;
+  int errors = 0;
+  orva::Sink& error() {
+    ++errors;
+    return out;
+  }
+};
+
 // Reads up to `count` bytes at `offset` into `into`, which is first filled
 // with 0xFF so that bytes the file does not have read as "nothing here".
 void readAt(std::FILE* file, long long offset, std::uint8_t* into, std::size_t count) {
@@ -21,7 +31,8 @@ void readAt(std::FILE* file, long long offset, std::uint8_t* into, std::size_t c
   if (std::fread(into, 1, count, file) < count) std::clearerr(file);
 }
 
-void checkImageHeader(std::FILE* file, long long length, unsigned imageType, orva::Sink& out) {
+void checkImageHeader(std::FILE* file, long long length, unsigned imageType, Checks& checks) {
+  orva::Sink& out = checks.out;
   orva::HeaderBytes header;
   readAt(file, 0, header.data(), header.size());
   const unsigned isz = orva::headerSize(header);
@@ -30,14 +41,14 @@ void checkImageHeader(std::FILE* file, long long length, unsigned imageType, orv
                static_cast<unsigned>(length));
   } else {
     // Printed as the 32-bit value it is in the image's own arithmetic.
-    out.printf("  VERIFY ERROR: ffs_imageHeader.isz expected=0x%x, actual=0x%X\n",
+    checks.error().printf("  VERIFY ERROR: ffs_imageHeader.isz expected=0x%x, actual=0x%X\n",
                static_cast<unsigned>(length - static_cast<long long>(orva::kHeaderSize)), isz);
   }
   const unsigned itype = orva::headerType(header);
   if (itype == imageType) {
     out.printf("  Verify Pass: ffs_imageHeader.itype=0x%x\n", itype);
   } else {
-    out.printf("  VERIFY ERROR: ffs_imageHeader.itype expected=0x%x, actual=0x%X\n", imageType,
+    checks.error().printf("  VERIFY ERROR: ffs_imageHeader.itype expected=0x%x, actual=0x%X\n", imageType,
                itype);
   }
 }
@@ -46,7 +57,8 @@ struct LibraryFields {
   unsigned oBas, sBas, nBas, lBas;
 };
 
-LibraryFields checkLibraryHeader(std::FILE* file, long long length, orva::Sink& out) {
+LibraryFields checkLibraryHeader(std::FILE* file, long long length, Checks& checks) {
+  orva::Sink& out = checks.out;
   LibHeaderBytes bytes;
   readAt(file, static_cast<long long>(orva::kHeaderSize), bytes.data(), bytes.size());
   const orva::ByteView view(bytes.data(), bytes.size());
@@ -55,11 +67,11 @@ LibraryFields checkLibraryHeader(std::FILE* file, long long length, orva::Sink& 
   if (f.oBas == kIndexOffsetUnits) {
     out.printf("  Verify Pass: sl_header.si_oBas (Offset to Basic Word Index) =0x%x\n", 0x200u);
   } else {
-    out.printf("  VERIFY ERROR: sl_header.si_oBas expected=0x%x, actual=0x%X\n",
+    checks.error().printf("  VERIFY ERROR: sl_header.si_oBas expected=0x%x, actual=0x%X\n",
                kIndexOffsetUnits, f.oBas);
   }
   if (f.nBas > static_cast<unsigned>(kMaxWords)) {
-    out.printf("  VERIFY ERROR: sl_header.si_nBas expected=0x%x max, actual=0x%X\n",
+    checks.error().printf("  VERIFY ERROR: sl_header.si_nBas expected=0x%x max, actual=0x%X\n",
                static_cast<unsigned>(kMaxWords), f.nBas);
   } else {
     out.printf("  Verify Pass: sl_header.si_nBas (Number of Basic Index Entries) =%d (0x%x, max "
@@ -72,14 +84,14 @@ LibraryFields checkLibraryHeader(std::FILE* file, long long length, orva::Sink& 
                "Boundary) =0x%x\n",
                f.sBas * 256);
   } else {
-    out.printf("  VERIFY ERROR: sl_header.si_sBas expected=0x%x, actual=0x%X\n", expectedSBas,
+    checks.error().printf("  VERIFY ERROR: sl_header.si_sBas expected=0x%x, actual=0x%X\n", expectedSBas,
                f.sBas);
   }
   if (static_cast<long long>(f.lBas) == length) {
     out.printf("  Verify Pass: sl_header.si_lBas (First Free Address in Speech File) =0x%x\n",
                f.lBas);
   } else {
-    out.printf("  VERIFY ERROR: sl_header.si_lBas expected=0x%x, actual=0x%X\n",
+    checks.error().printf("  VERIFY ERROR: sl_header.si_lBas expected=0x%x, actual=0x%X\n",
                static_cast<unsigned>(length), f.lBas);
   }
   return f;
@@ -87,13 +99,14 @@ LibraryFields checkLibraryHeader(std::FILE* file, long long length, orva::Sink& 
 
 }  // namespace
 
-void verifyLibrary(const VerifyInput& in, orva::Sink& out) {
+bool verifyLibrary(const VerifyInput& in, orva::Sink& out) {
+  Checks checks{out};
   out.put("Starting Verify...\n");
   std::FILE* file = std::fopen(in.path, "rb");
   if (file == nullptr) {
     out.printf("Error: During verifyFile, test file %s cannot be opened, %s\n", in.path,
                std::strerror(errno));
-    return;
+    return false;
   }
   // Unbuffered: each stop address is a 3-byte read, not a 4 KB refill.
   std::setvbuf(file, nullptr, _IONBF, 0);
@@ -101,8 +114,8 @@ void verifyLibrary(const VerifyInput& in, orva::Sink& out) {
   if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
   if (length < 0) length = 0;
 
-  checkImageHeader(file, length, in.imageType, out);
-  const LibraryFields f = checkLibraryHeader(file, length, out);
+  checkImageHeader(file, length, in.imageType, checks);
+  const LibraryFields f = checkLibraryHeader(file, length, checks);
   if (in.debug) {
     out.printf("In verifyFile, read sl_index at 0x%X, sBasicIndex=0x%X\n", f.oBas * 256,
                f.sBas * 256);
@@ -129,7 +142,7 @@ void verifyLibrary(const VerifyInput& in, orva::Sink& out) {
     const std::int32_t samples = in.counts[w];
     const long long expected = static_cast<long long>(samples) + start + 2;
     if (static_cast<long long>(stop) != expected) {
-      out.printf("VERIFY ERROR: oStopAddress mismatch for wordCode=%04u, expected=0x%llx, "
+      checks.error().printf("VERIFY ERROR: oStopAddress mismatch for wordCode=%04u, expected=0x%llx, "
                  "actual=0x%X\n",
                  w, static_cast<unsigned long long>(expected), stop);
     }
@@ -143,11 +156,12 @@ void verifyLibrary(const VerifyInput& in, orva::Sink& out) {
   if (found == in.wordCount) {
     out.printf("  Verify Pass: Found %d entries pointing to samples.\n", found);
   } else {
-    out.printf("  VERIFY ERROR: Found %d entries pointing to samples, expected %d.\n", found,
+    checks.error().printf("  VERIFY ERROR: Found %d entries pointing to samples, expected %d.\n", found,
                in.wordCount);
   }
   std::fclose(file);
   out.put("  Verify Complete.\n");
+  return checks.errors == 0;
 }
 
 }  // namespace sndbank

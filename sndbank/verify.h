@@ -16,7 +16,7 @@ struct VerifyInput {
 };
 
 // Prints one "Verify Pass" or "VERIFY ERROR" line per check. Only a file
-// that cannot be opened ends it early.
-void verifyLibrary(const VerifyInput& input, orva::Sink& out);
+// that cannot be opened ends it early. True when every check passed.
+bool verifyLibrary(const VerifyInput& input, orva::Sink& out);
 
 }  // namespace sndbank

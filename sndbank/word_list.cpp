@@ -153,7 +153,10 @@ SizeTotals sizeWords(WordList& list, SampleCounts& counts, bool speechLibrary, b
     switch (measureWord(e, speechLibrary, size, out)) {
       case Measure::kSkipped: continue;
       case Measure::kRefused: totals.refused = true; [[fallthrough]];
-      case Measure::kEndPass: totals.indexEntries = highest; return totals;
+      case Measure::kEndPass:
+        totals.endedEarly = true;
+        totals.indexEntries = highest;
+        return totals;
       case Measure::kMeasured: break;
     }
     e.size = static_cast<std::int32_t>(size);

@@ -72,10 +72,13 @@ TEST(CommandLine, HelpUsageAndUnknownLetters) {
       {{}, 0, kBanner + kUsage},
       {{"-h"}, 0, kBanner + kUsage},
       {{"-help", "x.cfg"}, 0, kBanner + kUsage},
-      {{"-dh", "x.cfg"}, 255, "Unknown argument h in -dh\r\n"},
-      {{"-c", "x.cfg"}, 255, "Unknown argument c in -c\r\n"},
-      {{"-s"}, 0, "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file -s\n"},
-      {{"-C", "/nonexistent/file.cfg"}, 0,
+      {{"--help", "x.cfg"}, 0, kBanner + kUsage},
+      {{"--version"}, 0, "cfgscribe 1.3.4\n"},
+      {{"--verbose", "x.cfg"}, -1, "Unknown argument - in --verbose\r\n"},
+      {{"-dh", "x.cfg"}, -1, "Unknown argument h in -dh\r\n"},
+      {{"-c", "x.cfg"}, -1, "Unknown argument c in -c\r\n"},
+      {{"-s"}, 1, "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file -s\n"},
+      {{"-C", "/nonexistent/file.cfg"}, 1,
        "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file /nonexistent/file.cfg\n"},
   };
   for (const Case& c : cases) {
@@ -166,14 +169,53 @@ Result runProgram(const std::string& args) {
 }
 
 TEST(Program, ExitStatusesAndOutput) {
-  EXPECT_EQ(runProgram("-x file").status, 255);
-  EXPECT_EQ(runProgram("-x file").out, "Unknown argument x in -x\r\n");
-  EXPECT_EQ(runProgram("/nonexistent").status, 0);
   TempDir dir;
-  const std::string path = dir.write("e.cfg", ConfigFile().file());
-  const Result r = runProgram("-s " + path);
-  EXPECT_EQ(r.status, 0);
+  const std::string good = dir.write("e.cfg", ConfigFile().file());
+  const std::string mismatched = dir.write("m.cfg", ConfigFile().itype(2).isz(0x1000).file());
+  const std::vector<std::pair<std::string, int>> cases = {
+      {"-x file", 255},       {"/nonexistent", 1}, {dir.path(), 1}, {"", 0},
+      {"--help", 0},          {"--version", 0},    {"-s " + good, 0},
+      {"-C " + mismatched, 0},  // header mismatches are warnings: the dump is still made
+  };
+  for (const auto& [args, status] : cases) EXPECT_EQ(runProgram(args).status, status) << args;
+  EXPECT_EQ(runProgram("-x file").out, "Unknown argument x in -x\r\n");
+  const Result r = runProgram("-s " + good);
   EXPECT_EQ(r.out.substr(r.out.size() - 17), "; End of Script\n\n");
+}
+
+// Text fields of a file reach the terminal with every control byte (C0, DEL,
+// C1) shown as "."; printable bytes, Latin-1 ones included, stay as they are.
+TEST(Program, TextsFromTheFileNeverDriveTheTerminal) {
+  const std::string hostile = "\x1b[2J\x07\x7f\x80\x9f\xa0ok";
+  const std::string shown = ".[2J....\xa0ok";
+  const Bytes identity = elementArray(cfgscribe::kID, 0x01, 30 + 11, 1,
+                                      cat({text(hostile, 8), text(hostile, 8), fill(14, 0), text(hostile, 11)}));
+  const Bytes name = elementArray(cfgscribe::kName, 0x01, 11, 1, text(hostile, 11));
+  ControllerSpec controller;
+  controller.signature = "C\x1b" "FG";
+  TempDir dir;
+  Bytes file = ConfigFile().name(hostile).version(hostile).dateText(hostile).add(controllerRecord(controller))
+                   .add(identity).add(name).file();
+  file[1] = 0x9b;  // the header's signature
+  const std::string path = dir.write("t.cfg", file);
+  struct Case {
+    const char* option;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"-r",
+       {"Configuration File Name          : " + shown, "Configuration File Version       : " + shown.substr(0, 8),
+        "Configuration File Date-Time     : " + shown, "Controller Model Number          : " + shown.substr(0, 8),
+        "Controller Serial Number         : " + shown.substr(0, 8), "Original Customer Name           : " + shown,
+        "User-Defined Controller Name     : " + shown}},
+      {"-sd", {";   Configuration File Name          : " + shown, ";   Original Customer Name           : " + shown,
+               "Signature     : O.VA", "Signature         : C.FG"}},
+      {"-C", {"    Signature         : C.FG", "  Filename      : " + shown, "  Version       : " + shown.substr(0, 8), "  A Datetime    : " + shown}},
+  };
+  for (const Case& c : cases) {
+    const std::string out = run({c.option, path}).out;
+    EXPECT_EQ(out.find_first_of("\x1b\x07\x7f\x80\x9f"), std::string::npos) << c.option;
+    for (const std::string& line : c.lines) EXPECT_NE(out.find(line + "\n"), std::string::npos) << c.option << line;
+  }
 }
 
 }  // namespace

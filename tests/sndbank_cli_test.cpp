@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -40,18 +41,21 @@ TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
   const std::string noDirectory = "\nPass 1: Create file list\nError: specified directory 'nowhere' does not exist.\n";
   const std::vector<std::tuple<std::vector<std::string>, int, std::string>> cases = {
       {{"-h"}, 0, customHelp},
+      {{"--help"}, 0, customHelp},
+      {{"--quiet"}, 255, "Unknown argument - in --quiet\r\n"},
       {{"-hv", "x"}, 0, customHelp},
       {{"-hx"}, 0, customHelp},
       {{"-i"}, 0, twoModeHelp},
       {{"-ih", "1", "2"}, 0, twoModeHelp},
       {{"-vx"}, 255, "Unknown argument x in -vx\r\n"},
       {{"-dvq", "dir"}, 255, "Unknown argument q in -dvq\r\n"},
-      {{"dir", "-v"}, 0, twoModeHelp},    // -v in second place is positional
-      {{"-", "a", "b"}, 0, twoModeHelp},  // a lone "-" sets nothing
-      {{"a", "b", "c", "d", "e", "f", "g"}, 0, twoModeHelp},
-      {{"-v", "a", "b", "c", "d", "e", "f", "g"}, 0, twoModeHelp},
-      {{"nowhere"}, 0, noDirectory + customHelp},
-      {{"-vdv", "nowhere"}, 0,
+      // Between one and eight positional words: the usage, and a failed run.
+      {{"dir", "-v"}, 1, twoModeHelp},    // -v in second place is positional
+      {{"-", "a", "b"}, 1, twoModeHelp},  // a lone "-" sets nothing
+      {{"a", "b", "c", "d", "e", "f", "g"}, 1, twoModeHelp},
+      {{"-v", "a", "b", "c", "d", "e", "f", "g"}, 1, twoModeHelp},
+      {{"nowhere"}, 1, noDirectory + customHelp},
+      {{"-vdv", "nowhere"}, 1,
        "Args: 3\n0: " + std::string(ORVA_BIN_DIR) + "/sndbank\n1: -vdv\n2: nowhere\n" + noDirectory + customHelp},
   };
   for (const auto& [args, status, output] : cases) {
@@ -59,6 +63,9 @@ TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
     EXPECT_EQ(run.status, status) << args[0];
     EXPECT_EQ(run.output, kHead + output) << args[0];
   }
+  const testsupport::Run version = runBinary(dir.path(), {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output, "sndbank 1.2.0\n");
 }
 
 TEST(SndbankCustomAudio, NoArgumentsBuildsFromCustomAudioFilesIntoTheCurrentDirectory) {
@@ -93,8 +100,6 @@ TEST(SndbankCustomAudio, DirectoryWithoutUsableEntries) {
       "Please correct the directory name or verify that entries are in the directory\n"
       "in the range 3000.raw through 4999.raw.\n";
   EXPECT_EQ(runBinary(cwd.path(), {dir.path()}).output, start + block);
-  // The library file was created before the scan and is left empty.
-  EXPECT_EQ(readFile(cwd / "CustomAudioLib.bin").size(), 0u);
   testsupport::writeRamp(dir / "5000.raw", 4);
   EXPECT_EQ(runBinary(cwd.path(), {dir.path()}).output,
             start + "Error: Word Code 5000, Filename '" + absolute + "/5000.raw', out of range (0-4999)\n" + block);
@@ -107,12 +112,13 @@ TEST(SndbankCustomAudio, TwelveMinutesIsTheLimit) {
   testsupport::writeRamp(dir / "a/0000.raw", 5759997);
   EXPECT_NE(runBinary(dir.path(), {"a"}).output.find("  Verify Pass: Found 1 entries pointing to samples.\n"),
             std::string::npos);
+  const std::string built = readFile(dir / "CustomAudioLib.bin");
   testsupport::writeRamp(dir / "a/0000.raw", 5759998);
   EXPECT_TRUE(runBinary(dir.path(), {"a"}).output.ends_with(
       "  Number of SpeechLib Index Entries Required=1 (0x1)\n"
       "You have 12.00 minutes of custom audio but the maximum is 12.00 minutes.\n"
       "Please remove or shorten some custom words"));
-  EXPECT_EQ(readFile(dir / "CustomAudioLib.bin").size(), 0u);
+  EXPECT_TRUE(readFile(dir / "CustomAudioLib.bin") == built);  // the earlier library stays
 }
 
 // Speech-library runs in-process: every path is given, nothing lands in the
@@ -138,6 +144,7 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
     std::pair<int, std::string> change;  // an argument replaced: {index, value}
     std::string text;
     bool ends = true;  // the run ends with `text` (else: shows it somewhere)
+    int status = 1;
   };
   const std::vector<Outcome> cases = {
       {word, {5, dir / "no/lib.bin"}, kHead + "Cannot create .bin output file " + (dir / "no/lib.bin") + ".\n"},
@@ -157,9 +164,9 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
        "  Number of SpeechLib Index Entries Required=3 (0x3)\n"
        "Error: the library would be 16800774 (0x1005C06) bytes, but it must stay below 16711680 (0xFF0000) bytes.\n"},
       {"0 " + (dir / "fills.raw") + "\n", {},
-       "  Total File Size = 65536 (0x10000)\n  Flash Sectors Required to Store This File = 1 (0x1)\n", false},
+       "  Total File Size = 65536 (0x10000)\n  Flash Sectors Required to Store This File = 1 (0x1)\n", false, 0},
       {"0 " + (dir / "over.raw") + "\n", {},
-       "  Total File Size = 65537 (0x10001)\n  Flash Sectors Required to Store This File = 2 (0x2)\n", false},
+       "  Total File Size = 65537 (0x10001)\n  Flash Sectors Required to Store This File = 2 (0x2)\n", false, 0},
       {gone, {}, "  Number of SpeechLib Index Entries Required=2 (0x2)\n", false},
       {gone, {}, "  VERIFY ERROR: Found 1 entries pointing to samples, expected 3.\n", false},
   };
@@ -169,7 +176,7 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
     std::vector<std::string> args = testsupport::speechArgs(dir);
     if (c.change.first != 0) args[static_cast<std::size_t>(c.change.first)] = c.change.second;
     const testsupport::Run run = testsupport::runSndbankInProcess(args);
-    EXPECT_EQ(run.status, 0) << c.text;
+    EXPECT_EQ(run.status, c.status) << c.text;
     EXPECT_TRUE(c.ends ? run.output.ends_with(c.text) : run.output.find(c.text) != std::string::npos)
         << c.text << run.output;
   }
@@ -180,6 +187,74 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
        dir / "lib.inc", dir / "lib.tab", dir / "lib.txt"});
   EXPECT_NE(run.output.find("  Verify Complete.\n"), std::string::npos);
   EXPECT_EQ(readFile(dir / "lib.bin").substr(5, 44), "Sixteen chars!!!Twelve chars16 chars of date");
+}
+
+// Every file of a directory, by name, with its content.
+std::map<std::string, std::string> snapshot(const ScratchDir& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    if (entry.is_regular_file()) files[entry.path().filename().string()] = readFile(entry.path().string());
+  }
+  return files;
+}
+
+// A failed run replaces nothing: the library and side files of an earlier
+// run stay byte for byte as they were, no temporary file is left, and the
+// status says the run failed.
+TEST(SndbankFailures, LeaveThePreviousOutputsAsTheyWere) {
+  ScratchDir dir;
+  for (const char* name : {"CustomAudioLib.bin", "lib.bin", "lib.inc", "lib.tab", "lib.txt"}) {
+    testsupport::writeFile(dir / name, std::string("earlier ") + name);
+  }
+  std::filesystem::create_directory(dir / "empty");
+  std::filesystem::create_directory(dir / "adir");
+  testsupport::writeRamp(dir / "w.raw", 10);
+  testsupport::writeRamp(dir / "silent.raw", 0);
+  const std::string word = "1 " + (dir / "w.raw") + "\n";
+  struct Case {
+    const char* what;
+    std::vector<std::string> customAudio;  // run as the program in dir, when not empty
+    std::string definitions;               // else a speech library from these ("-": no file)
+    std::pair<std::size_t, std::string> change{};
+  };
+  const std::vector<Case> cases = {
+      {"directory name one letter short", {"CustomAudioFile"}, {}},
+      {"-d taken as the directory", {"-v", "-d"}, {}},
+      {"directory without word files", {"empty"}, {}},
+      {"no definition file", {}, "-"},
+      {"bad definition line", {}, "x " + (dir / "w.raw") + "\n"},
+      {"empty word file", {}, word + "2 " + (dir / "silent.raw") + "\n"},
+      {"missing word file", {}, word + "2 " + (dir / "gone.raw") + "\n"},
+      {"library target is a directory", {}, word, {5, dir / "adir"}},
+      {"library directory missing", {}, word, {5, dir / "no/lib.bin"}},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(dir / "words.def");
+    if (!c.customAudio.empty()) {
+      std::filesystem::remove(dir / "out.txt");
+      const auto before = snapshot(dir);
+      EXPECT_EQ(runBinary(dir.path(), c.customAudio).status, 1) << c.what;
+      auto after = snapshot(dir);
+      after.erase("out.txt");
+      EXPECT_TRUE(after == before) << c.what;
+      continue;
+    }
+    if (c.definitions != "-") testsupport::writeFile(dir / "words.def", c.definitions);
+    std::vector<std::string> args = testsupport::speechArgs(dir);
+    if (c.change.first != 0) args[c.change.first] = c.change.second;
+    const auto before = snapshot(dir);
+    const testsupport::Run run = testsupport::runSndbankInProcess(args);
+    EXPECT_EQ(run.status, 1) << c.what;
+    EXPECT_TRUE(snapshot(dir) == before) << c.what << "\n" << run.output;
+  }
+  // A good run replaces all four outputs and leaves no temporary file.
+  testsupport::writeFile(dir / "words.def", word);
+  const auto before = snapshot(dir);
+  EXPECT_EQ(testsupport::runSndbankInProcess(testsupport::speechArgs(dir)).status, 0);
+  const auto after = snapshot(dir);
+  EXPECT_EQ(after.size(), before.size());
+  EXPECT_EQ(after.at("lib.bin").size(), 768u + 3u + 10u);
+  for (const char* name : {"lib.inc", "lib.tab", "lib.txt"}) EXPECT_NE(after.at(name), before.at(name)) << name;
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST(LibraryImage, WordsFollowEachOtherWithFoldedSamples) {
 // The word-data writer on a list prepared by hand: words whose files changed
 // or went since the size pass.
 struct Written {
-  bool ok;
+  WordData ended;
   std::string output;
   std::string data;
 };
@@ -109,10 +109,10 @@ Written writeWords(const std::vector<std::tuple<int, std::string, int>>& words) 
     total += size + (size > 0 ? 3 : 0);
   }
   std::FILE* file = std::tmpfile();
-  Written w{false, {}, {}};
+  Written w{WordData::kFailed, {}, {}};
   {
     orva::Sink out(w.output);
-    w.ok = writeWordData(file, {list, counts, 1, total, false, false}, buffer, out);
+    w.ended = writeWordData(file, {list, counts, 1, total, false, false}, buffer, out);
   }
   w.data.resize(static_cast<std::size_t>(std::ftell(file)));
   std::rewind(file);
@@ -129,20 +129,20 @@ TEST(WordDataWriter, FilesThatChangedSinceTheSizePass) {
   writeRamp(dir / "c", 3);
   for (const auto& [name, actual] : {std::pair{std::string("grew"), 60}, {"shrank", 40}}) {
     const Written w = writeWords({{1, dir / name, 50}});
-    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(w.ended, WordData::kFailed);
     EXPECT_EQ(w.output, "Error: During writeSLData of file " + (dir / name) + ", fread expected 50, actual " +
                             std::to_string(actual) + "\n");
   }
   // A file gone: word 1, then only the stop address of word 2.
   Written w = writeWords({{1, dir / "a", 2}, {2, dir / "gone", 5}});
-  EXPECT_TRUE(w.ok);
+  EXPECT_EQ(w.ended, WordData::kStoppedEarly);
   EXPECT_EQ(w.output, "Error: During writeSLData, input file " + (dir / "gone") +
                           " cannot be opened, No such file or directory\n");
   EXPECT_EQ(w.data.size(), 5u + 3u);
   // Word 2 never measured (count 0): word 3 still gets its own file. Data
   // starts at 768 (one index block): stops at 772 and 778.
   w = writeWords({{1, dir / "a", 2}, {2, dir / "b", 0}, {3, dir / "c", 3}});
-  EXPECT_TRUE(w.ok) << w.output;
+  EXPECT_EQ(w.ended, WordData::kComplete) << w.output;
   EXPECT_EQ(w.output, "");
   EXPECT_EQ(w.data, bytes({0x00, 0x03, 0x04, 0, 1, 0x00, 0x03, 0x0A, 0, 1, 2}));
 }

@@ -52,6 +52,10 @@ TEST(SideFiles, OneThatCannotBeCreatedDoesNotStopTheRun) {
   std::vector<std::string> args = testsupport::speechArgs(dir);
   args[6] = dir / "missing/lib.inc";
   const testsupport::Run run = testsupport::runSndbankInProcess(args);
+  // The library verifies and goes in place with the two side files written,
+  // yet the run failed: one output asked for is missing.
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(readFile(dir / "lib.bin").size(), 768u + 3u + 5u);
   EXPECT_NE(run.output.find("\nPass 4: Generate .inc output file...\nCannot create .inc output file.\nDone\n"
                             "\nPass 5: Generate tab-deliminted output file...\nDone\n"),
             std::string::npos)

@@ -4,6 +4,7 @@
 
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
+#include "common/printable_text.h"
 
 namespace cfgscribe::records {
 
@@ -17,9 +18,9 @@ ByteView ownBytes(const Record& r) { return r.sub(0, 4 + static_cast<std::size_t
 // or at the end of the record.
 void printText(Sink& out, ByteView bytes, std::size_t offset, std::size_t width) {
   const ByteView field = bytes.sub(offset, width);
-  std::size_t n = 0;
-  while (n < field.size() && field.u8(n) != 0) ++n;
-  out.put(std::string_view(reinterpret_cast<const char*>(field.data()), n));
+  for (std::size_t n = 0; n < field.size() && field.u8(n) != 0; ++n) {
+    out.put(orva::printableByte(field.u8(n)));
+  }
 }
 
 // Copies the 32 payload bytes into the walk context. Bytes past the loaded
@@ -42,7 +43,7 @@ constexpr const char* kSizeWarning = "\nWARNING: Controller Config Record sizes 
 
 void printSignature(Out& o, const ControllerDefinition& c) {
   const auto& b = c.bytes;
-  o.dbg("Signature         : %c%c%c%c\n", b[0], b[1], b[2], b[3]);
+  o.dbg("Signature         : %s\n", orva::signatureText(b.data()).text);
   o.dbg("Structure Version : %d\n", b[ControllerDefinition::kStructureVersion]);
 }
 

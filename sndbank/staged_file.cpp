@@ -1,0 +1,62 @@
+#include "sndbank/staged_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace sndbank {
+
+bool StagedFile::open(const char* target, const char* mode) {
+  discard();
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(target, ec);
+  if (std::filesystem::is_directory(status)) return false;
+  target_ = target;
+  // A device or pipe (/dev/stdout, a named pipe) is written as it is: there
+  // is no previous content to keep, and renaming over it would replace it.
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    file_ = std::fopen(target, mode);
+    return file_ != nullptr;
+  }
+  // Through a link, the file it names is replaced, not the link.
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec))) {
+    const std::filesystem::path resolved = std::filesystem::canonical(target, ec);
+    if (!ec) target_ = resolved.string();
+  }
+  staged_ = target_ + ".tmp";
+  file_ = std::fopen(staged_.c_str(), mode);
+  if (file_ == nullptr) staged_.clear();
+  return file_ != nullptr;
+}
+
+bool StagedFile::close() {
+  if (file_ == nullptr) return true;
+  const bool flushed = std::ferror(file_) == 0;
+  const bool closed = std::fclose(file_) == 0;
+  file_ = nullptr;
+  return flushed && closed;
+}
+
+bool StagedFile::commit() {
+  if (!close()) {
+    discard();
+    return false;
+  }
+  if (!isStaged()) return true;  // written in place
+  std::error_code ec;
+  std::filesystem::rename(staged_, target_, ec);
+  if (ec) {
+    discard();
+    return false;
+  }
+  staged_.clear();
+  return true;
+}
+
+void StagedFile::discard() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  if (!staged_.empty()) std::remove(staged_.c_str());
+  staged_.clear();
+}
+
+}  // namespace sndbank
