@@ -22,7 +22,7 @@ bool StagedFile::open(const char* target, const char* mode) {
     const std::filesystem::path resolved = std::filesystem::canonical(target, ec);
     if (!ec) target_ = resolved.string();
   }
-  staged_ = target_ + ".tmp";
+  staged_ = target_ + ".sndbank-tmp";  // a name no other tool uses
   file_ = std::fopen(staged_.c_str(), mode);
   if (file_ == nullptr) staged_.clear();
   return file_ != nullptr;

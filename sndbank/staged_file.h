@@ -15,7 +15,7 @@ class StagedFile {
   StagedFile& operator=(const StagedFile&) = delete;
   ~StagedFile() { discard(); }
 
-  // Creates "<target>.tmp" for writing (a device or pipe target is opened
+  // Creates "<target>.sndbank-tmp" for writing (a device or pipe target is opened
   // itself). False when the target is a directory or the file cannot be
   // created (its directory does not exist).
   bool open(const char* target, const char* mode);
