@@ -1,14 +1,21 @@
 #include "common/sink.h"
 
 #include <cstdarg>
+#include <cstring>
+
+#include "common/format.h"
 
 namespace orva {
 
 namespace {
-constexpr std::size_t kSpillAt = 1 << 16;
+constexpr std::size_t kBlock = 1 << 16;
 }
 
-Sink::Sink(std::FILE* file) : file_(file), text_(own_) { own_.reserve(2 * kSpillAt); }
+Sink::Sink(std::FILE* file) : file_(file), text_(own_) {
+  std::setvbuf(file_, nullptr, _IONBF, 0);
+  // Room for a block and the line that overruns it, so it never reallocates.
+  own_.reserve(kBlock + 4096);
+}
 
 Sink::Sink(std::string& text) : text_(text) {}
 
@@ -23,49 +30,43 @@ int Sink::printf(const char* format, ...) {
 }
 
 int Sink::vprintf(const char* format, std::va_list args) {
-  char small[512];
-  std::va_list again;
-  va_copy(again, args);
-  const int n = std::vsnprintf(small, sizeof small, format, args);
-  if (n >= 0 && static_cast<std::size_t>(n) < sizeof small) {
-    text_.append(small, static_cast<std::size_t>(n));
-  } else if (n >= 0) {
-    // Rare long line: format straight into the tail of the buffer.
-    const std::size_t at = text_.size();
-    text_.resize(at + static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(&text_[at], static_cast<std::size_t>(n) + 1, format, again);
-    text_.resize(at + static_cast<std::size_t>(n));
-  }
-  va_end(again);
-  spillIfLarge();
-  return n < 0 ? 0 : n;
+  const std::size_t n = appendFormatted(text_, format, args);
+  spillFullBlocks();
+  return static_cast<int>(n);
 }
 
 int Sink::put(std::string_view text) {
   text_.append(text);
-  spillIfLarge();
+  spillFullBlocks();
   return static_cast<int>(text.size());
 }
 
 int Sink::put(char c) {
   text_.push_back(c);
+  spillFullBlocks();
   return 1;
 }
 
 int Sink::pad(int n) {
   if (n <= 0) return 0;
   text_.append(static_cast<std::size_t>(n), ' ');
+  spillFullBlocks();
   return n;
 }
 
-void Sink::spillIfLarge() {
-  if (file_ != nullptr && text_.size() >= kSpillAt) flush();
+// Writes every whole block and keeps the part after them for the next.
+void Sink::spillFullBlocks() {
+  if (file_ == nullptr || text_.size() < kBlock) return;
+  std::size_t done = 0;
+  for (; text_.size() - done >= kBlock; done += kBlock) {
+    std::fwrite(text_.data() + done, 1, kBlock, file_);
+  }
+  text_.erase(0, done);
 }
 
 void Sink::flush() {
   if (file_ == nullptr || text_.empty()) return;
   std::fwrite(text_.data(), 1, text_.size(), file_);
-  std::fflush(file_);
   text_.clear();
 }
 

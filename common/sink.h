@@ -1,9 +1,9 @@
 // The one printer that every byte of program output goes through.
 //
-// Bound to a FILE* it gathers text in a large buffer and writes it out in
-// big blocks; bound to a std::string (tests) it appends there. printf-style
-// calls report how many characters they wrote so callers can line up the
-// comment column.
+// Bound to a FILE* it gathers text and writes it out in whole 64 KiB
+// blocks, one write each, the last part when flushed; bound to a
+// std::string (tests) it appends there. printf-style calls report how many
+// characters they wrote so callers can line up the comment column.
 #pragma once
 
 #include <cstdarg>
@@ -11,10 +11,22 @@
 #include <string>
 #include <string_view>
 
+// Lets the compiler check every format against its arguments. The rules
+// are those of the C library unless the build names others: a MinGW build
+// sets ORVA_PRINTF_ARCHETYPE=gnu_printf, the rules the sink's formatter
+// follows on every system.
+#ifndef ORVA_PRINTF_ARCHETYPE
+#define ORVA_PRINTF_ARCHETYPE printf
+#endif
+#define ORVA_PRINTF_FORMAT(formatIndex, firstArgument) \
+  __attribute__((format(ORVA_PRINTF_ARCHETYPE, formatIndex, firstArgument)))
+
 namespace orva {
 
 class Sink {
  public:
+  // The sink does the buffering: the stream is switched to unbuffered so
+  // that each block goes out in one write.
   explicit Sink(std::FILE* file);
   explicit Sink(std::string& text);
   ~Sink();
@@ -22,7 +34,7 @@ class Sink {
   Sink& operator=(const Sink&) = delete;
 
   // Formatted print; returns the number of characters written.
-  int printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  int printf(const char* format, ...) ORVA_PRINTF_FORMAT(2, 3);
   int vprintf(const char* format, std::va_list args);
   // Literal text; returns its length.
   int put(std::string_view text);
@@ -33,7 +45,7 @@ class Sink {
   void flush();
 
  private:
-  void spillIfLarge();
+  void spillFullBlocks();
 
   std::FILE* file_ = nullptr;
   std::string own_;      // buffer when bound to a file

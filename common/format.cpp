@@ -1,0 +1,252 @@
+#include "common/format.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <type_traits>
+
+namespace orva {
+
+namespace {
+
+struct Spec {
+  bool left = false;   // '-': pad on the right
+  bool zero = false;   // '0': pad numbers with zeros
+  bool other = false;  // '+', ' ' or '#': left to snprintf
+  char flags[6] = {};  // as written, for snprintf
+  int width = 0;
+  int precision = -1;  // -1: none given
+  char length = 0;     // 'H' hh, 'h', 'l', 'q' ll, 'j', 'z', 't', 'L'
+  char conversion = 0;
+};
+
+void pad(std::string& out, int count, char fill) {
+  if (count > 0) out.append(static_cast<std::size_t>(count), fill);
+}
+
+// Reads a width or precision: digits, or '*' for an int argument.
+int number(const char*& f, std::va_list& args, bool& fromArgument) {
+  fromArgument = *f == '*';
+  if (fromArgument) {
+    ++f;
+    return va_arg(args, int);
+  }
+  int n = 0;
+  for (; *f >= '0' && *f <= '9'; ++f) n = n < INT_MAX / 10 ? n * 10 + (*f - '0') : INT_MAX;
+  return n;
+}
+
+// Parses what follows a '%' up to and including the conversion letter.
+Spec parseSpec(const char*& f, std::va_list& args) {
+  Spec s;
+  for (std::size_t n = 0;; ++f) {
+    if (*f == '-') s.left = true;
+    else if (*f == '0') s.zero = true;
+    else if (*f == '+' || *f == ' ' || *f == '#') s.other = true;
+    else break;
+    if (n < sizeof s.flags - 2) s.flags[n++] = *f;
+  }
+  bool star = false;
+  const int width = number(f, args, star);
+  // A negative '*' width is a '-' flag and its magnitude.
+  if (width < 0) {
+    s.left = true;
+    s.flags[std::char_traits<char>::length(s.flags)] = '-';
+  }
+  s.width = width < 0 ? (width == INT_MIN ? INT_MAX : -width) : width;
+  if (*f == '.') {
+    ++f;
+    const int precision = number(f, args, star);
+    s.precision = precision < 0 ? -1 : precision;
+  }
+  switch (*f) {
+    case 'h': s.length = f[1] == 'h' ? 'H' : 'h'; break;
+    case 'l': s.length = f[1] == 'l' ? 'q' : 'l'; break;
+    case 'j': case 'z': case 't': case 'L': s.length = *f; break;
+    default: break;
+  }
+  if (s.length != 0) f += (s.length == 'H' || s.length == 'q') ? 2 : 1;
+  s.conversion = *f;
+  if (*f != '\0') ++f;
+  return s;
+}
+
+std::intmax_t signedArgument(std::va_list& args, char length) {
+  switch (length) {
+    case 'H': return static_cast<signed char>(va_arg(args, int));
+    case 'h': return static_cast<short>(va_arg(args, int));
+    case 'l': return va_arg(args, long);
+    case 'q': return va_arg(args, long long);
+    case 'j': return va_arg(args, std::intmax_t);
+    case 'z': return va_arg(args, std::make_signed_t<std::size_t>);
+    case 't': return va_arg(args, std::ptrdiff_t);
+    default: return va_arg(args, int);
+  }
+}
+
+std::uintmax_t unsignedArgument(std::va_list& args, char length) {
+  switch (length) {
+    case 'H': return static_cast<unsigned char>(va_arg(args, unsigned));
+    case 'h': return static_cast<unsigned short>(va_arg(args, unsigned));
+    case 'l': return va_arg(args, unsigned long);
+    case 'q': return va_arg(args, unsigned long long);
+    case 'j': return va_arg(args, std::uintmax_t);
+    case 'z': return va_arg(args, std::size_t);
+    case 't': return va_arg(args, std::make_unsigned_t<std::ptrdiff_t>);
+    default: return va_arg(args, unsigned);
+  }
+}
+
+void appendInteger(std::string& out, const Spec& s, std::uintmax_t magnitude, bool negative) {
+  char digits[sizeof(std::uintmax_t) * 3];  // enough for 64 bits in octal
+  char* const end = digits + sizeof digits;
+  char* p = end;
+  if (s.conversion == 'x' || s.conversion == 'X') {
+    const char* symbols = s.conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+    for (; magnitude != 0; magnitude >>= 4) *--p = symbols[magnitude & 15];
+  } else if (s.conversion == 'o') {
+    for (; magnitude != 0; magnitude >>= 3) *--p = static_cast<char>('0' + (magnitude & 7));
+  } else {
+    for (; magnitude != 0; magnitude /= 10) *--p = static_cast<char>('0' + magnitude % 10);
+  }
+  const int count = static_cast<int>(end - p);
+  // The precision is the least number of digits; zero printed with
+  // precision 0 has none. Without a precision the '0' flag fills the width.
+  const int leastDigits = s.precision >= 0 ? s.precision : 1;
+  int zeros = leastDigits > count ? leastDigits - count : 0;
+  int total = (negative ? 1 : 0) + zeros + count;
+  if (s.zero && !s.left && s.precision < 0 && s.width > total) {
+    zeros += s.width - total;
+    total = s.width;
+  }
+  if (!s.left) pad(out, s.width - total, ' ');
+  if (negative) out.push_back('-');
+  pad(out, zeros, '0');
+  out.append(p, static_cast<std::size_t>(count));
+  if (s.left) pad(out, s.width - total, ' ');
+}
+
+void appendText(std::string& out, const Spec& s, const char* text, std::size_t size) {
+  const int blanks = size < static_cast<std::size_t>(s.width) ? s.width - static_cast<int>(size) : 0;
+  if (!s.left) pad(out, blanks, ' ');
+  out.append(text, size);
+  if (s.left) pad(out, blanks, ' ');
+}
+
+void appendString(std::string& out, const Spec& s, const char* text) {
+  if (text == nullptr) text = s.precision < 0 || s.precision >= 6 ? "(null)" : "";
+  std::size_t size = 0;
+  // With a precision the text need not be terminated: read no further.
+  if (s.precision >= 0) {
+    while (size < static_cast<std::size_t>(s.precision) && text[size] != '\0') ++size;
+  } else {
+    while (text[size] != '\0') ++size;
+  }
+  appendText(out, s, text, size);
+}
+
+// Rebuilds one field's conversion with its width and precision resolved
+// and the given length modifier, for snprintf.
+void rebuild(char (&into)[48], const Spec& s, const char* length) {
+  char width[16] = "";
+  char precision[16] = "";
+  if (s.width > 0) std::snprintf(width, sizeof width, "%d", s.width);
+  if (s.precision >= 0) std::snprintf(precision, sizeof precision, ".%d", s.precision);
+  std::snprintf(into, sizeof into, "%%%s%s%s%s%c", s.flags, width, precision, length, s.conversion);
+}
+
+template <typename T>
+void appendBySnprintf(std::string& out, const char* conversion, T value) {
+  const int n = std::snprintf(nullptr, 0, conversion, value);
+  if (n <= 0) return;
+  const std::size_t at = out.size();
+  out.resize(at + static_cast<std::size_t>(n) + 1);
+  std::snprintf(&out[at], static_cast<std::size_t>(n) + 1, conversion, value);
+  out.resize(at + static_cast<std::size_t>(n));
+}
+
+// A field this formatter does not render itself, original flags kept.
+// Returns false for a conversion it does not know at all.
+bool appendRare(std::string& out, const Spec& s, std::va_list& args) {
+  char conversion[48];
+  switch (s.conversion) {
+    case 'd': case 'i':
+      rebuild(conversion, s, "j");
+      appendBySnprintf(out, conversion, signedArgument(args, s.length));
+      return true;
+    case 'u': case 'o': case 'x': case 'X':
+      rebuild(conversion, s, "j");
+      appendBySnprintf(out, conversion, unsignedArgument(args, s.length));
+      return true;
+    case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+      if (s.length == 'L') {
+        rebuild(conversion, s, "L");
+        appendBySnprintf(out, conversion, va_arg(args, long double));
+      } else {
+        rebuild(conversion, s, "");
+        appendBySnprintf(out, conversion, va_arg(args, double));
+      }
+      return true;
+    case 'p':
+      rebuild(conversion, s, "");
+      appendBySnprintf(out, conversion, va_arg(args, void*));
+      return true;
+    case 'n':
+      (void)va_arg(args, void*);  // nothing is stored through it
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+std::size_t appendFormatted(std::string& out, const char* format, std::va_list arguments) {
+  const std::size_t start = out.size();
+  std::va_list args;
+  va_copy(args, arguments);  // a local copy can be handed on by reference
+  const char* f = format;
+  bool known = true;
+  while (known && *f != '\0') {
+    const char* run = f;
+    while (*f != '\0' && *f != '%') ++f;
+    if (f != run) out.append(run, static_cast<std::size_t>(f - run));
+    if (*f == '\0') break;
+    ++f;
+    const Spec s = parseSpec(f, args);
+    if (s.other) {
+      known = appendRare(out, s, args);
+      continue;
+    }
+    switch (s.conversion) {
+      case 'd': case 'i': {
+        const std::intmax_t v = signedArgument(args, s.length);
+        const std::uintmax_t magnitude = v < 0 ? std::uintmax_t{0} - static_cast<std::uintmax_t>(v)
+                                               : static_cast<std::uintmax_t>(v);
+        appendInteger(out, s, magnitude, v < 0);
+        break;
+      }
+      case 'u': case 'o': case 'x': case 'X':
+        appendInteger(out, s, unsignedArgument(args, s.length), false);
+        break;
+      case 'c': {
+        const char c = static_cast<char>(va_arg(args, int));
+        appendText(out, s, &c, 1);
+        break;
+      }
+      case 's':
+        appendString(out, s, va_arg(args, const char*));
+        break;
+      case '%':
+        out.push_back('%');
+        break;
+      default:
+        known = appendRare(out, s, args);
+        break;
+    }
+  }
+  va_end(args);
+  return out.size() - start;
+}
+
+}  // namespace orva
