@@ -1,8 +1,10 @@
 #include "common/format.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <type_traits>
 
 namespace orva {
@@ -119,11 +121,24 @@ void appendInteger(std::string& out, const Spec& s, std::uintmax_t magnitude, bo
     zeros += s.width - total;
     total = s.width;
   }
-  if (!s.left) pad(out, s.width - total, ' ');
-  if (negative) out.push_back('-');
-  pad(out, zeros, '0');
-  out.append(p, static_cast<std::size_t>(count));
-  if (s.left) pad(out, s.width - total, ' ');
+  const int blanks = s.width > total ? s.width - total : 0;
+  char field[64];
+  if (blanks + total > static_cast<int>(sizeof field)) {  // a very wide field, in pieces
+    if (!s.left) pad(out, blanks, ' ');
+    if (negative) out.push_back('-');
+    pad(out, zeros, '0');
+    out.append(p, static_cast<std::size_t>(count));
+    if (s.left) pad(out, blanks, ' ');
+    return;
+  }
+  // Laid out here and appended in one piece: most fields are a few digits.
+  char* w = field;
+  if (!s.left) w = std::fill_n(w, blanks, ' ');
+  if (negative) *w++ = '-';
+  w = std::fill_n(w, zeros, '0');
+  w = std::copy(p, end, w);
+  if (s.left) w = std::fill_n(w, blanks, ' ');
+  out.append(field, static_cast<std::size_t>(w - field));
 }
 
 void appendText(std::string& out, const Spec& s, const char* text, std::size_t size) {
@@ -208,10 +223,13 @@ std::size_t appendFormatted(std::string& out, const char* format, std::va_list a
   const char* f = format;
   bool known = true;
   while (known && *f != '\0') {
-    const char* run = f;
-    while (*f != '\0' && *f != '%') ++f;
+    const char* const run = f;
+    f = std::strchr(run, '%');
+    if (f == nullptr) {
+      out.append(run);
+      break;
+    }
     if (f != run) out.append(run, static_cast<std::size_t>(f - run));
-    if (*f == '\0') break;
     ++f;
     const Spec s = parseSpec(f, args);
     if (s.other) {

@@ -7,10 +7,6 @@
 
 namespace orva {
 
-namespace {
-constexpr std::size_t kBlock = 1 << 16;
-}
-
 Sink::Sink(std::FILE* file) : file_(file), text_(own_) {
   std::setvbuf(file_, nullptr, _IONBF, 0);
   // Room for a block and the line that overruns it, so it never reallocates.
@@ -31,32 +27,12 @@ int Sink::printf(const char* format, ...) {
 
 int Sink::vprintf(const char* format, std::va_list args) {
   const std::size_t n = appendFormatted(text_, format, args);
-  spillFullBlocks();
+  spillIfFull();
   return static_cast<int>(n);
-}
-
-int Sink::put(std::string_view text) {
-  text_.append(text);
-  spillFullBlocks();
-  return static_cast<int>(text.size());
-}
-
-int Sink::put(char c) {
-  text_.push_back(c);
-  spillFullBlocks();
-  return 1;
-}
-
-int Sink::pad(int n) {
-  if (n <= 0) return 0;
-  text_.append(static_cast<std::size_t>(n), ' ');
-  spillFullBlocks();
-  return n;
 }
 
 // Writes every whole block and keeps the part after them for the next.
 void Sink::spillFullBlocks() {
-  if (file_ == nullptr || text_.size() < kBlock) return;
   std::size_t done = 0;
   for (; text_.size() - done >= kBlock; done += kBlock) {
     std::fwrite(text_.data() + done, 1, kBlock, file_);

@@ -36,15 +36,33 @@ class Sink {
   // Formatted print; returns the number of characters written.
   int printf(const char* format, ...) ORVA_PRINTF_FORMAT(2, 3);
   int vprintf(const char* format, std::va_list args);
-  // Literal text; returns its length.
-  int put(std::string_view text);
-  int put(char c);
+  // Literal text; returns its length. Inline: most output is short pieces.
+  int put(std::string_view text) {
+    text_.append(text);
+    spillIfFull();
+    return static_cast<int>(text.size());
+  }
+  int put(char c) {
+    text_.push_back(c);
+    spillIfFull();
+    return 1;
+  }
   // n blanks (nothing when n <= 0); returns the count written.
-  int pad(int n);
+  int pad(int n) {
+    if (n <= 0) return 0;
+    text_.append(static_cast<std::size_t>(n), ' ');
+    spillIfFull();
+    return n;
+  }
   // Writes buffered text to the file (no-op for a string sink).
   void flush();
 
  private:
+  static constexpr std::size_t kBlock = 1 << 16;  // bytes per write
+
+  void spillIfFull() {
+    if (text_.size() >= kBlock && file_ != nullptr) spillFullBlocks();
+  }
   void spillFullBlocks();
 
   std::FILE* file_ = nullptr;
