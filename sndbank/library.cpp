@@ -35,7 +35,11 @@ bool writeHeaderBlock(std::FILE* file, const std::uint8_t* bytes, const char* na
 }  // namespace
 
 void foldSamples(std::uint8_t* bytes, std::size_t count) {
-  for (std::size_t i = 0; i < count; ++i) bytes[i] = foldSample(bytes[i]);
+  // Written as a compare and a mask, which compilers turn into whole-vector
+  // operations; the same result as foldSample for every byte.
+  for (std::size_t i = 0; i < count; ++i) {
+    bytes[i] = static_cast<std::uint8_t>(bytes[i] ^ (bytes[i] >= 0x80 ? 0x7F : 0x00));
+  }
 }
 
 void buildLibraryHeader(LibHeaderBytes& header, int nBas, std::int64_t wordData, bool debug,
