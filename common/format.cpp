@@ -1,5 +1,7 @@
 #include "common/format.h"
 
+#include "common/sink.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -22,9 +24,16 @@ struct Spec {
   char conversion = 0;
 };
 
-void pad(std::string& out, int count, char fill) {
-  if (count > 0) out.append(static_cast<std::size_t>(count), fill);
-}
+// The sink, counting what goes into it.
+struct Out {
+  Sink& sink;
+  std::size_t count = 0;
+  void put(std::string_view text) { count += static_cast<std::size_t>(sink.put(text)); }
+  void put(char c) { count += static_cast<std::size_t>(sink.put(c)); }
+  void fill(char c, int n) {
+    if (n > 0) count += static_cast<std::size_t>(sink.fill(c, n));
+  }
+};
 
 // Reads a width or precision: digits, or '*' for an int argument.
 int number(const char*& f, std::va_list& args, bool& fromArgument) {
@@ -99,7 +108,7 @@ std::uintmax_t unsignedArgument(std::va_list& args, char length) {
   }
 }
 
-void appendInteger(std::string& out, const Spec& s, std::uintmax_t magnitude, bool negative) {
+void appendInteger(Out& out, const Spec& s, std::uintmax_t magnitude, bool negative) {
   char digits[sizeof(std::uintmax_t) * 3];  // enough for 64 bits in octal
   char* const end = digits + sizeof digits;
   char* p = end;
@@ -124,11 +133,11 @@ void appendInteger(std::string& out, const Spec& s, std::uintmax_t magnitude, bo
   const int blanks = s.width > total ? s.width - total : 0;
   char field[64];
   if (blanks + total > static_cast<int>(sizeof field)) {  // a very wide field, in pieces
-    if (!s.left) pad(out, blanks, ' ');
-    if (negative) out.push_back('-');
-    pad(out, zeros, '0');
-    out.append(p, static_cast<std::size_t>(count));
-    if (s.left) pad(out, blanks, ' ');
+    if (!s.left) out.fill(' ', blanks);
+    if (negative) out.put('-');
+    out.fill('0', zeros);
+    out.put(std::string_view(p, static_cast<std::size_t>(count)));
+    if (s.left) out.fill(' ', blanks);
     return;
   }
   // Laid out here and appended in one piece: most fields are a few digits.
@@ -138,17 +147,17 @@ void appendInteger(std::string& out, const Spec& s, std::uintmax_t magnitude, bo
   w = std::fill_n(w, zeros, '0');
   w = std::copy(p, end, w);
   if (s.left) w = std::fill_n(w, blanks, ' ');
-  out.append(field, static_cast<std::size_t>(w - field));
+  out.put(std::string_view(field, static_cast<std::size_t>(w - field)));
 }
 
-void appendText(std::string& out, const Spec& s, const char* text, std::size_t size) {
+void appendText(Out& out, const Spec& s, const char* text, std::size_t size) {
   const int blanks = size < static_cast<std::size_t>(s.width) ? s.width - static_cast<int>(size) : 0;
-  if (!s.left) pad(out, blanks, ' ');
-  out.append(text, size);
-  if (s.left) pad(out, blanks, ' ');
+  if (!s.left) out.fill(' ', blanks);
+  out.put(std::string_view(text, size));
+  if (s.left) out.fill(' ', blanks);
 }
 
-void appendString(std::string& out, const Spec& s, const char* text) {
+void appendString(Out& out, const Spec& s, const char* text) {
   if (text == nullptr) text = s.precision < 0 || s.precision >= 6 ? "(null)" : "";
   std::size_t size = 0;
   // With a precision the text need not be terminated: read no further.
@@ -171,18 +180,22 @@ void rebuild(char (&into)[48], const Spec& s, const char* length) {
 }
 
 template <typename T>
-void appendBySnprintf(std::string& out, const char* conversion, T value) {
-  const int n = std::snprintf(nullptr, 0, conversion, value);
+void appendBySnprintf(Out& out, const char* conversion, T value) {
+  char text[512];
+  const int n = std::snprintf(text, sizeof text, conversion, value);
   if (n <= 0) return;
-  const std::size_t at = out.size();
-  out.resize(at + static_cast<std::size_t>(n) + 1);
-  std::snprintf(&out[at], static_cast<std::size_t>(n) + 1, conversion, value);
-  out.resize(at + static_cast<std::size_t>(n));
+  if (static_cast<std::size_t>(n) < sizeof text) {
+    out.put(std::string_view(text, static_cast<std::size_t>(n)));
+    return;
+  }
+  std::string wide(static_cast<std::size_t>(n) + 1, '\0');
+  std::snprintf(wide.data(), wide.size(), conversion, value);
+  out.put(std::string_view(wide.data(), static_cast<std::size_t>(n)));
 }
 
 // A field this formatter does not render itself, original flags kept.
 // Returns false for a conversion it does not know at all.
-bool appendRare(std::string& out, const Spec& s, std::va_list& args) {
+bool appendRare(Out& out, const Spec& s, std::va_list& args) {
   char conversion[48];
   switch (s.conversion) {
     case 'd': case 'i':
@@ -216,8 +229,8 @@ bool appendRare(std::string& out, const Spec& s, std::va_list& args) {
 
 }  // namespace
 
-std::size_t appendFormatted(std::string& out, const char* format, std::va_list arguments) {
-  const std::size_t start = out.size();
+std::size_t appendFormatted(Sink& sink, const char* format, std::va_list arguments) {
+  Out out{sink};
   std::va_list args;
   va_copy(args, arguments);  // a local copy can be handed on by reference
   const char* f = format;
@@ -226,10 +239,10 @@ std::size_t appendFormatted(std::string& out, const char* format, std::va_list a
     const char* const run = f;
     f = std::strchr(run, '%');
     if (f == nullptr) {
-      out.append(run);
+      out.put(std::string_view(run));
       break;
     }
-    if (f != run) out.append(run, static_cast<std::size_t>(f - run));
+    if (f != run) out.put(std::string_view(run, static_cast<std::size_t>(f - run)));
     ++f;
     const Spec s = parseSpec(f, args);
     if (s.other) {
@@ -256,7 +269,7 @@ std::size_t appendFormatted(std::string& out, const char* format, std::va_list a
         appendString(out, s, va_arg(args, const char*));
         break;
       case '%':
-        out.push_back('%');
+        out.put('%');
         break;
       default:
         known = appendRare(out, s, args);
@@ -264,7 +277,7 @@ std::size_t appendFormatted(std::string& out, const char* format, std::va_list a
     }
   }
   va_end(args);
-  return out.size() - start;
+  return out.count;
 }
 
 }  // namespace orva

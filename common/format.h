@@ -1,4 +1,4 @@
-// printf-style formatting straight onto the end of a string, without the C
+// printf-style formatting straight into the sink's block, without the C
 // library's stream machinery: the programs print hundreds of thousands of
 // short fields, and vsnprintf's per-call set-up costs more than the digits.
 //
@@ -11,12 +11,12 @@
 
 #include <cstdarg>
 #include <cstddef>
-#include <string>
 
 namespace orva {
 
-// Appends the formatted text to `out`; returns the number of characters
-// appended.
-std::size_t appendFormatted(std::string& out, const char* format, std::va_list args);
+class Sink;
+
+// Puts the formatted text into `out`; returns the number of characters put.
+std::size_t appendFormatted(Sink& out, const char* format, std::va_list args);
 
 }  // namespace orva

@@ -1,19 +1,15 @@
 #include "common/sink.h"
 
+#include <algorithm>
 #include <cstdarg>
-#include <cstring>
 
 #include "common/format.h"
 
 namespace orva {
 
-Sink::Sink(std::FILE* file) : file_(file), text_(own_) {
-  std::setvbuf(file_, nullptr, _IONBF, 0);
-  // Room for a block and the line that overruns it, so it never reallocates.
-  own_.reserve(kBlock + 4096);
-}
+Sink::Sink(std::FILE* file) : file_(file) { std::setvbuf(file_, nullptr, _IONBF, 0); }
 
-Sink::Sink(std::string& text) : text_(text) {}
+Sink::Sink(std::string& text) : text_(&text) {}
 
 Sink::~Sink() { flush(); }
 
@@ -26,24 +22,40 @@ int Sink::printf(const char* format, ...) {
 }
 
 int Sink::vprintf(const char* format, std::va_list args) {
-  const std::size_t n = appendFormatted(text_, format, args);
-  spillIfFull();
-  return static_cast<int>(n);
+  return static_cast<int>(appendFormatted(*this, format, args));
 }
 
-// Writes every whole block and keeps the part after them for the next.
-void Sink::spillFullBlocks() {
-  std::size_t done = 0;
-  for (; text_.size() - done >= kBlock; done += kBlock) {
-    std::fwrite(text_.data() + done, 1, kBlock, file_);
+void Sink::putAcrossBlocks(std::string_view text) {
+  while (!text.empty()) {
+    if (at_ == end_) spill();
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(end_ - at_));
+    std::memcpy(at_, text.data(), n);
+    at_ += n;
+    text.remove_prefix(n);
   }
-  text_.erase(0, done);
 }
 
-void Sink::flush() {
-  if (file_ == nullptr || text_.empty()) return;
-  std::fwrite(text_.data(), 1, text_.size(), file_);
-  text_.clear();
+int Sink::fill(char c, int n) {
+  for (int left = n; left > 0;) {
+    if (at_ == end_) spill();
+    const int room = static_cast<int>(end_ - at_);
+    const int count = left < room ? left : room;
+    std::memset(at_, c, static_cast<std::size_t>(count));
+    at_ += count;
+    left -= count;
+  }
+  if (text_ != nullptr) spill();
+  return n > 0 ? n : 0;
 }
+
+void Sink::spill() {
+  const std::size_t size = static_cast<std::size_t>(at_ - block_);
+  if (size == 0) return;
+  if (file_ != nullptr) std::fwrite(block_, 1, size, file_);
+  if (text_ != nullptr) text_->append(block_, size);
+  at_ = block_;
+}
+
+void Sink::flush() { spill(); }
 
 }  // namespace orva

@@ -1,13 +1,15 @@
 // The one printer that every byte of program output goes through.
 //
-// Bound to a FILE* it gathers text and writes it out in whole 64 KiB
-// blocks, one write each, the last part when flushed; bound to a
-// std::string (tests) it appends there. printf-style calls report how many
-// characters they wrote so callers can line up the comment column.
+// Text is gathered in one 64 KiB block. Bound to a FILE* the sink writes
+// each full block in one write and the last part when flushed; bound to a
+// std::string (tests) it hands every piece on to the string at once.
+// printf-style calls report how many characters they wrote so callers can
+// line up the comment column.
 #pragma once
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -33,41 +35,47 @@ class Sink {
   Sink(const Sink&) = delete;
   Sink& operator=(const Sink&) = delete;
 
-  // Formatted print; returns the number of characters written.
+  // Formatted print (see common/format.h); returns the number of
+  // characters written.
   int printf(const char* format, ...) ORVA_PRINTF_FORMAT(2, 3);
   int vprintf(const char* format, std::va_list args);
+
   // Literal text; returns its length. Inline: most output is short pieces.
   int put(std::string_view text) {
-    text_.append(text);
-    spillIfFull();
+    if (text.size() <= static_cast<std::size_t>(end_ - at_)) {
+      if (!text.empty()) std::memcpy(at_, text.data(), text.size());
+      at_ += text.size();
+    } else {
+      putAcrossBlocks(text);
+    }
+    if (text_ != nullptr) spill();
     return static_cast<int>(text.size());
   }
   int put(char c) {
-    text_.push_back(c);
-    spillIfFull();
+    if (at_ == end_) spill();
+    *at_++ = c;
+    if (text_ != nullptr) spill();
     return 1;
   }
+  // n copies of c (nothing when n <= 0); returns the count written.
+  int fill(char c, int n);
   // n blanks (nothing when n <= 0); returns the count written.
-  int pad(int n) {
-    if (n <= 0) return 0;
-    text_.append(static_cast<std::size_t>(n), ' ');
-    spillIfFull();
-    return n;
-  }
+  int pad(int n) { return fill(' ', n); }
   // Writes buffered text to the file (no-op for a string sink).
   void flush();
 
  private:
   static constexpr std::size_t kBlock = 1 << 16;  // bytes per write
 
-  void spillIfFull() {
-    if (text_.size() >= kBlock && file_ != nullptr) spillFullBlocks();
-  }
-  void spillFullBlocks();
+  void putAcrossBlocks(std::string_view text);
+  // Hands the gathered text on (to the file or the string) and empties the block.
+  void spill();
 
   std::FILE* file_ = nullptr;
-  std::string own_;      // buffer when bound to a file
-  std::string& text_;    // where text accumulates
+  std::string* text_ = nullptr;
+  char block_[kBlock];
+  char* at_ = block_;  // the free part of the block: [at_, end_)
+  char* end_ = block_ + kBlock;
 };
 
 }  // namespace orva
