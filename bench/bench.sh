@@ -85,16 +85,14 @@ mkdir "$work/words"
 head -c $((300 * 19000)) /dev/urandom >"$work/all.raw"
 split -b 19000 -d -a 4 "$work/all.raw" "$work/words/w"
 rm "$work/all.raw"
-(
-  cd "$work/words"
-  code=1000
-  for f in w*; do echo "$code $work/words/$f"; code=$((code + 1)); done
-) >"$work/speech.def"
-speech=("$sndbank" Bench 1.0 "11/30/26 07:45" "$work/speech.def" "$work/speech.bin"
-        "$work/speech.inc" "$work/speech.tab" "$work/speech.h")
+# Both sides name the word files relative to the work directory.
+cd "$work"
+code=1000
+for f in words/w*; do echo "$code $f"; code=$((code + 1)); done >speech.def
+speech=("$sndbank" Bench 1.0 "11/30/26 07:45" speech.def speech.bin speech.inc speech.tab speech.h)
 "${speech[@]}" | grep -c "Verify Pass" | grep -qx 7 || { echo "verification did not pass" >&2; exit 1; }
-cat_words() { cat "$work"/words/w* >"$work/cat.raw"; }
-echo "sndbank, speech library of 300 word files ($(du -cb "$work"/words/w* | tail -n 1 | cut -f1) bytes)"
+cat_words() { cat words/w* >cat.raw; }
+echo "sndbank, speech library of 300 word files ($(du -cb words/w* | tail -n 1 | cut -f1) bytes)"
 compare "sndbank" "cat of the word files" -- "${speech[@]}" -- cat_words
 
 peak_kb() { /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ { print $2 }'; }
