@@ -9,6 +9,8 @@
 # program. Runs are interleaved in pairs so that load from other processes
 # hits both sides alike; each ratio is the median of the per-pair ratios.
 # PAIRS (default 41) and BATCH (runs per timed sample, default 10) tune it.
+# COUNT=1 adds each side's user-space instruction count under callgrind,
+# which other load on the machine does not disturb.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD:-$root/build-rel}"
@@ -64,6 +66,21 @@ compare() {
   printf '  %-22s %7.3f ms  %-26s %7.3f ms  %5.2fx\n' "$label" \
     "$(echo "$mp * 1000 / $batch" | bc -l)" "$floor_label" \
     "$(echo "$mf * 1000 / $batch" | bc -l)" "$mr"
+  if [ "${COUNT:-0}" = 1 ]; then
+    local ip if
+    ip=$(instructions "${program[@]}")
+    if=$(instructions "${floor[@]}")
+    printf '  %-22s %7.2f M instr. %-26s %7.2f M instr.\n' "" \
+      "$(echo "$ip / 1000000" | bc -l)" "" "$(echo "$if / 1000000" | bc -l)"
+  fi
+}
+
+# Instructions executed by a command and its children, under callgrind;
+# the word-file copy is counted with its output discarded.
+instructions() {
+  if [ "$1" = cat_words ]; then set -- cat words/w*; fi
+  valgrind --tool=callgrind --trace-children=yes --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    awk '/Collected/ { sum += $NF } END { print sum }'
 }
 
 echo "median of $pairs interleaved pairs, $batch runs per sample"
