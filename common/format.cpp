@@ -1,13 +1,15 @@
 #include "common/format.h"
 
-#include "common/sink.h"
-
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <type_traits>
+
+#include "common/sink.h"
 
 namespace orva {
 
@@ -36,9 +38,8 @@ struct Out {
 };
 
 // Reads a width or precision: digits, or '*' for an int argument.
-int number(const char*& f, std::va_list& args, bool& fromArgument) {
-  fromArgument = *f == '*';
-  if (fromArgument) {
+int number(const char*& f, std::va_list& args) {
+  if (*f == '*') {
     ++f;
     return va_arg(args, int);
   }
@@ -57,8 +58,7 @@ Spec parseSpec(const char*& f, std::va_list& args) {
     else break;
     if (n < sizeof s.flags - 2) s.flags[n++] = *f;
   }
-  bool star = false;
-  const int width = number(f, args, star);
+  const int width = number(f, args);
   // A negative '*' width is a '-' flag and its magnitude.
   if (width < 0) {
     s.left = true;
@@ -67,7 +67,7 @@ Spec parseSpec(const char*& f, std::va_list& args) {
   s.width = width < 0 ? (width == INT_MIN ? INT_MAX : -width) : width;
   if (*f == '.') {
     ++f;
-    const int precision = number(f, args, star);
+    const int precision = number(f, args);
     s.precision = precision < 0 ? -1 : precision;
   }
   switch (*f) {
@@ -245,7 +245,7 @@ std::size_t appendFormatted(Sink& sink, const char* format, std::va_list argumen
     if (f != run) out.put(std::string_view(run, static_cast<std::size_t>(f - run)));
     ++f;
     const Spec s = parseSpec(f, args);
-    if (s.other) {
+    if (s.other && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
       known = appendRare(out, s, args);
       continue;
     }
