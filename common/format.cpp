@@ -131,8 +131,8 @@ void appendInteger(Out& out, const Spec& s, std::uintmax_t magnitude, bool negat
     total = s.width;
   }
   const int blanks = s.width > total ? s.width - total : 0;
-  char field[64];
-  if (blanks + total > static_cast<int>(sizeof field)) {  // a very wide field, in pieces
+  // Wider fields than the sink has room for in place are rare: in pieces.
+  if (blanks + total > static_cast<int>(Sink::kFieldRoom)) {
     if (!s.left) out.fill(' ', blanks);
     if (negative) out.put('-');
     out.fill('0', zeros);
@@ -140,14 +140,14 @@ void appendInteger(Out& out, const Spec& s, std::uintmax_t magnitude, bool negat
     if (s.left) out.fill(' ', blanks);
     return;
   }
-  // Laid out here and appended in one piece: most fields are a few digits.
-  char* w = field;
+  // Laid out straight in the sink's block: most fields are a few digits.
+  char* w = out.sink.field();
   if (!s.left) w = std::fill_n(w, blanks, ' ');
   if (negative) *w++ = '-';
   w = std::fill_n(w, zeros, '0');
   w = std::copy(p, end, w);
   if (s.left) w = std::fill_n(w, blanks, ' ');
-  out.put(std::string_view(field, static_cast<std::size_t>(w - field)));
+  out.count += static_cast<std::size_t>(out.sink.commit(w));
 }
 
 void appendText(Out& out, const Spec& s, const char* text, std::size_t size) {

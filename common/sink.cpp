@@ -56,6 +56,14 @@ void Sink::spill() {
   at_ = block_;
 }
 
+void Sink::spillBlockAndCarry() {
+  const std::size_t carried = static_cast<std::size_t>(at_ - end_);
+  at_ = end_;
+  spill();
+  std::memmove(block_, end_, carried);
+  at_ = block_ + carried;
+}
+
 void Sink::flush() { spill(); }
 
 }  // namespace orva

@@ -57,6 +57,17 @@ class Sink {
     if (text_ != nullptr) spill();
     return 1;
   }
+  // Where a writer may lay out up to kFieldRoom characters in place, then
+  // hand the end of what it wrote to commit. Returns the count committed.
+  static constexpr std::size_t kFieldRoom = 256;
+  char* field() { return at_; }
+  int commit(char* fieldEnd) {
+    const int n = static_cast<int>(fieldEnd - at_);
+    at_ = fieldEnd;
+    if (at_ >= end_) spillBlockAndCarry();
+    if (text_ != nullptr) spill();
+    return n;
+  }
   // n copies of c (nothing when n <= 0); returns the count written.
   int fill(char c, int n);
   // n blanks (nothing when n <= 0); returns the count written.
@@ -68,12 +79,14 @@ class Sink {
   static constexpr std::size_t kBlock = 1 << 16;  // bytes per write
 
   void putAcrossBlocks(std::string_view text);
+  // Writes the full block and moves a field that ran past it to the front.
+  void spillBlockAndCarry();
   // Hands the gathered text on (to the file or the string) and empties the block.
   void spill();
 
   std::FILE* file_ = nullptr;
   std::string* text_ = nullptr;
-  char block_[kBlock];
+  char block_[kBlock + kFieldRoom];  // a field may run past the block end
   char* at_ = block_;  // the free part of the block: [at_, end_)
   char* end_ = block_ + kBlock;
 };
