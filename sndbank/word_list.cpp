@@ -87,7 +87,9 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
       return ScanResult::kOutOfRange;
     }
     list.append(code, name, nameLength);
-    if (usable) list.entries[static_cast<std::size_t>(list.count - 1)].size = static_cast<std::int32_t>(info.st_size);
+    if (usable) {
+      list.entries[static_cast<std::size_t>(list.count - 1)].size = static_cast<std::int32_t>(info.st_size);
+    }
   }
   return list.count == 0 ? ScanResult::kNoEntries : ScanResult::kSuccess;
 }
