@@ -236,13 +236,22 @@ std::size_t appendFormatted(Sink& sink, const char* format, std::va_list argumen
   const char* f = format;
   bool known = true;
   while (known && *f != '\0') {
-    const char* const run = f;
-    f = std::strchr(run, '%');
-    if (f == nullptr) {
-      out.put(std::string_view(run));
-      break;
+    // Short literal text is copied straight into the block; a longer run
+    // is found and copied whole by the C library's string functions.
+    char* w = sink.field();
+    char* const shortRun = w + 8;
+    while (*f != '\0' && *f != '%' && w != shortRun) *w++ = *f++;
+    out.count += static_cast<std::size_t>(sink.commit(w));
+    if (*f != '%' && *f != '\0') {
+      const char* const run = f;
+      f = std::strchr(run, '%');
+      if (f == nullptr) {
+        out.put(std::string_view(run));
+        break;
+      }
+      out.put(std::string_view(run, static_cast<std::size_t>(f - run)));
     }
-    if (f != run) out.put(std::string_view(run, static_cast<std::size_t>(f - run)));
+    if (*f != '%') break;
     ++f;
     const Spec s = parseSpec(f, args);
     if (s.other && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there

@@ -71,7 +71,8 @@ TEST(Formatter, MatchesSnprintf) {
       {"%s", ""}, {"[%s]", "text"}, {"[%-33s]", ""}, {"[%-33s]", "thirty-three characters exactly!!"},
       {"[%-33s]", "a name longer than its thirty-three column field"}, {"[%8s]", "right"},
       {"%s", longText.c_str()}, {"[%.3s]", "abcdef"}, {"[%.0s]", "abc"}, {"[%.9s]", "abc"},
-      {"%sAUX", "X "},
+      {"%sAUX", "X "}, {"a literal run longer than eight characters: [%s] and after it", "x"},
+      {"no conversion at all", ""},
   });
   expectSameAsSnprintf<double>({{"%2.2f", 11.875}, {"%2.2f", 0.0}, {"%2.2f", 12.0}});
 }
