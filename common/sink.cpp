@@ -1,16 +1,15 @@
 #include "common/sink.h"
 
+#include <algorithm>
 #include <cstdarg>
+
+#include "common/format.h"
 
 namespace orva {
 
-namespace {
-constexpr std::size_t kSpillAt = 1 << 16;
-}
+Sink::Sink(std::FILE* file) : file_(file) { std::setvbuf(file_, nullptr, _IONBF, 0); }
 
-Sink::Sink(std::FILE* file) : file_(file), text_(own_) { own_.reserve(2 * kSpillAt); }
-
-Sink::Sink(std::string& text) : text_(text) {}
+Sink::Sink(std::string& text) : text_(&text) {}
 
 Sink::~Sink() { flush(); }
 
@@ -23,50 +22,48 @@ int Sink::printf(const char* format, ...) {
 }
 
 int Sink::vprintf(const char* format, std::va_list args) {
-  char small[512];
-  std::va_list again;
-  va_copy(again, args);
-  const int n = std::vsnprintf(small, sizeof small, format, args);
-  if (n >= 0 && static_cast<std::size_t>(n) < sizeof small) {
-    text_.append(small, static_cast<std::size_t>(n));
-  } else if (n >= 0) {
-    // Rare long line: format straight into the tail of the buffer.
-    const std::size_t at = text_.size();
-    text_.resize(at + static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(&text_[at], static_cast<std::size_t>(n) + 1, format, again);
-    text_.resize(at + static_cast<std::size_t>(n));
+  return static_cast<int>(appendFormatted(*this, format, args));
+}
+
+void Sink::putAcrossBlocks(std::string_view text) {
+  while (!text.empty()) {
+    if (at_ == end_) spill();
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(end_ - at_));
+    std::memcpy(at_, text.data(), n);
+    at_ += n;
+    text.remove_prefix(n);
   }
-  va_end(again);
-  spillIfLarge();
-  return n < 0 ? 0 : n;
 }
 
-int Sink::put(std::string_view text) {
-  text_.append(text);
-  spillIfLarge();
-  return static_cast<int>(text.size());
+int Sink::fill(char c, int n) {
+  for (int left = n; left > 0;) {
+    if (at_ == end_) spill();
+    const int room = static_cast<int>(end_ - at_);
+    const int count = left < room ? left : room;
+    std::memset(at_, c, static_cast<std::size_t>(count));
+    at_ += count;
+    left -= count;
+  }
+  if (text_ != nullptr) spill();
+  return n > 0 ? n : 0;
 }
 
-int Sink::put(char c) {
-  text_.push_back(c);
-  return 1;
+void Sink::spill() {
+  const std::size_t size = static_cast<std::size_t>(at_ - block_);
+  if (size == 0) return;
+  if (file_ != nullptr) std::fwrite(block_, 1, size, file_);
+  if (text_ != nullptr) text_->append(block_, size);
+  at_ = block_;
 }
 
-int Sink::pad(int n) {
-  if (n <= 0) return 0;
-  text_.append(static_cast<std::size_t>(n), ' ');
-  return n;
+void Sink::spillBlockAndCarry() {
+  const std::size_t carried = static_cast<std::size_t>(at_ - end_);
+  at_ = end_;
+  spill();
+  std::memmove(block_, end_, carried);
+  at_ = block_ + carried;
 }
 
-void Sink::spillIfLarge() {
-  if (file_ != nullptr && text_.size() >= kSpillAt) flush();
-}
-
-void Sink::flush() {
-  if (file_ == nullptr || text_.empty()) return;
-  std::fwrite(text_.data(), 1, text_.size(), file_);
-  std::fflush(file_);
-  text_.clear();
-}
+void Sink::flush() { spill(); }
 
 }  // namespace orva

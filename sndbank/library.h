@@ -20,7 +20,8 @@ namespace sndbank {
 constexpr std::size_t kLibHeaderSize = 256;
 constexpr std::size_t kIndexEntrySize = 4;
 constexpr std::size_t kIndexBufferSize = kMaxWords * kIndexEntrySize;  // 32,768
-constexpr std::size_t kCopyBufferSize = 8192;
+// Most word files fit one copy, with their stop address ahead of them.
+constexpr std::size_t kCopyBufferSize = 65536;
 constexpr unsigned kIndexOffsetUnits = 2;  // si_oBas: the index starts at 512
 constexpr std::int64_t kIndexStart = 512;
 // 24-bit addresses whose first byte must not be 0xFF (the "no word" mark).

@@ -76,12 +76,20 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
     std::snprintf(name, sizeof name, "%s/%04d.raw", directory, code);
     std::FILE* probe = std::fopen(name, "rb");
     if (probe == nullptr) continue;
+    // The open file's length, taken now so that the size pass need not
+    // open it again: kept for a regular file of a size the pass accepts.
+    struct stat info {};
+    const bool usable = fstat(fileno(probe), &info) == 0 && S_ISREG(info.st_mode) &&
+                        info.st_size > 0 && info.st_size < kMaxWordFileSize;
     std::fclose(probe);
     if (code > kHighestWordCode) {
       out.printf("Error: Word Code %04d, Filename '%s', out of range (0-4999)\n", code, name);
       return ScanResult::kOutOfRange;
     }
     list.append(code, name, nameLength);
+    if (usable) {
+      list.entries[static_cast<std::size_t>(list.count - 1)].size = static_cast<std::int32_t>(info.st_size);
+    }
   }
   return list.count == 0 ? ScanResult::kNoEntries : ScanResult::kSuccess;
 }
@@ -149,8 +157,9 @@ SizeTotals sizeWords(WordList& list, SampleCounts& counts, bool speechLibrary, b
     if (counts[static_cast<std::size_t>(e.code)] != 0) {
       out.printf("Error: Duplicate Word Code %04d\n", e.code);
     }
-    std::int64_t size = 0;
-    switch (measureWord(e, speechLibrary, size, out)) {
+    // A size above zero was taken by the directory scan from the open file.
+    std::int64_t size = e.size;
+    switch (size > 0 ? Measure::kMeasured : measureWord(e, speechLibrary, size, out)) {
       case Measure::kSkipped: continue;
       case Measure::kRefused: totals.refused = true; [[fallthrough]];
       case Measure::kEndPass:

@@ -40,7 +40,8 @@ enum class ScanResult { kSuccess, kOutOfRange, kNoEntries, kNameTooLong };
 
 // Lists, in code order, every "<directory>/NNNN.raw" (code 0..8191) that
 // opens for reading; only names the directory holds are tried. Stops at the
-// first code above 4999 that has a file.
+// first code above 4999 that has a file. Each file is opened once: the size
+// of a regular, non-empty file that is not too large is kept in its entry.
 ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out);
 
 enum class ParseResult {
@@ -65,8 +66,8 @@ struct SizeTotals {
 // The largest word file accepted; anything bigger cannot fit a library.
 constexpr std::int64_t kMaxWordFileSize = 0xFF0000;
 
-// Measures every listed word file, fills the sample-count table and the
-// entry sizes. `speechLibrary` selects the speech-library behaviour for a file
+// Measures every listed word file (or takes the size the scan kept), fills
+// the sample-count table and the entry sizes. `speechLibrary` selects the speech-library behaviour for a file
 // that does not open (message and early end) over the custom-audio one (skip).
 // When the pass ends early, indexEntries is the failing entry's own code.
 SizeTotals sizeWords(WordList& list, SampleCounts& counts, bool speechLibrary, bool debug,

@@ -114,17 +114,21 @@ struct Scan {
   ScanResult result;
   std::string output;
   std::vector<std::pair<int, std::string>> words;
+  std::vector<std::int32_t> sizes;  // as the scan kept them for the size pass
 };
 
 Scan scan(const std::string& directory) {
   static WordList list;
   list.clear();
-  Scan s{ScanResult::kSuccess, {}, {}};
+  Scan s{ScanResult::kSuccess, {}, {}, {}};
   {
     orva::Sink out(s.output);
     s.result = scanDirectory(directory.c_str(), list, out);
   }
-  for (int i = 0; i < list.count; ++i) s.words.emplace_back(list.entries[i].code, list.entries[i].fileName);
+  for (int i = 0; i < list.count; ++i) {
+    s.words.emplace_back(list.entries[i].code, list.entries[i].fileName);
+    s.sizes.push_back(list.entries[i].size);
+  }
   return s;
 }
 
@@ -139,6 +143,12 @@ TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
   EXPECT_EQ(s.result, ScanResult::kSuccess);
   EXPECT_EQ(s.output, "");
   EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{{5, dir / "0005.raw"}, {4999, dir / "4999.raw"}}));
+  EXPECT_EQ(s.sizes, (std::vector<std::int32_t>{4, 4}));
+  // A directory with a word file's name keeps no size: the size pass must
+  // look at it itself (and refuse it), wherever it opens at all.
+  std::filesystem::create_directory(dir / "0004.raw");
+  s = scan(dir.path());
+  for (std::size_t i = 0; i < s.words.size(); ++i) EXPECT_EQ(s.sizes[i], s.words[i].first == 4 ? 0 : 4);
 
   const std::string fits(110, 'd');  // + "/NNNN.raw" = 119 characters
   EXPECT_EQ(scan("/" + fits.substr(1)).result, ScanResult::kNoEntries);
