@@ -132,7 +132,7 @@ struct Out {
   bool script = false;     // script walk: debug lines begin ";debug  "
 
   // One debug line: "debug  " (report) or ";debug  " (script), then the text.
-  int dbg(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  int dbg(const char* format, ...) ORVA_PRINTF_FORMAT(2, 3);
 };
 
 // The first three common debug lines: Record Type, Attributes, Element Size.

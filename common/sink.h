@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/platform.h"
+
 namespace orva {
 
 class Sink {
@@ -22,7 +24,7 @@ class Sink {
   Sink& operator=(const Sink&) = delete;
 
   // Formatted print; returns the number of characters written.
-  int printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  int printf(const char* format, ...) ORVA_PRINTF_FORMAT(2, 3);
   int vprintf(const char* format, std::va_list args);
   // Literal text; returns its length.
   int put(std::string_view text);
