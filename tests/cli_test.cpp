@@ -2,14 +2,14 @@
 // through the built program.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cfgscribe/cli.h"
+#include "common/platform.h"
+#include "host/host.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -28,10 +28,7 @@ const std::string kUsage =
 
 class TempDir {
  public:
-  TempDir() {
-    char pattern[] = "/tmp/cfgscribe-test-XXXXXX";
-    path_ = mkdtemp(pattern);
-  }
+  TempDir() : path_(testhost::makeTempDirectory("cfgscribe-test")) {}
   ~TempDir() { std::filesystem::remove_all(path_); }
   std::string write(const std::string& name, const Bytes& bytes) const {
     const std::string path = path_ + "/" + name;
@@ -72,8 +69,8 @@ TEST(CommandLine, HelpUsageAndUnknownLetters) {
       {{}, 0, kBanner + kUsage},
       {{"-h"}, 0, kBanner + kUsage},
       {{"-help", "x.cfg"}, 0, kBanner + kUsage},
-      {{"-dh", "x.cfg"}, 255, "Unknown argument h in -dh\r\n"},
-      {{"-c", "x.cfg"}, 255, "Unknown argument c in -c\r\n"},
+      {{"-dh", "x.cfg"}, orva::platform::kUnknownOptionStatus, std::string("Unknown argument h in -dh") + orva::platform::kCrLf},
+      {{"-c", "x.cfg"}, orva::platform::kUnknownOptionStatus, std::string("Unknown argument c in -c") + orva::platform::kCrLf},
       {{"-s"}, 0, "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file -s\n"},
       {{"-C", "/nonexistent/file.cfg"}, 0,
        "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file /nonexistent/file.cfg\n"},
@@ -153,27 +150,28 @@ TEST(Loading, LongFilesAndDirectories) {
   EXPECT_NE(run({dir.path()}).out.find("Cannot open input file " + dir.path() + "\n"), std::string::npos);
 }
 
-Result runProgram(const std::string& args) {
-  Result r;
-  const std::string command = std::string(ORVA_BIN_DIR) + "/cfgscribe " + args;
-  std::FILE* p = popen(command.c_str(), "r");
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
+testhost::ProgramRun runProgram(const std::vector<std::string>& args, const std::string& cwd) {
+  return testhost::runProgram(std::string(ORVA_BIN_DIR) + "/cfgscribe", args, cwd);
 }
 
-TEST(Program, ExitStatusesAndOutput) {
-  EXPECT_EQ(runProgram("-x file").status, 255);
-  EXPECT_EQ(runProgram("-x file").out, "Unknown argument x in -x\r\n");
-  EXPECT_EQ(runProgram("/nonexistent").status, 0);
+TEST(Program, ExitStatusesLineEndsAndFileNames) {
   TempDir dir;
-  const std::string path = dir.write("e.cfg", ConfigFile().file());
-  const Result r = runProgram("-s " + path);
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out.substr(r.out.size() - 17), "; End of Script\n\n");
+  const testhost::ProgramRun unknown = runProgram({"-x", "file"}, dir.path());
+  EXPECT_EQ(unknown.status, orva::platform::kUnknownOptionStatus);
+  // One CR LF on every system, though Windows prints text.
+  EXPECT_EQ(unknown.bytes, "Unknown argument x in -x\r\n");
+  EXPECT_EQ(runProgram({"/nonexistent"}, dir.path()).status, 0);
+  // A name outside every ANSI code page opens, given whole or relative.
+  const std::string name = "\u03a9\u03bc\u03ad\u03b3\u03b1-\u65e5\u672c.cfg";
+  const std::string path = dir.write(name, ConfigFile().file());
+  for (const std::string& arg : {path, name}) {
+    const testhost::ProgramRun r = runProgram({"-s", arg}, dir.path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.text.ends_with("; End of Script\n\n")) << r.text;
+    // Standard output is text: the system's own line ends.
+    const std::string end = testhost::kTextLineEnd;
+    EXPECT_TRUE(r.bytes.ends_with("; End of Script" + end + end)) << r.bytes;
+  }
 }
 
 }  // namespace

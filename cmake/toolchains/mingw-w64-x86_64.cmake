@@ -15,10 +15,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Run cross-built test programs under Wine when it is installed.
-find_program(ORVA_WINE NAMES wine64 wine)
+# Cross-built test programs run under Wine when it is installed (Debian's
+# wine64 package puts its loader under /usr/lib/wine), quietly and with a
+# Wine prefix of the build's own.
+find_program(ORVA_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(ORVA_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${ORVA_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env WINEDEBUG=-all WINEPREFIX=${CMAKE_BINARY_DIR}/wine ${ORVA_WINE})
 endif()
 
 # Statically linked: the programs need no DLL beyond those Windows ships.
