@@ -1,6 +1,7 @@
 // What differs between POSIX systems and Windows, behind one interface: the
 // programs call these and never test for the system themselves. CMake
-// compiles platform/posix.cpp or platform/windows.cpp to match the target.
+// compiles platform/posix.cpp or platform/windows.cpp to match the target;
+// common/printf_format.h holds the format-checking attribute.
 #pragma once
 
 #include <cstdio>
@@ -8,17 +9,6 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-
-// printf-style format checking. MinGW's C++ runtime formats with its own
-// C99 printf and says so in __MINGW_PRINTF_FORMAT; checking against plain
-// "printf" there would apply Microsoft's rules and reject %zu and %lld.
-#ifdef __MINGW_PRINTF_FORMAT
-#define ORVA_PRINTF_FORMAT(format_index, first_argument) \
-  __attribute__((format(__MINGW_PRINTF_FORMAT, format_index, first_argument)))
-#else
-#define ORVA_PRINTF_FORMAT(format_index, first_argument) \
-  __attribute__((format(printf, format_index, first_argument)))
-#endif
 
 namespace orva::platform {
 

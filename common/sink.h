@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/platform.h"
+#include "common/printf_format.h"
 
 namespace orva {
 
