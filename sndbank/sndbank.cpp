@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <memory>
+#include <string>
 #include <system_error>
 
 #include "common/image_header.h"
