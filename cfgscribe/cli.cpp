@@ -4,13 +4,13 @@
 #include <array>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "cfgscribe/modes.h"
 #include "common/exit_status.h"
 #include "common/image_header.h"
+#include "common/platform.h"
 
 namespace cfgscribe {
 
@@ -57,9 +57,7 @@ char applyOptions(const char* arg, Options& opt) {
 }
 
 std::string localTimeNow() {
-  std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
+  const std::tm tm = orva::platform::localTime(std::time(nullptr));
   char text[32];
   std::size_t n = std::strftime(text, sizeof text, "%m/%d/%y %H:%M:%S", &tm);
   return std::string(text, n);
@@ -89,9 +87,8 @@ Loaded loadFile(std::FILE* f, std::array<std::uint8_t, kLoadBufferSize>& buffer)
 // message) when it cannot be opened. A directory is not opened at all.
 bool loadConfiguration(const char* path, std::array<std::uint8_t, kLoadBufferSize>& buffer,
                        Loaded& loaded, orva::Sink& out) {
-  std::error_code ec;
   std::unique_ptr<std::FILE, FileCloser> file;
-  if (!std::filesystem::is_directory(path, ec)) file.reset(std::fopen(path, "rb"));
+  if (orva::platform::fileType(path) != orva::platform::FileType::kDirectory) file.reset(std::fopen(path, "rb"));
   if (!file) {
     out.printf("Cannot open input file %s\n", path);
     return false;
@@ -157,8 +154,8 @@ int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string
   Options opt;
   if (first.size() > 1 && first[0] == '-') {
     if (char bad = applyOptions(argv[1], opt)) {
-      out.printf("Unknown argument %c in %s\r\n", bad, argv[1]);
-      return orva::kExitUnknownOption;
+      out.printf("Unknown argument %c in %s%s", bad, argv[1], orva::platform::kCrLf);
+      return orva::platform::kUnknownOptionStatus;
     }
   }
   if (opt.debug) {

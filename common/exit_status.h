@@ -6,7 +6,7 @@ namespace orva {
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
-// An unknown option letter: 255 as a POSIX shell sees it, -1 on Windows.
-inline constexpr int kExitUnknownOption = -1;
+// An unknown option letter: platform::kUnknownOptionStatus (255, or -1 for a
+// Windows caller).
 
 }  // namespace orva

@@ -13,15 +13,7 @@
 #include <string>
 #include <string_view>
 
-// Lets the compiler check every format against its arguments. The rules
-// are those of the C library unless the build names others: a MinGW build
-// sets ORVA_PRINTF_ARCHETYPE=gnu_printf, the rules the sink's formatter
-// follows on every system.
-#ifndef ORVA_PRINTF_ARCHETYPE
-#define ORVA_PRINTF_ARCHETYPE printf
-#endif
-#define ORVA_PRINTF_FORMAT(formatIndex, firstArgument) \
-  __attribute__((format(ORVA_PRINTF_ARCHETYPE, formatIndex, firstArgument)))
+#include "common/printf_format.h"
 
 namespace orva {
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/sink.h"
+#include "host/host.h"
 #include "sndbank/word_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,9 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string text;
   orva::Sink sink(text);
   for (bool debug : {false, true}) {
-    // An empty input is an empty definition file.
-    static std::uint8_t none = 0;
-    std::FILE* file = fmemopen(size > 0 ? const_cast<std::uint8_t*>(data) : &none, size, "r");
+    std::FILE* file = testhost::openBytes(data, size);
     if (file == nullptr) return 0;
     list->clear();
     sndbank::parseDefinitions(file, *list, debug, sink);

@@ -2,8 +2,6 @@
 // The verifier reads a path, so each input is written to one scratch file
 // first. The word list it checks against is fixed: three words, with sample
 // counts that the seeds' images hold.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +9,7 @@
 #include <string>
 
 #include "common/sink.h"
+#include "host/host.h"
 #include "sndbank/verify.h"
 #include "sndbank/word_list.h"
 
@@ -18,14 +17,12 @@ namespace {
 
 const std::string& scratchPath() {
   static const std::string path = [] {
-    const char* dir = std::getenv("TMPDIR");
-    std::string pattern = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") +
-                          "/sndbank_verify_fuzz_XXXXXX";
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0) std::abort();
-    close(fd);
-    std::atexit([] { std::remove(scratchPath().c_str()); });
-    return pattern;
+    static const std::string dir = testhost::makeTempDirectory("sndbank_verify_fuzz");
+    std::atexit([] {
+      std::remove(scratchPath().c_str());
+      std::remove(dir.c_str());
+    });
+    return dir + "/image.bin";
   }();
   return path;
 }

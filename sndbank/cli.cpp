@@ -7,6 +7,7 @@
 
 #include "common/exit_status.h"
 #include "common/image_header.h"
+#include "common/platform.h"
 #include "sndbank/banner.h"
 
 namespace sndbank {
@@ -22,9 +23,8 @@ void setCustomAudio(BuildSettings& s, const char* directory) {
   s.imageVersion = "1.0.0";
   s.libraryFile = "CustomAudioLib.bin";
   const std::time_t now = std::time(nullptr);
-  const std::tm* local = std::localtime(&now);
-  if (local == nullptr ||
-      std::strftime(s.dateBuffer, sizeof s.dateBuffer, "%m/%d/%y %H:%M", local) == 0) {
+  const std::tm local = orva::platform::localTime(now);
+  if (std::strftime(s.dateBuffer, sizeof s.dateBuffer, "%m/%d/%y %H:%M", &local) == 0) {
     s.dateBuffer[0] = '\0';
   }
   s.dateText = s.dateBuffer;
@@ -80,8 +80,8 @@ std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orv
         } else if (*c == 'v') {
           s.verbose = true;
         } else {
-          out.printf("Unknown argument %c in %s\r\n", *c, arg);
-          return orva::kExitUnknownOption;
+          out.printf("Unknown argument %c in %s%s", *c, arg, orva::platform::kCrLf);
+          return orva::platform::kUnknownOptionStatus;
         }
       }
       firstPositional = 2;

@@ -2,13 +2,16 @@
 #include "sndbank/sndbank.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <memory>
+#include <string>
 #include <system_error>
 
 #include "common/exit_status.h"
 #include "common/image_header.h"
+#include "common/platform.h"
 #include "sndbank/banner.h"
 #include "sndbank/cli.h"
 #include "sndbank/library.h"
@@ -49,8 +52,8 @@ using orva::kExitSuccess;
 // Pass 1 in custom-audio mode; false when the run ends.
 bool listAudioDirectory(const BuildSettings& s, WordList& words, orva::Sink& out) {
   std::error_code ec;
-  const std::filesystem::path absolute = std::filesystem::canonical(s.audioDirectory, ec);
-  if (ec || !std::filesystem::is_directory(absolute, ec)) {
+  const std::string absolute = orva::platform::absoluteDirectory(s.audioDirectory, ec);
+  if (ec) {
     out.printf("Error: specified directory '%s' does not exist.\n", s.audioDirectory);
     out.put(kCustomAudioHelp);
     return false;
@@ -69,7 +72,15 @@ bool listAudioDirectory(const BuildSettings& s, WordList& words, orva::Sink& out
 // Pass 1 in speech-library mode; false when the run ends.
 bool listDefinitionFile(const BuildSettings& s, WordList& words, orva::Sink& out) {
   out.printf("Parse %s...\n", s.definitionFile);
-  std::FILE* file = std::fopen(s.definitionFile, "r");
+  // Windows refuses to open a directory; POSIX opens it and the first read
+  // fails. Both report the read error.
+  if (orva::platform::fileType(s.definitionFile) == orva::platform::FileType::kDirectory) {
+    out.printf("Error: the definition file cannot be read, %s\n", std::strerror(EISDIR));
+    return false;
+  }
+  // Binary, so that the bytes read are the same everywhere (the parser takes
+  // CR LF line ends itself).
+  std::FILE* file = std::fopen(s.definitionFile, "rb");
   if (file == nullptr) {
     out.printf("Input file %s cannot be opened.\n", s.definitionFile);
     return false;

@@ -3,21 +3,23 @@
 #include <filesystem>
 #include <system_error>
 
+#include "common/platform.h"
+
 namespace sndbank {
 
 bool StagedFile::open(const char* target, const char* mode) {
   discard();
-  std::error_code ec;
-  const std::filesystem::file_status status = std::filesystem::status(target, ec);
-  if (std::filesystem::is_directory(status)) return false;
+  const orva::platform::FileType type = orva::platform::fileType(target);
+  if (type == orva::platform::FileType::kDirectory) return false;
   target_ = target;
   // A device or pipe (/dev/stdout, a named pipe) is written as it is: there
   // is no previous content to keep, and renaming over it would replace it.
-  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+  if (type == orva::platform::FileType::kOther) {
     file_ = std::fopen(target, mode);
     return file_ != nullptr;
   }
   // Through a link, the file it names is replaced, not the link.
+  std::error_code ec;
   if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec))) {
     const std::filesystem::path resolved = std::filesystem::canonical(target, ec);
     if (!ec) target_ = resolved.string();
@@ -43,7 +45,7 @@ bool StagedFile::commit() {
   }
   if (!isStaged()) return true;  // written in place
   std::error_code ec;
-  std::filesystem::rename(staged_, target_, ec);
+  orva::platform::replaceFile(staged_, target_, ec);
   if (ec) {
     discard();
     return false;

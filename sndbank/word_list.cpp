@@ -8,8 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
+
+#include "common/platform.h"
 
 namespace sndbank {
 
@@ -74,14 +74,20 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
   for (int code = 0; code < kMaxWords; ++code) {
     if (!candidates.test(static_cast<std::size_t>(code))) continue;
     std::snprintf(name, sizeof name, "%s/%04d.raw", directory, code);
-    std::FILE* probe = std::fopen(name, "rb");
-    if (probe == nullptr) continue;
-    // The open file's length, taken now so that the size pass need not
-    // open it again: kept for a regular file of a size the pass accepts.
+    // A directory or device of the name counts (the size pass refuses it); a
+    // regular file must open, and its length, taken now, spares the size
+    // pass opening it again. Asking for the type first gives the same answer
+    // on Windows, which cannot open a directory.
+    const orva::platform::FileType type = orva::platform::fileType(name);
+    if (type == orva::platform::FileType::kMissing) continue;
     struct stat info {};
-    const bool usable = fstat(fileno(probe), &info) == 0 && S_ISREG(info.st_mode) &&
-                        info.st_size > 0 && info.st_size < kMaxWordFileSize;
-    std::fclose(probe);
+    bool usable = false;
+    if (type == orva::platform::FileType::kRegular) {
+      std::FILE* probe = std::fopen(name, "rb");
+      if (probe == nullptr) continue;
+      usable = fstat(fileno(probe), &info) == 0 && info.st_size > 0 && info.st_size < kMaxWordFileSize;
+      std::fclose(probe);
+    }
     if (code > kHighestWordCode) {
       out.printf("Error: Word Code %04d, Filename '%s', out of range (0-4999)\n", code, name);
       return ScanResult::kOutOfRange;
@@ -100,6 +106,13 @@ enum class Measure { kMeasured, kSkipped, kEndPass, kRefused };
 
 // Opens, checks and measures one word file; prints the reason when it fails.
 Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, orva::Sink& out) {
+  // A directory or device has no meaningful length; asking before opening
+  // also keeps a pipe from blocking the run, and Windows from failing the open.
+  const orva::platform::FileType type = orva::platform::fileType(e.fileName);
+  if (type == orva::platform::FileType::kDirectory || type == orva::platform::FileType::kOther) {
+    out.printf("Error: During getImageSize, input file %s is not a regular file.\n", e.fileName);
+    return Measure::kRefused;
+  }
   std::FILE* file = std::fopen(e.fileName, "rb");
   if (file == nullptr) {
     if (!speechLibrary) return Measure::kSkipped;
@@ -108,18 +121,12 @@ Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, 
     return Measure::kEndPass;
   }
   // The length of the open file, as seeking to its end would give it, but
-  // without the stream reading its last block. A directory or device has no
-  // meaningful length and is refused.
+  // without the stream reading its last block.
   struct stat info {};
   if (fstat(fileno(file), &info) != 0) {
     std::fclose(file);
     out.printf("Error: During getImageSize, cannot ftell %s file length.\n", e.fileName);
     return Measure::kEndPass;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    std::fclose(file);
-    out.printf("Error: During getImageSize, input file %s is not a regular file.\n", e.fileName);
-    return Measure::kRefused;
   }
   const long long position = static_cast<long long>(info.st_size);
   if (std::fclose(file) != 0) {
@@ -148,8 +155,7 @@ SizeTotals sizeWords(WordList& list, SampleCounts& counts, bool speechLibrary, b
   SizeTotals totals;
   int highest = 0;
   if (debug) {
-    std::error_code ec;
-    out.printf("\nPath=%s\n", std::filesystem::current_path(ec).c_str());
+    out.printf("\nPath=%s\n", orva::platform::currentDirectory().c_str());
   }
   for (int i = 0; i < list.count; ++i) {
     WordEntry& e = list.entries[static_cast<std::size_t>(i)];

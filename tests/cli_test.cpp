@@ -2,14 +2,14 @@
 // through the built program.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cfgscribe/cli.h"
+#include "common/platform.h"
+#include "host/host.h"
 #include "support/image_builder.h"
 
 namespace {
@@ -28,10 +28,7 @@ const std::string kUsage =
 
 class TempDir {
  public:
-  TempDir() {
-    char pattern[] = "/tmp/cfgscribe-test-XXXXXX";
-    path_ = mkdtemp(pattern);
-  }
+  TempDir() : path_(testhost::makeTempDirectory("cfgscribe-test")) {}
   ~TempDir() { std::filesystem::remove_all(path_); }
   std::string write(const std::string& name, const Bytes& bytes) const {
     const std::string path = path_ + "/" + name;
@@ -74,9 +71,10 @@ TEST(CommandLine, HelpUsageAndUnknownLetters) {
       {{"-help", "x.cfg"}, 0, kBanner + kUsage},
       {{"--help", "x.cfg"}, 0, kBanner + kUsage},
       {{"--version"}, 0, "cfgscribe 1.3.4\n"},
-      {{"--verbose", "x.cfg"}, -1, "Unknown argument - in --verbose\r\n"},
-      {{"-dh", "x.cfg"}, -1, "Unknown argument h in -dh\r\n"},
-      {{"-c", "x.cfg"}, -1, "Unknown argument c in -c\r\n"},
+      {{"--verbose", "x.cfg"}, orva::platform::kUnknownOptionStatus,
+       std::string("Unknown argument - in --verbose") + orva::platform::kCrLf},
+      {{"-dh", "x.cfg"}, orva::platform::kUnknownOptionStatus, std::string("Unknown argument h in -dh") + orva::platform::kCrLf},
+      {{"-c", "x.cfg"}, orva::platform::kUnknownOptionStatus, std::string("Unknown argument c in -c") + orva::platform::kCrLf},
       {{"-s"}, 1, "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file -s\n"},
       {{"-C", "/nonexistent/file.cfg"}, 1,
        "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file /nonexistent/file.cfg\n"},
@@ -156,31 +154,35 @@ TEST(Loading, LongFilesAndDirectories) {
   EXPECT_NE(run({dir.path()}).out.find("Cannot open input file " + dir.path() + "\n"), std::string::npos);
 }
 
-Result runProgram(const std::string& args) {
-  Result r;
-  const std::string command = std::string(ORVA_BIN_DIR) + "/cfgscribe " + args;
-  std::FILE* p = popen(command.c_str(), "r");
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  const int raw = pclose(p);
-  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return r;
+testhost::ProgramRun runProgram(const std::vector<std::string>& args, const std::string& cwd) {
+  return testhost::runProgram(std::string(ORVA_BIN_DIR) + "/cfgscribe", args, cwd);
 }
 
-TEST(Program, ExitStatusesAndOutput) {
+TEST(Program, ExitStatusesLineEndsAndFileNames) {
   TempDir dir;
-  const std::string good = dir.write("e.cfg", ConfigFile().file());
+  const testhost::ProgramRun unknown = runProgram({"-x", "file"}, dir.path());
+  EXPECT_EQ(unknown.status, orva::platform::kUnknownOptionStatus);
+  // One CR LF on every system, though Windows prints text.
+  EXPECT_EQ(unknown.bytes, "Unknown argument x in -x\r\n");
   const std::string mismatched = dir.write("m.cfg", ConfigFile().itype(2).isz(0x1000).file());
-  const std::vector<std::pair<std::string, int>> cases = {
-      {"-x file", 255},       {"/nonexistent", 1}, {dir.path(), 1}, {"", 0},
-      {"--help", 0},          {"--version", 0},    {"-s " + good, 0},
-      {"-C " + mismatched, 0},  // header mismatches are warnings: the dump is still made
+  const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+      {{"/nonexistent"}, 1}, {{dir.path()}, 1}, {{}, 0}, {{"--help"}, 0}, {{"--version"}, 0},
+      {{"-C", mismatched}, 0},  // header mismatches are warnings: the dump is still made
   };
-  for (const auto& [args, status] : cases) EXPECT_EQ(runProgram(args).status, status) << args;
-  EXPECT_EQ(runProgram("-x file").out, "Unknown argument x in -x\r\n");
-  const Result r = runProgram("-s " + good);
-  EXPECT_EQ(r.out.substr(r.out.size() - 17), "; End of Script\n\n");
+  for (const auto& [args, status] : cases) {
+    EXPECT_EQ(runProgram(args, dir.path()).status, status) << (args.empty() ? "" : args[0]);
+  }
+  // A name outside every ANSI code page opens, given whole or relative.
+  const std::string name = "\u03a9\u03bc\u03ad\u03b3\u03b1-\u65e5\u672c.cfg";
+  const std::string path = dir.write(name, ConfigFile().file());
+  for (const std::string& arg : {path, name}) {
+    const testhost::ProgramRun r = runProgram({"-s", arg}, dir.path());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.text.ends_with("; End of Script\n\n")) << r.text;
+    // Standard output is text: the system's own line ends.
+    const std::string end = testhost::kTextLineEnd;
+    EXPECT_TRUE(r.bytes.ends_with("; End of Script" + end + end)) << r.bytes;
+  }
 }
 
 // Text fields of a file reach the terminal with every control byte (C0, DEL,

@@ -40,7 +40,7 @@ TEST(FullExample, EveryModeMatchesItsGolden) {
     std::string out;
     {
       orva::Sink sink(out);
-      const std::string cwd = std::filesystem::current_path();
+      const std::filesystem::path cwd = std::filesystem::current_path();
       std::filesystem::current_path(ORVA_SOURCE_DIR);
       cfgscribe::runCfgscribe(3, argv, sink, "12/06/26 12:00:00");
       std::filesystem::current_path(cwd);

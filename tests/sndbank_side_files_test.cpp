@@ -11,7 +11,7 @@
 namespace sndbank {
 namespace {
 
-using testsupport::readFile;
+using testhost::readText;
 using testsupport::ScratchDir;
 
 TEST(SymbolBase, TakesTheNameWithoutDirectoryOrExtension) {
@@ -38,11 +38,15 @@ TEST(SideFiles, NameEveryWordWithItsCodeAndSize) {
   testsupport::writeRamp(dir / "answer.raw", 5);
   testsupport::writeRamp(dir / "good-bye.raw", 1234);
   testsupport::buildSpeechLibrary(dir, "42 " + (dir / "answer.raw") + "\n3000 " + (dir / "good-bye.raw") + "\n");
-  testsupport::expectGolden(readFile(dir / "lib.inc"), "sndbank_side/inc");
-  testsupport::expectGolden(readFile(dir / "lib.tab"), "sndbank_side/tab");
-  testsupport::expectGolden(readFile(dir / "lib.txt"), "sndbank_side/txt");
+  testsupport::expectGolden(readText(dir / "lib.inc"), "sndbank_side/inc");
+  testsupport::expectGolden(readText(dir / "lib.tab"), "sndbank_side/tab");
+  testsupport::expectGolden(readText(dir / "lib.txt"), "sndbank_side/txt");
+  // Native text files: every line ends as the system's text files do.
+  std::string native;
+  for (char c : readText(dir / "lib.inc")) native += c == '\n' ? std::string(testhost::kTextLineEnd) : std::string(1, c);
+  EXPECT_EQ(testhost::readBytes(dir / "lib.inc"), native);
   testsupport::buildSpeechLibrary(dir, "");
-  testsupport::expectGolden(readFile(dir / "lib.tab"), "sndbank_side/tab_empty");
+  testsupport::expectGolden(readText(dir / "lib.tab"), "sndbank_side/tab_empty");
 }
 
 TEST(SideFiles, OneThatCannotBeCreatedDoesNotStopTheRun) {
@@ -55,12 +59,12 @@ TEST(SideFiles, OneThatCannotBeCreatedDoesNotStopTheRun) {
   // The library verifies and goes in place with the two side files written,
   // yet the run failed: one output asked for is missing.
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(readFile(dir / "lib.bin").size(), 768u + 3u + 5u);
+  EXPECT_EQ(testsupport::readFile(dir / "lib.bin").size(), 768u + 3u + 5u);
   EXPECT_NE(run.output.find("\nPass 4: Generate .inc output file...\nCannot create .inc output file.\nDone\n"
                             "\nPass 5: Generate tab-deliminted output file...\nDone\n"),
             std::string::npos)
       << run.output;
-  EXPECT_NE(readFile(dir / "lib.tab").find("1\tw\t5\n"), std::string::npos);
+  EXPECT_NE(readText(dir / "lib.tab").find("1\tw\t5\n"), std::string::npos);
   EXPECT_NE(run.output.find("  Verify Complete.\nDone\n"), std::string::npos);
 }
 

@@ -149,6 +149,11 @@ TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
   std::filesystem::create_directory(dir / "0004.raw");
   s = scan(dir.path());
   for (std::size_t i = 0; i < s.words.size(); ++i) EXPECT_EQ(s.sizes[i], s.words[i].first == 4 ? 0 : 4);
+  // A directory whose name no ANSI code page holds is read as well.
+  std::filesystem::create_directory(std::filesystem::path(dir.path()) / u8"\u03a9\u03bc\u03ad\u03b3\u03b1");
+  const std::string greek = dir / "\u03a9\u03bc\u03ad\u03b3\u03b1";
+  testsupport::writeRamp(greek + "/3000.raw", 4);
+  EXPECT_EQ(scan(greek).words, (std::vector<std::pair<int, std::string>>{{3000, greek + "/3000.raw"}}));
 
   const std::string fits(110, 'd');  // + "/NNNN.raw" = 119 characters
   EXPECT_EQ(scan("/" + fits.substr(1)).result, ScanResult::kNoEntries);

@@ -44,7 +44,7 @@ bool writeTone(const std::filesystem::path& path, const Tone& tone) {
     samples[static_cast<std::size_t>(i)] =
         static_cast<unsigned char>(static_cast<signed char>(std::lround(value)));
   }
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = std::fopen(path.string().c_str(), "wb");
   if (file == nullptr) return false;
   const bool ok = std::fwrite(samples.data(), 1, samples.size(), file) == samples.size();
   return std::fclose(file) == 0 && ok;
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     char name[16];
     std::snprintf(name, sizeof name, "%04d.raw", tone.code);
     if (!writeTone(root / "CustomAudioFiles" / name, tone)) {
-      std::fprintf(stderr, "cannot write %s\n", (root / "CustomAudioFiles" / name).c_str());
+      std::fprintf(stderr, "cannot write %s\n", (root / "CustomAudioFiles" / name).string().c_str());
       return 1;
     }
   }
@@ -76,17 +76,17 @@ int main(int argc, char** argv) {
       "# Names are relative to the directory sndbank runs in.\n\n";
   for (const Tone& tone : kSpeechTones) {
     if (!writeTone(root / "speech" / tone.name, tone)) {
-      std::fprintf(stderr, "cannot write %s\n", (root / "speech" / tone.name).c_str());
+      std::fprintf(stderr, "cannot write %s\n", (root / "speech" / tone.name).string().c_str());
       return 1;
     }
     definitions += std::to_string(tone.code) + "  speech/" + tone.name + "\n";
   }
-  std::FILE* def = std::fopen((root / "speech.def").c_str(), "w");
+  std::FILE* def = std::fopen((root / "speech.def").string().c_str(), "w");
   if (def == nullptr || std::fputs(definitions.c_str(), def) < 0 || std::fclose(def) != 0) {
-    std::fprintf(stderr, "cannot write %s\n", (root / "speech.def").c_str());
+    std::fprintf(stderr, "cannot write %s\n", (root / "speech.def").string().c_str());
     return 1;
   }
   std::printf("Wrote %zu custom-audio words, %zu speech words and speech.def to %s\n",
-              std::size(kCustomTones), std::size(kSpeechTones), root.c_str());
+              std::size(kCustomTones), std::size(kSpeechTones), root.string().c_str());
   return 0;
 }

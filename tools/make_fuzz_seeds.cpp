@@ -21,14 +21,14 @@ namespace {
 int written = 0;
 
 bool save(const fs::path& path, const Bytes& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  std::FILE* f = std::fopen(path.string().c_str(), "wb");
   if (f == nullptr) {
-    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
     return false;
   }
   const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   if (std::fclose(f) != 0 || !ok) {
-    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
     return false;
   }
   ++written;
@@ -208,7 +208,7 @@ int main(int argc, char** argv) {
   for (const fs::path& d : {cfg, def, lib}) {
     fs::create_directories(d, ec);
     if (ec) {
-      std::fprintf(stderr, "cannot make %s: %s\n", d.c_str(), ec.message().c_str());
+      std::fprintf(stderr, "cannot make %s: %s\n", d.string().c_str(), ec.message().c_str());
       return 1;
     }
   }
@@ -217,6 +217,6 @@ int main(int argc, char** argv) {
   const bool definitions = writeDefinitionSeeds(def);
   const bool libraries = writeLibrarySeeds(lib);
   const bool ok = configs && definitions && libraries;
-  std::printf("wrote %d seeds under %s\n", written, root.c_str());
+  std::printf("wrote %d seeds under %s\n", written, root.string().c_str());
   return ok ? 0 : 1;
 }

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "common/sink.h"
+#include "host/host.h"
 #include "sndbank/sndbank.h"
 
 namespace testsupport {
@@ -19,11 +19,7 @@ namespace testsupport {
 // contents when the object goes.
 class ScratchDir {
  public:
-  ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "sndbank-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
+  ScratchDir() : path_(testhost::makeTempDirectory("sndbank")) {}
   ~ScratchDir() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);

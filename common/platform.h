@@ -1,0 +1,55 @@
+// What differs between POSIX systems and Windows, behind one interface: the
+// programs call these and never test for the system themselves. CMake
+// compiles platform/posix.cpp or platform/windows.cpp to match the target;
+// common/printf_format.h holds the format-checking attribute.
+#pragma once
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace orva::platform {
+
+// Exit status for an unknown option letter: -1 as a Windows caller sees it,
+// 255 (the same -1 in the 8 bits a POSIX status keeps) here.
+extern const int kUnknownOptionStatus;
+
+// What to print for the CR LF that ends the unknown-argument messages. On
+// Windows standard output is a text stream that turns "\n" into CR LF itself.
+extern const char* const kCrLf;
+
+// Makes `stream` a text stream: CR LF line ends on Windows, nothing to do
+// on POSIX systems.
+void useTextMode(std::FILE* stream);
+
+// Local broken-down time of `t` (all zero when the system cannot tell).
+std::tm localTime(std::time_t t);
+
+// Replaces `to` by `from` in one step: a reader sees the old file or the new
+// one, never a mix; on failure `to` is untouched.
+void replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& ec);
+
+// File names reach the programs as UTF-8 text (the command line is UTF-8 on
+// Windows too, see the application manifest). The rest of this file works
+// the same everywhere (common/platform.cpp).
+
+// `path` as UTF-8 text, for printing.
+std::string textOf(const std::filesystem::path& path);
+
+enum class FileType { kMissing, kRegular, kDirectory, kOther };
+
+// What the file named `name` is. Windows refuses to open a directory as a
+// file while POSIX systems open it, so callers ask first and give one
+// message on both. A name that is not UTF-8 text counts as missing.
+FileType fileType(const char* name);
+
+// The absolute, resolved form of the directory `name`, as text; empty with
+// `ec` set when there is no such directory.
+std::string absoluteDirectory(const char* name, std::error_code& ec);
+
+// The current directory as text (empty when it cannot be read).
+std::string currentDirectory();
+
+}  // namespace orva::platform
