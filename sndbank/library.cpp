@@ -2,11 +2,21 @@
 #include "sndbank/library.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+
+#include "sndbank/wav_file.h"
 
 namespace sndbank {
 
 namespace {
+
+std::int64_t fileLength(std::FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+  const long length = std::ftell(file);
+  std::rewind(file);
+  return length < 0 ? 0 : length;
+}
 
 void putU16(std::uint8_t* at, unsigned value) {
   at[0] = static_cast<std::uint8_t>(value >> 8);
@@ -124,12 +134,29 @@ Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
                std::strerror(errno));
     return Copy::kStopEarly;
   }
-  // Reads go straight into the copy buffer; no second buffer per file.
+  // Reads go straight into the copy buffer; no second buffer per file. A WAV
+  // word's samples are its data chunk, converted to one byte each.
   std::setvbuf(in, nullptr, _IONBF, 0);
-  std::int64_t bytesRead = 0;
-  for (;;) {
-    const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), in);
-    if (n == 0) break;
+  WavLayout wav;
+  std::int64_t toRead = INT64_MAX;  // a raw word: to the end of the file
+  if (hasWavName(e.fileName)) {
+    WavRefusal refusal;
+    if (!readWavLayout(in, fileLength(in), wav, refusal) ||
+        std::fseek(in, static_cast<long>(wav.dataOffset), SEEK_SET) != 0) {
+      wav.samples = 0;
+    }
+    toRead = wav.samples * wav.bytesPerSample;
+  }
+  std::int64_t bytesRead = 0;  // samples, for a WAV word
+  while (toRead > 0) {
+    const std::size_t want =
+        toRead < static_cast<std::int64_t>(buffer.size()) ? static_cast<std::size_t>(toRead) : buffer.size();
+    const std::size_t got = std::fread(buffer.data(), 1, want, in);
+    if (got == 0) break;
+    toRead -= static_cast<std::int64_t>(got);
+    const std::size_t n = hasWavName(e.fileName)
+                              ? wavToRaw(buffer.data(), got - got % wav.bytesPerSample, wav.bytesPerSample)
+                              : got;
     bytesRead += static_cast<std::int64_t>(n);
     foldSamples(buffer.data(), n);
     const std::size_t written = std::fwrite(buffer.data(), 1, n, file);
@@ -139,7 +166,7 @@ Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
       std::fclose(in);
       return Copy::kFailed;
     }
-    if (n < buffer.size()) break;  // a short block is the end of the file
+    if (got < want) break;  // a short block is the end of the file
   }
   if (bytesRead != e.size) {
     out.printf("Error: During writeSLData of file %s, fread expected %d, actual %lld\n",

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "sndbank/wav_file.h"
+
 namespace sndbank {
 
 void WordList::clear() {
@@ -33,27 +35,45 @@ void WordList::append(int code, const char* fileName, std::size_t nameLength) {
 
 namespace {
 
-// Marks the codes whose "NNNN.raw" name the directory holds, so that only
-// those are probed: one directory read instead of 8,192 failed opens. When
-// the directory cannot be read, every code is a candidate.
-void findCandidates(const char* directory, std::bitset<kMaxWords>& candidates) {
+// Word files a directory holds, by code and kind.
+struct Candidates {
+  std::bitset<kMaxWords> raw;
+  std::bitset<kMaxWords> wav;
+};
+
+// Marks the codes whose "NNNN.raw" or "NNNN.wav" name the directory holds,
+// so that only those are probed: one directory read instead of 8,192 failed
+// opens. When the directory cannot be read, every code is a candidate.
+void findCandidates(const char* directory, Candidates& candidates) {
   DIR* dir = opendir(directory);
   if (dir == nullptr) {
-    candidates.set();
+    candidates.raw.set();
+    candidates.wav.set();
     return;
   }
   while (const dirent* entry = readdir(dir)) {
     const char* n = entry->d_name;
-    if (std::strlen(n) != 8 || std::strcmp(n + 4, ".raw") != 0) continue;
+    if (std::strlen(n) != 8) continue;
+    const bool raw = std::strcmp(n + 4, ".raw") == 0;
+    if (!raw && std::strcmp(n + 4, ".wav") != 0) continue;
     int code = 0;
     bool digits = true;
     for (int i = 0; i < 4; ++i) {
       digits = digits && n[i] >= '0' && n[i] <= '9';
       code = code * 10 + (n[i] - '0');
     }
-    if (digits && code < kMaxWords) candidates.set(static_cast<std::size_t>(code));
+    if (digits && code < kMaxWords) (raw ? candidates.raw : candidates.wav).set(static_cast<std::size_t>(code));
   }
   closedir(dir);
+}
+
+// Whether "<directory>/NNNN.<kind>" opens for reading; leaves its name in `name`.
+bool opens(const char* directory, int code, const char* kind, char (&name)[kFileNameSize]) {
+  std::snprintf(name, sizeof name, "%s/%04d.%s", directory, code, kind);
+  std::FILE* probe = std::fopen(name, "rb");
+  if (probe == nullptr) return false;
+  std::fclose(probe);
+  return true;
 }
 
 }  // namespace
@@ -68,15 +88,14 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
                directory, kFileNameSize);
     return ScanResult::kNameTooLong;
   }
-  std::bitset<kMaxWords> candidates;
+  Candidates candidates;
   findCandidates(directory, candidates);
   char name[kFileNameSize];
   for (int code = 0; code < kMaxWords; ++code) {
-    if (!candidates.test(static_cast<std::size_t>(code))) continue;
-    std::snprintf(name, sizeof name, "%s/%04d.raw", directory, code);
-    std::FILE* probe = std::fopen(name, "rb");
-    if (probe == nullptr) continue;
-    std::fclose(probe);
+    const auto c = static_cast<std::size_t>(code);
+    // The .raw file of a code is taken over its .wav file.
+    const bool raw = candidates.raw.test(c) && opens(directory, code, "raw", name);
+    if (!raw && !(candidates.wav.test(c) && opens(directory, code, "wav", name))) continue;
     if (code > kHighestWordCode) {
       out.printf("Error: Word Code %04d, Filename '%s', out of range (0-4999)\n", code, name);
       return ScanResult::kOutOfRange;
@@ -113,7 +132,19 @@ Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, 
     out.printf("Error: During getImageSize, input file %s is not a regular file.\n", e.fileName);
     return Measure::kRefused;
   }
-  const long long position = static_cast<long long>(info.st_size);
+  long long position = static_cast<long long>(info.st_size);
+  // A WAV word is as long as its data chunk has samples.
+  if (hasWavName(e.fileName)) {
+    WavLayout wav;
+    WavRefusal refusal;
+    if (!readWavLayout(file, position, wav, refusal)) {
+      std::fclose(file);
+      out.printf("Error: During getImageSize, input file %s holds %s; a word file must hold %s.\n",
+                 e.fileName, refusal.text, kWavNeeded);
+      return Measure::kRefused;
+    }
+    position = wav.samples;
+  }
   if (std::fclose(file) != 0) {
     out.printf("Error: During getImageSize, cannot close %s,\n", e.fileName);
     return Measure::kEndPass;
