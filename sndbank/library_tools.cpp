@@ -76,15 +76,16 @@ int listLibrary(const char* path, orva::Sink& out) {
   int words = 0;
   std::int64_t samples = 0;
   forEachWord(*image, [&](const IndexedWord& w) {
+    // Samples that cannot be located in the file are not counted.
+    const std::int64_t count = w.extractable() ? w.samples : 0;
     out.printf("  %04u  0x%06X  0x%06X  %8lld  %7.3f\n", w.code, w.start, w.stop,
-               static_cast<long long>(w.samples > 0 ? w.samples : 0),
-               static_cast<double>(w.samples > 0 ? w.samples : 0) / kSamplesPerSecond);
+               static_cast<long long>(count), static_cast<double>(count) / kSamplesPerSecond);
     if (w.problem != WordProblem::kNone) {
       ++findings.count;
       printWordProblem(w, "    ", out);
     }
     ++words;
-    if (w.samples > 0) samples += w.samples;
+    samples += count;
   });
   const std::int64_t sectors =
       (static_cast<std::int64_t>(image->bytes.size()) + kFlashSector - 1) / kFlashSector;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "golden_support.h"
+#include "sndbank/banner.h"
 #include "support/sndbank_files.h"
 
 namespace {
@@ -41,7 +42,9 @@ TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
   const std::string noDirectory = "\nPass 1: Create file list\nError: specified directory 'nowhere' does not exist.\n";
   const std::vector<std::tuple<std::vector<std::string>, int, std::string>> cases = {
       {{"-h"}, 0, customHelp},
-      {{"--help"}, 0, customHelp},
+      {{"--help"}, 0, customHelp + sndbank::kLibraryToolsHelp},
+      {{"-l"}, 1, sndbank::kLibraryToolsHelp},
+      {{"-evd", "image.bin"}, 1, sndbank::kLibraryToolsHelp},
       {{"--quiet"}, 255, "Unknown argument - in --quiet\r\n"},
       {{"-hv", "x"}, 0, customHelp},
       {{"-hx"}, 0, customHelp},

@@ -131,14 +131,17 @@ Scan scan(const std::string& directory) {
 TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
   ScratchDir dir;
   EXPECT_EQ(scan(dir.path()).result, ScanResult::kNoEntries);
-  // Only four digits and ".raw" up to the index capacity are probed.
-  for (const char* name : {"4999.raw", "0005.raw", "5.raw", "0006.wav", "0007.RAW", "00008.raw", "9999.raw"}) {
+  // Only four digits and ".raw" or ".wav" up to the index capacity are
+  // probed; a code's .raw is taken over its .wav.
+  for (const char* name : {"4999.raw", "0005.raw", "0005.wav", "5.raw", "0006.wav", "0007.RAW", "00008.raw",
+                           "9999.raw"}) {
     testsupport::writeRamp(dir / name, 4);
   }
   Scan s = scan(dir.path());
   EXPECT_EQ(s.result, ScanResult::kSuccess);
   EXPECT_EQ(s.output, "");
-  EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{{5, dir / "0005.raw"}, {4999, dir / "4999.raw"}}));
+  EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{
+                         {5, dir / "0005.raw"}, {6, dir / "0006.wav"}, {4999, dir / "4999.raw"}}));
 
   const std::string fits(110, 'd');  // + "/NNNN.raw" = 119 characters
   EXPECT_EQ(scan("/" + fits.substr(1)).result, ScanResult::kNoEntries);
