@@ -2,33 +2,16 @@
 // The verifier reads a path, so each input is written to one scratch file
 // first. The word list it checks against is fixed: three words, with sample
 // counts that the seeds' images hold.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "common/sink.h"
+#include "fuzz/scratch_file.h"
 #include "sndbank/verify.h"
 #include "sndbank/word_list.h"
 
 namespace {
-
-const std::string& scratchPath() {
-  static const std::string path = [] {
-    const char* dir = std::getenv("TMPDIR");
-    std::string pattern = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") +
-                          "/sndbank_verify_fuzz_XXXXXX";
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0) std::abort();
-    close(fd);
-    std::atexit([] { std::remove(scratchPath().c_str()); });
-    return pattern;
-  }();
-  return path;
-}
 
 const sndbank::SampleCounts& sampleCounts() {
   static const sndbank::SampleCounts counts = [] {
@@ -46,11 +29,8 @@ const sndbank::SampleCounts& sampleCounts() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string& path = scratchPath();
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-  std::fclose(file);
+  const std::string& path = fuzzing::scratchPath("sndbank_verify_fuzz");
+  fuzzing::writeScratch(path, data, size);
 
   std::string text;
   orva::Sink sink(text);
