@@ -23,7 +23,12 @@ bool loadLibraryImage(const char* path, LibraryImage& image, orva::Sink& out) {
     out.printf("Error: library image %s cannot be opened, %s\n", path, std::strerror(errno));
     return false;
   }
-  image.bytes.resize(kMaxLoadedImage + 1);
+  // Sized from the file's length, one byte more to see whether it is longer
+  // than an image can be; a length that cannot be told reads the most.
+  long length = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
+  std::rewind(file);
+  if (length < 0 || static_cast<unsigned long>(length) > kMaxLoadedImage) length = kMaxLoadedImage;
+  image.bytes.resize(static_cast<std::size_t>(length) + 1);
   const std::size_t n = std::fread(image.bytes.data(), 1, image.bytes.size(), file);
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);

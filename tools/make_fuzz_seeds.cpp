@@ -260,7 +260,7 @@ int main(int argc, char** argv) {
   const bool configs = writeConfigSeeds(cfg);
   const bool definitions = writeDefinitionSeeds(def);
   const bool libraries = writeLibrarySeeds(lib);
-  fs::copy(lib, tools, fs::copy_options::overwrite_existing, ec);
+  fs::copy(lib, tools, fs::copy_options::overwrite_existing | fs::copy_options::recursive, ec);
   const bool wavs = writeWavSeeds(wav);
   const bool ok = configs && definitions && libraries && !ec && wavs;
   std::printf("wrote %d seeds under %s\n", written, root.c_str());
