@@ -219,6 +219,7 @@ TEST(SndbankFailures, LeaveThePreviousOutputsAsTheyWere) {
     std::vector<std::string> customAudio;  // run as the program in dir, when not empty
     std::string definitions;               // else a speech library from these ("-": no file)
     std::pair<std::size_t, std::string> change{};
+    std::string says{};  // a line the output holds
   };
   const std::vector<Case> cases = {
       {"directory name one letter short", {"CustomAudioFile"}, {}},
@@ -228,7 +229,8 @@ TEST(SndbankFailures, LeaveThePreviousOutputsAsTheyWere) {
       {"bad definition line", {}, "x " + (dir / "w.raw") + "\n"},
       {"empty word file", {}, word + "2 " + (dir / "silent.raw") + "\n"},
       {"missing word file", {}, word + "2 " + (dir / "gone.raw") + "\n"},
-      {"library target is a directory", {}, word, {5, dir / "adir"}},
+      {"library target is a directory", {}, word, {5, dir / "adir"},
+       "Cannot create .bin output file " + (dir / "adir") + ".\n"},
       {"library directory missing", {}, word, {5, dir / "no/lib.bin"}},
   };
   for (const Case& c : cases) {
@@ -249,6 +251,7 @@ TEST(SndbankFailures, LeaveThePreviousOutputsAsTheyWere) {
     const testsupport::Run run = testsupport::runSndbankInProcess(args);
     EXPECT_EQ(run.status, 1) << c.what;
     EXPECT_TRUE(snapshot(dir) == before) << c.what << "\n" << run.output;
+    EXPECT_NE(run.output.find(c.says), std::string::npos) << c.what << "\n" << run.output;
   }
   // A good run replaces all four outputs and leaves no temporary file.
   testsupport::writeFile(dir / "words.def", word);
