@@ -2,7 +2,8 @@
 # Runs both programs on the example files the project ships: cfgscribe in
 # each mode on every example configuration; then sndbank builds a
 # custom-audio library and a speech library (with its side files) from
-# generated tones, and verifies both.
+# generated tones, and verifies both; lists the speech library, extracts its
+# words as WAV files and builds it again from WAV word files.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "${1:-$here/../build}" && pwd)"
@@ -33,3 +34,12 @@ echo "== sndbank: speech library from speech.def, with its side files"
 echo
 echo "== speech.inc"
 cat speech.inc
+echo
+echo "== sndbank -l: what speech.bin holds"
+"$bin/sndbank" -l speech.bin
+echo
+echo "== sndbank -w: its words back as WAV files, then the library again from 16-bit WAV word files"
+"$bin/sndbank" -w speech.bin extracted
+ls extracted
+"$bin/sndbank" "Demo Speech" 1.0.0 "12/06/26 12:00" speech-wav.def speech-wav.bin speech-wav.inc speech-wav.tab speech-wav.txt >/dev/null
+cmp speech.bin speech-wav.bin && echo "speech-wav.bin, built from the WAV files, equals speech.bin byte for byte"

@@ -4,28 +4,14 @@
 // counts that the seeds' images hold.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "common/sink.h"
-#include "host/host.h"
+#include "fuzz/scratch_file.h"
 #include "sndbank/verify.h"
 #include "sndbank/word_list.h"
 
 namespace {
-
-const std::string& scratchPath() {
-  static const std::string path = [] {
-    static const std::string dir = testhost::makeTempDirectory("sndbank_verify_fuzz");
-    std::atexit([] {
-      std::remove(scratchPath().c_str());
-      std::remove(dir.c_str());
-    });
-    return dir + "/image.bin";
-  }();
-  return path;
-}
 
 const sndbank::SampleCounts& sampleCounts() {
   static const sndbank::SampleCounts counts = [] {
@@ -43,11 +29,8 @@ const sndbank::SampleCounts& sampleCounts() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string& path = scratchPath();
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-  std::fclose(file);
+  const std::string& path = fuzzing::scratchPath("image.bin");
+  fuzzing::writeScratch(path, data, size);
 
   std::string text;
   orva::Sink sink(text);

@@ -30,4 +30,14 @@ inline constexpr const char* kTwoModeHelp =
     "sndbank usage: [-vd] <image name> <image version> <date/time> <definition filename> "
     "<output .bin filename> <output .inc filename> <output tab-delimited filename>\n";
 
+// Shown after the usage lines by --help, and when -l, -e or -w is given the
+// wrong number of arguments.
+inline constexpr const char* kLibraryToolsHelp =
+    "\nLooking inside a library image:\n"
+    "  -l <image file>               list the headers and every word, naming each problem\n"
+    "  -e <image file> <directory>   extract every word as <directory>/NNNN.raw\n"
+    "  -w <image file> <directory>   extract every word as <directory>/NNNN.wav\n"
+    "                                (8000 Hz, mono, 8-bit PCM)\n"
+    "  Word files named .wav are also taken when building (8000 Hz, mono, 8- or 16-bit PCM).\n";
+
 }  // namespace sndbank

@@ -67,6 +67,7 @@ std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orv
     const char* arg = argv[1];
     if (std::strncmp(arg, "-h", 2) == 0 || first == "--help") {
       out.put(kCustomAudioHelp);
+      if (first == "--help") out.put(kLibraryToolsHelp);
       return orva::kExitSuccess;
     }
     if (std::strncmp(arg, "-i", 2) == 0) {
@@ -75,10 +76,17 @@ std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orv
     }
     if (arg[0] == '-') {
       for (const char* c = arg + 1; *c != '\0'; ++c) {
+        // Of the task letters, the last one given counts.
         if (*c == 'd') {
           s.debug = true;
         } else if (*c == 'v') {
           s.verbose = true;
+        } else if (*c == 'l') {
+          s.task = Task::kList;
+        } else if (*c == 'e') {
+          s.task = Task::kExtractRaw;
+        } else if (*c == 'w') {
+          s.task = Task::kExtractWav;
         } else {
           out.printf("Unknown argument %c in %s%s", *c, arg, orva::platform::kCrLf);
           return orva::platform::kUnknownOptionStatus;
@@ -89,6 +97,17 @@ std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orv
   }
 
   const int positional = argc > firstPositional ? argc - firstPositional : 0;
+  if (s.task != Task::kBuild) {
+    // -l FILE, -e FILE DIRECTORY, -w FILE DIRECTORY.
+    const int wanted = s.task == Task::kList ? 1 : 2;
+    if (positional != wanted) {
+      out.put(kLibraryToolsHelp);
+      return orva::kExitFailure;
+    }
+    s.imageFile = argv[firstPositional];
+    s.wordDirectory = wanted == 2 ? argv[firstPositional + 1] : nullptr;
+    return std::nullopt;
+  }
   // Too many arguments for a directory, too few for a speech library: the
   // usage is shown, and the run has not done its job.
   if (positional >= 2 && positional < kSpeechLibraryArguments) {

@@ -8,9 +8,15 @@
 
 namespace sndbank {
 
+// What the run does: build a library, or look inside one.
+enum class Task { kBuild, kList, kExtractRaw, kExtractWav };
+
 struct BuildSettings {
+  Task task = Task::kBuild;
   bool verbose = false;
   bool debug = false;
+  const char* imageFile = nullptr;      // the library image to list or extract
+  const char* wordDirectory = nullptr;  // where extracted words go
   unsigned imageType = 0;  // 2 speech library, 3 custom audio; doubles as the mode
   // Views of the command line (or of the fixed defaults): nothing is copied,
   // so no value is cut to a capacity.

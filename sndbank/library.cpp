@@ -2,11 +2,21 @@
 #include "sndbank/library.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+
+#include "sndbank/wav_file.h"
 
 namespace sndbank {
 
 namespace {
+
+std::int64_t fileLength(std::FILE* file) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+  const long length = std::ftell(file);
+  std::rewind(file);
+  return length < 0 ? 0 : length;
+}
 
 void putU16(std::uint8_t* at, unsigned value) {
   at[0] = static_cast<std::uint8_t>(value >> 8);
@@ -143,14 +153,33 @@ Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
                std::strerror(openError));
     return Copy::kStopEarly;
   }
-  // Reads go straight into the copy buffer; no second buffer per file.
+  // Reads go straight into the copy buffer; no second buffer per file. A WAV
+  // word's samples are its data chunk, converted to one byte each.
   std::setvbuf(in, nullptr, _IONBF, 0);
-  std::int64_t bytesRead = 0;
+  const bool isWav = hasWavName(e.fileName);
+  WavLayout wav;
+  std::int64_t toRead = INT64_MAX;  // a raw word: to the end of the file
+  if (isWav) {
+    WavRefusal refusal;
+    if (!readWavLayout(in, fileLength(in), wav, refusal) ||
+        std::fseek(in, static_cast<long>(wav.dataOffset), SEEK_SET) != 0) {
+      wav.samples = 0;
+    }
+    toRead = wav.samples * wav.bytesPerSample;
+  }
+  std::int64_t bytesRead = 0;  // samples, for a WAV word
   std::size_t stop = kStop;  // stop address bytes still ahead in the buffer
   for (;;) {
     const std::size_t room = buffer.size() - stop;
-    const std::size_t n = std::fread(buffer.data() + stop, 1, room, in);
-    if (n == 0 && stop == 0) break;
+    const std::size_t whole = room - room % wav.bytesPerSample;
+    const std::size_t want =
+        toRead < static_cast<std::int64_t>(whole) ? static_cast<std::size_t>(toRead) : whole;
+    const std::size_t got = want > 0 ? std::fread(buffer.data() + stop, 1, want, in) : 0;
+    if (got == 0 && stop == 0) break;
+    toRead -= static_cast<std::int64_t>(got);
+    const std::size_t n =
+        isWav ? wavToRaw(buffer.data() + stop, got - got % wav.bytesPerSample, wav.bytesPerSample)
+              : got;
     bytesRead += static_cast<std::int64_t>(n);
     foldSamples(buffer.data() + stop, n);
     if (!writeBlockPiece(file, e, buffer.data(), stop + n, stop, out)) {
@@ -158,7 +187,7 @@ Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
       return Copy::kFailed;
     }
     stop = 0;
-    if (n < room) break;  // a short block is the end of the file
+    if (got < want || toRead == 0) break;  // a short block is the end of the file
   }
   if (bytesRead != e.size) {
     out.printf("Error: During writeSLData of file %s, fread expected %d, actual %lld\n",

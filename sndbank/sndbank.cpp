@@ -15,9 +15,11 @@
 #include "sndbank/banner.h"
 #include "sndbank/cli.h"
 #include "sndbank/library.h"
+#include "sndbank/library_tools.h"
 #include "sndbank/side_files.h"
 #include "sndbank/staged_file.h"
 #include "sndbank/verify.h"
+#include "sndbank/wav_file.h"
 #include "sndbank/word_list.h"
 
 namespace sndbank {
@@ -67,6 +69,21 @@ bool listAudioDirectory(const BuildSettings& s, WordList& words, orva::Sink& out
     return false;
   }
   return true;
+}
+
+// With -v: the .wav files the scan passed over for a .raw of the same code.
+void reportPassedOverWavFiles(const WordList& words, orva::Sink& out) {
+  for (int i = 0; i < words.count; ++i) {
+    const WordEntry& e = words.entries[static_cast<std::size_t>(i)];
+    if (hasWavName(e.fileName)) continue;
+    char wav[kFileNameSize];
+    const std::size_t n = std::strlen(e.fileName);  // "<directory>/NNNN.raw"
+    std::memcpy(wav, e.fileName, n - 3);
+    std::memcpy(wav + n - 3, "wav", 4);
+    if (orva::platform::fileType(wav) != orva::platform::FileType::kMissing) {
+      out.printf("  %s is passed over: %04d.raw has the same code.\n", wav, e.code);
+    }
+  }
 }
 
 // Pass 1 in speech-library mode; false when the run ends.
@@ -188,6 +205,7 @@ int runPasses(const BuildSettings& s, Workspace& w, Outputs& outputs, orva::Sink
                                         : listAudioDirectory(s, w.words, out);
   if (!listed) return kExitFailure;
   out.put("Done\n");
+  if (s.verbose && !s.speechLibrary()) reportPassedOverWavFiles(w.words, out);
   out.printf("  Number of Speech Files Found = %d\n", w.words.count);
   if (s.debug) {
     out.put("\nWord definitions found:\n");
@@ -260,6 +278,15 @@ int runSndbank(int argc, char** argv, orva::Sink& out) {
   BuildSettings settings;
   if (const std::optional<int> status = parseCommandLine(argc, argv, settings, out)) {
     return *status;
+  }
+  switch (settings.task) {
+    case Task::kBuild: break;
+    case Task::kList: return listLibrary(settings.imageFile, out);
+    case Task::kExtractRaw:
+    case Task::kExtractWav:
+      return extractLibrary(settings.imageFile, settings.wordDirectory,
+                            settings.task == Task::kExtractWav ? WordFormat::kWav : WordFormat::kRaw,
+                            settings.debug, out);
   }
   const auto workspace = std::make_unique<Workspace>();
   Outputs outputs;

@@ -11,6 +11,8 @@
 
 #include "common/platform.h"
 
+#include "sndbank/wav_file.h"
+
 namespace sndbank {
 
 void WordList::clear() {
@@ -33,27 +35,56 @@ void WordList::append(int code, const char* fileName, std::size_t nameLength) {
 
 namespace {
 
-// Marks the codes whose "NNNN.raw" name the directory holds, so that only
-// those are probed: one directory read instead of 8,192 failed opens. When
-// the directory cannot be read, every code is a candidate.
-void findCandidates(const char* directory, std::bitset<kMaxWords>& candidates) {
+// Word files a directory holds, by code and kind.
+struct Candidates {
+  std::bitset<kMaxWords> raw;
+  std::bitset<kMaxWords> wav;
+};
+
+// Marks the codes whose "NNNN.raw" or "NNNN.wav" name the directory holds,
+// so that only those are probed: one directory read instead of 8,192 failed
+// opens. When the directory cannot be read, every code is a candidate.
+void findCandidates(const char* directory, Candidates& candidates) {
   DIR* dir = opendir(directory);
   if (dir == nullptr) {
-    candidates.set();
+    candidates.raw.set();
+    candidates.wav.set();
     return;
   }
   while (const dirent* entry = readdir(dir)) {
     const char* n = entry->d_name;
-    if (std::strlen(n) != 8 || std::strcmp(n + 4, ".raw") != 0) continue;
+    if (std::strlen(n) != 8) continue;
+    const bool raw = std::strcmp(n + 4, ".raw") == 0;
+    if (!raw && std::strcmp(n + 4, ".wav") != 0) continue;
     int code = 0;
     bool digits = true;
     for (int i = 0; i < 4; ++i) {
       digits = digits && n[i] >= '0' && n[i] <= '9';
       code = code * 10 + (n[i] - '0');
     }
-    if (digits && code < kMaxWords) candidates.set(static_cast<std::size_t>(code));
+    if (digits && code < kMaxWords) (raw ? candidates.raw : candidates.wav).set(static_cast<std::size_t>(code));
   }
   closedir(dir);
+}
+
+// Whether "<directory>/NNNN.<kind>" is a word file; leaves its name in
+// `name`, and in `size` the length of a regular file that opens (0 when not
+// known). A directory or device of the name counts (the size pass refuses
+// it); a regular file must open. Asking for the type first gives the same
+// answer on Windows, which cannot open a directory.
+bool probe(const char* directory, int code, const char* kind, char (&name)[kFileNameSize],
+           long long& size) {
+  std::snprintf(name, sizeof name, "%s/%04d.%s", directory, code, kind);
+  size = 0;
+  const orva::platform::FileType type = orva::platform::fileType(name);
+  if (type == orva::platform::FileType::kMissing) return false;
+  if (type != orva::platform::FileType::kRegular) return true;
+  std::FILE* file = std::fopen(name, "rb");
+  if (file == nullptr) return false;
+  struct stat info {};
+  if (fstat(fileno(file), &info) == 0) size = static_cast<long long>(info.st_size);
+  std::fclose(file);
+  return true;
 }
 
 }  // namespace
@@ -68,33 +99,25 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
                directory, kFileNameSize);
     return ScanResult::kNameTooLong;
   }
-  std::bitset<kMaxWords> candidates;
+  Candidates candidates;
   findCandidates(directory, candidates);
   char name[kFileNameSize];
   for (int code = 0; code < kMaxWords; ++code) {
-    if (!candidates.test(static_cast<std::size_t>(code))) continue;
-    std::snprintf(name, sizeof name, "%s/%04d.raw", directory, code);
-    // A directory or device of the name counts (the size pass refuses it); a
-    // regular file must open, and its length, taken now, spares the size
-    // pass opening it again. Asking for the type first gives the same answer
-    // on Windows, which cannot open a directory.
-    const orva::platform::FileType type = orva::platform::fileType(name);
-    if (type == orva::platform::FileType::kMissing) continue;
-    struct stat info {};
-    bool usable = false;
-    if (type == orva::platform::FileType::kRegular) {
-      std::FILE* probe = std::fopen(name, "rb");
-      if (probe == nullptr) continue;
-      usable = fstat(fileno(probe), &info) == 0 && info.st_size > 0 && info.st_size < kMaxWordFileSize;
-      std::fclose(probe);
-    }
+    const auto c = static_cast<std::size_t>(code);
+    // The .raw file of a code is taken over its .wav file. The length of a
+    // .raw file, taken now, spares the size pass opening it again; a .wav
+    // file's samples are counted there.
+    long long size = 0;
+    const bool raw = candidates.raw.test(c) && probe(directory, code, "raw", name, size);
+    if (!raw && !(candidates.wav.test(c) && probe(directory, code, "wav", name, size))) continue;
+    const bool usable = raw && size > 0 && size < kMaxWordFileSize;
     if (code > kHighestWordCode) {
       out.printf("Error: Word Code %04d, Filename '%s', out of range (0-4999)\n", code, name);
       return ScanResult::kOutOfRange;
     }
     list.append(code, name, nameLength);
     if (usable) {
-      list.entries[static_cast<std::size_t>(list.count - 1)].size = static_cast<std::int32_t>(info.st_size);
+      list.entries[static_cast<std::size_t>(list.count - 1)].size = static_cast<std::int32_t>(size);
     }
   }
   return list.count == 0 ? ScanResult::kNoEntries : ScanResult::kSuccess;
@@ -128,7 +151,19 @@ Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, 
     out.printf("Error: During getImageSize, cannot ftell %s file length.\n", e.fileName);
     return Measure::kEndPass;
   }
-  const long long position = static_cast<long long>(info.st_size);
+  long long position = static_cast<long long>(info.st_size);
+  // A WAV word is as long as its data chunk has samples.
+  if (hasWavName(e.fileName)) {
+    WavLayout wav;
+    WavRefusal refusal;
+    if (!readWavLayout(file, position, wav, refusal)) {
+      std::fclose(file);
+      out.printf("Error: During getImageSize, input file %s holds %s; a word file must hold %s.\n",
+                 e.fileName, refusal.text, kWavNeeded);
+      return Measure::kRefused;
+    }
+    position = wav.samples;
+  }
   if (std::fclose(file) != 0) {
     out.printf("Error: During getImageSize, cannot close %s,\n", e.fileName);
     return Measure::kEndPass;

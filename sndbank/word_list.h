@@ -39,9 +39,11 @@ using SampleCounts = std::array<std::int32_t, kMaxWords>;
 enum class ScanResult { kSuccess, kOutOfRange, kNoEntries, kNameTooLong };
 
 // Lists, in code order, every "<directory>/NNNN.raw" (code 0..8191) that
-// opens for reading; only names the directory holds are tried. Stops at the
-// first code above 4999 that has a file. Each file is opened once: the size
-// of a regular, non-empty file that is not too large is kept in its entry.
+// opens for reading, or "NNNN.wav" where there is no .raw of that code; only
+// names the directory holds are tried. Stops at the first code above 4999
+// that has a file. Each file is opened once: the size of a regular,
+// non-empty .raw file that is not too large is kept in its entry (a .wav
+// file's samples are counted by the size pass).
 ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out);
 
 enum class ParseResult {

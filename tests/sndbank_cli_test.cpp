@@ -11,6 +11,7 @@
 #include "common/platform.h"
 #include "golden_support.h"
 #include "host/host.h"
+#include "sndbank/banner.h"
 #include "support/sndbank_files.h"
 
 namespace {
@@ -38,7 +39,9 @@ TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
   const std::string noDirectory = "\nPass 1: Create file list\nError: specified directory 'nowhere' does not exist.\n";
   const std::vector<std::tuple<std::vector<std::string>, int, std::string>> cases = {
       {{"-h"}, 0, customHelp},
-      {{"--help"}, 0, customHelp},
+      {{"--help"}, 0, customHelp + sndbank::kLibraryToolsHelp},
+      {{"-l"}, 1, sndbank::kLibraryToolsHelp},
+      {{"-evd", "image.bin"}, 1, sndbank::kLibraryToolsHelp},
       {{"--quiet"}, unknown, "Unknown argument - in --quiet" + crLf},
       {{"-hv", "x"}, 0, customHelp},
       {{"-hx"}, 0, customHelp},

@@ -135,20 +135,23 @@ Scan scan(const std::string& directory) {
 TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
   ScratchDir dir;
   EXPECT_EQ(scan(dir.path()).result, ScanResult::kNoEntries);
-  // Only four digits and ".raw" up to the index capacity are probed.
-  for (const char* name : {"4999.raw", "0005.raw", "5.raw", "0006.wav", "0007.RAW", "00008.raw", "9999.raw"}) {
+  // Only four digits and ".raw" or ".wav" up to the index capacity are
+  // probed; a code's .raw is taken over its .wav.
+  for (const char* name : {"4999.raw", "0005.raw", "0005.wav", "5.raw", "0006.wav", "0007.RAW", "00008.raw",
+                           "9999.raw"}) {
     testsupport::writeRamp(dir / name, 4);
   }
   Scan s = scan(dir.path());
   EXPECT_EQ(s.result, ScanResult::kSuccess);
   EXPECT_EQ(s.output, "");
-  EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{{5, dir / "0005.raw"}, {4999, dir / "4999.raw"}}));
-  EXPECT_EQ(s.sizes, (std::vector<std::int32_t>{4, 4}));
+  EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{
+                         {5, dir / "0005.raw"}, {6, dir / "0006.wav"}, {4999, dir / "4999.raw"}}));
+  EXPECT_EQ(s.sizes, (std::vector<std::int32_t>{4, 0, 4}));  // a .wav's samples are counted later
   // A directory with a word file's name keeps no size: the size pass must
   // look at it itself (and refuse it), wherever it opens at all.
   std::filesystem::create_directory(dir / "0004.raw");
   s = scan(dir.path());
-  for (std::size_t i = 0; i < s.words.size(); ++i) EXPECT_EQ(s.sizes[i], s.words[i].first == 4 ? 0 : 4);
+  for (std::size_t i = 0; i < s.words.size(); ++i) EXPECT_EQ(s.sizes[i], s.words[i].first == 4 || s.words[i].first == 6 ? 0 : 4);
   // A directory whose name no ANSI code page holds is read as well.
   std::filesystem::create_directory(std::filesystem::path(dir.path()) / u8"\u03a9\u03bc\u03ad\u03b3\u03b1");
   const std::string greek = dir / "\u03a9\u03bc\u03ad\u03b3\u03b1";

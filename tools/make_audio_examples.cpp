@@ -2,7 +2,10 @@
 //   <dir>/CustomAudioFiles/3000.raw ...   word files of a custom-audio library
 //   <dir>/speech/<name>.raw               word files of a speech library
 //   <dir>/speech.def                      its definition file (names relative to <dir>)
-// Samples are signed 8-bit, 8,000 a second, one byte each.
+//   <dir>/speech-wav/<name>.wav           the same words as 16-bit WAV files, as an
+//   <dir>/speech-wav.def                  audio editor writes them, and their definitions
+// Samples are signed 8-bit, 8,000 a second, one byte each; the WAV samples are
+// the same values times 256, so both definition files build the same image.
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -34,7 +37,7 @@ constexpr Tone kSpeechTones[] = {
     {3000, "that's-all.raw", 550.0, 0.40},
 };
 
-bool writeTone(const std::filesystem::path& path, const Tone& tone) {
+std::vector<unsigned char> toneSamples(const Tone& tone) {
   const int count = static_cast<int>(tone.seconds * kSampleRate);
   std::vector<unsigned char> samples(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
@@ -44,10 +47,36 @@ bool writeTone(const std::filesystem::path& path, const Tone& tone) {
     samples[static_cast<std::size_t>(i)] =
         static_cast<unsigned char>(static_cast<signed char>(std::lround(value)));
   }
+  return samples;
+}
+
+bool writeBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::FILE* file = std::fopen(path.string().c_str(), "wb");
   if (file == nullptr) return false;
-  const bool ok = std::fwrite(samples.data(), 1, samples.size(), file) == samples.size();
+  const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   return std::fclose(file) == 0 && ok;
+}
+
+bool writeTone(const std::filesystem::path& path, const Tone& tone) {
+  const std::vector<unsigned char> samples = toneSamples(tone);
+  return writeBytes(path, std::string(samples.begin(), samples.end()));
+}
+
+std::string le(unsigned value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
+  return out;
+}
+
+// A 16-bit mono PCM WAV file of the tone: each sample s stored as s * 256.
+bool writeWavTone(const std::filesystem::path& path, const Tone& tone) {
+  std::string data;
+  for (unsigned char s : toneSamples(tone)) data += le(static_cast<unsigned>(static_cast<signed char>(s) * 256), 2);
+  const unsigned size = static_cast<unsigned>(data.size());
+  const std::string wav = "RIFF" + le(36 + size, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                          le(kSampleRate, 4) + le(kSampleRate * 2, 4) + le(2, 2) + le(16, 2) + "data" +
+                          le(size, 4) + data;
+  return writeBytes(path, wav);
 }
 
 }  // namespace
@@ -61,6 +90,7 @@ int main(int argc, char** argv) {
   std::error_code ec;
   std::filesystem::create_directories(root / "CustomAudioFiles", ec);
   std::filesystem::create_directories(root / "speech", ec);
+  std::filesystem::create_directories(root / "speech-wav", ec);
 
   for (const Tone& tone : kCustomTones) {
     char name[16];
@@ -71,19 +101,22 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::string definitions =
+  const std::string heading =
       "# Demo speech library: word code, then the word file.\n"
       "# Names are relative to the directory sndbank runs in.\n\n";
+  std::string definitions = heading;
+  std::string wavDefinitions = heading;
   for (const Tone& tone : kSpeechTones) {
-    if (!writeTone(root / "speech" / tone.name, tone)) {
-      std::fprintf(stderr, "cannot write %s\n", (root / "speech" / tone.name).string().c_str());
+    const std::string wavName = std::filesystem::path(tone.name).replace_extension(".wav").string();
+    if (!writeTone(root / "speech" / tone.name, tone) || !writeWavTone(root / "speech-wav" / wavName, tone)) {
+      std::fprintf(stderr, "cannot write the word files of %s\n", tone.name);
       return 1;
     }
     definitions += std::to_string(tone.code) + "  speech/" + tone.name + "\n";
+    wavDefinitions += std::to_string(tone.code) + "  speech-wav/" + wavName + "\n";
   }
-  std::FILE* def = std::fopen((root / "speech.def").string().c_str(), "w");
-  if (def == nullptr || std::fputs(definitions.c_str(), def) < 0 || std::fclose(def) != 0) {
-    std::fprintf(stderr, "cannot write %s\n", (root / "speech.def").string().c_str());
+  if (!writeBytes(root / "speech.def", definitions) || !writeBytes(root / "speech-wav.def", wavDefinitions)) {
+    std::fprintf(stderr, "cannot write the definition files\n");
     return 1;
   }
   std::printf("Wrote %zu custom-audio words, %zu speech words and speech.def to %s\n",

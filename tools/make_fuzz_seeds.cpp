@@ -3,6 +3,9 @@
 //                               a few unknown ones, in small variants of each layout
 //   <dir>/sndbank_definitions/  definition files, good and bad
 //   <dir>/sndbank_verify/       library images made by sndbank itself
+//   <dir>/sndbank_library/      the same images, for the lister and extractor
+//   <dir>/sndbank_wav/          WAV word files: 8- and 16-bit, extensible, odd
+//                               data, unknown chunks, and refused ones
 // Usage: make_fuzz_seeds <dir>
 #include <cstdio>
 #include <filesystem>
@@ -193,6 +196,45 @@ bool writeLibrarySeeds(const fs::path& dir) {
   return ok;
 }
 
+// Little-endian fields of a WAV header.
+std::string le(std::uint32_t value, int bytes) {
+  std::string out;
+  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
+  return out;
+}
+
+std::string wavFile(unsigned format, unsigned channels, std::uint32_t rate, unsigned bits,
+                    const std::string& chunks) {
+  const unsigned align = channels * bits / 8;
+  const std::string body = "WAVEfmt " + le(16, 4) + le(format, 2) + le(channels, 2) + le(rate, 4) +
+                           le(rate * align, 4) + le(align, 2) + le(bits, 2) + chunks;
+  return "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
+std::string riffChunk(const std::string& id, const std::string& data) {
+  return id + le(static_cast<std::uint32_t>(data.size()), 4) + data +
+         (data.size() % 2 != 0 ? std::string(1, '\0') : std::string());
+}
+
+bool writeWavSeeds(const fs::path& dir) {
+  const std::string samples = testsupport::ramp(300);
+  const std::string data = riffChunk("data", samples);
+  const std::vector<std::pair<const char*, std::string>> seeds = {
+      {"pcm8.wav", wavFile(1, 1, 8000, 8, data)},
+      {"pcm16.wav", wavFile(1, 1, 8000, 16, data)},
+      {"odd.wav", wavFile(1, 1, 8000, 8, riffChunk("data", samples.substr(0, 77)))},
+      {"list_first.wav", wavFile(1, 1, 8000, 8, riffChunk("LIST", "INFOabc") + data)},
+      {"extensible.wav", wavFile(0xFFFE, 1, 8000, 16, data)},
+      {"stereo.wav", wavFile(1, 2, 8000, 8, data)},
+      {"rate.wav", wavFile(1, 1, 44100, 16, data)},
+      {"no_data.wav", wavFile(1, 1, 8000, 8, riffChunk("LIST", "x"))},
+      {"long_data.wav", wavFile(1, 1, 8000, 8, "data" + le(100000, 4) + samples)},
+  };
+  bool ok = true;
+  for (const auto& [name, bytes] : seeds) ok = save(dir / name, bytes) && ok;
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,8 +246,10 @@ int main(int argc, char** argv) {
   const fs::path cfg = root / "cfgscribe";
   const fs::path def = root / "sndbank_definitions";
   const fs::path lib = root / "sndbank_verify";
+  const fs::path tools = root / "sndbank_library";
+  const fs::path wav = root / "sndbank_wav";
   std::error_code ec;
-  for (const fs::path& d : {cfg, def, lib}) {
+  for (const fs::path& d : {cfg, def, lib, tools, wav}) {
     fs::create_directories(d, ec);
     if (ec) {
       std::fprintf(stderr, "cannot make %s: %s\n", d.string().c_str(), ec.message().c_str());
@@ -216,7 +260,9 @@ int main(int argc, char** argv) {
   const bool configs = writeConfigSeeds(cfg);
   const bool definitions = writeDefinitionSeeds(def);
   const bool libraries = writeLibrarySeeds(lib);
-  const bool ok = configs && definitions && libraries;
+  fs::copy(lib, tools, fs::copy_options::overwrite_existing | fs::copy_options::recursive, ec);
+  const bool wavs = writeWavSeeds(wav);
+  const bool ok = configs && definitions && libraries && !ec && wavs;
   std::printf("wrote %d seeds under %s\n", written, root.string().c_str());
   return ok ? 0 : 1;
 }

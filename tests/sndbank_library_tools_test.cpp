@@ -1,0 +1,201 @@
+// Listing and extracting library images, and WAV word files: round trips
+// through the whole program, the WAV rules at their edges, damaged images.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/platform.h"
+#include "sndbank/wav_file.h"
+#include "support/sndbank_files.h"
+
+namespace sndbank {
+namespace {
+
+using testsupport::readFile;
+using testsupport::runSndbankInProcess;
+using testsupport::ScratchDir;
+using testsupport::writeFile;
+
+std::string le16(unsigned v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)}; }
+std::string le32(std::uint32_t v) { return le16(v & 0xFFFF) + le16(v >> 16); }
+
+// A WAV file: "fmt " chunk with these fields, then the chunks given.
+std::string wav(unsigned format, unsigned channels, std::uint32_t rate, unsigned bits, const std::string& chunks) {
+  const std::string fmt = le16(format) + le16(channels) + le32(rate) + le32(rate * channels * bits / 8) +
+                          le16(channels * bits / 8) + le16(bits);
+  const std::string body = "WAVE" + std::string("fmt ") + le32(16) + fmt + chunks;
+  return "RIFF" + le32(static_cast<std::uint32_t>(body.size())) + body;
+}
+std::string chunk(const std::string& id, const std::string& data) {
+  return id + le32(static_cast<std::uint32_t>(data.size())) + data + (data.size() % 2 != 0 ? std::string(1, '\0') : "");
+}
+
+// The speech-library build of `definitions` in dir, into `<stem>.bin`.
+std::vector<std::string> speechBuild(const ScratchDir& dir, const std::string& stem) {
+  return {"sndbank", "Lib", "1.2", "12/01/26 10:00", dir / (stem + ".def"), dir / (stem + ".bin"),
+          dir / (stem + ".inc"), dir / (stem + ".tab"), dir / (stem + ".txt")};
+}
+
+// Builds from raw words, extracts as raw and as WAV, and builds again from
+// each: the same image, byte for byte.
+TEST(LibraryTools, ExtractedWordsBuildTheSameImage) {
+  ScratchDir dir;
+  std::string samples;
+  for (int i = 0; i < 256; ++i) samples += static_cast<char>(i);  // every byte value, folded and not
+  writeFile(dir / "a.raw", samples);
+  writeFile(dir / "b.raw", samples.substr(7, 101));  // odd: the WAV data chunk gets a pad byte
+  writeFile(dir / "first.def", "7 " + (dir / "a.raw") + "\n300 " + (dir / "b.raw") + "\n");
+  ASSERT_EQ(runSndbankInProcess(speechBuild(dir, "first")).status, 0);
+  const std::string image = readFile(dir / "first.bin");
+  for (const std::string letter : {"e", "w"}) {
+    const std::string ext = letter == "e" ? ".raw" : ".wav";
+    const std::string words = dir / ("words" + letter);
+    const testsupport::Run run = runSndbankInProcess({"sndbank", "-" + letter, dir / "first.bin", words});
+    EXPECT_EQ(run.status, 0) << run.output;
+    writeFile(dir / "again.def", "7 " + words + "/0007" + ext + "\n300 " + words + "/0300" + ext + "\n");
+    EXPECT_EQ(runSndbankInProcess(speechBuild(dir, "again")).status, 0) << letter;
+    EXPECT_TRUE(readFile(dir / "again.bin") == image) << letter;
+  }
+  EXPECT_EQ(readFile(dir / "wordse/0300.raw"), samples.substr(7, 101));
+  EXPECT_EQ(readFile(dir / "wordsw/0300.wav").size(), 44u + 102u);
+  // An existing word file is replaced whole; nothing temporary is left.
+  writeFile(dir / "wordse/0007.raw", "old");
+  EXPECT_EQ(runSndbankInProcess({"sndbank", "-e", dir / "first.bin", dir / "wordse"}).status, 0);
+  EXPECT_EQ(readFile(dir / "wordse/0007.raw"), samples);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "wordse"), {}), 2);
+}
+
+TEST(WavFile, SixteenBitSamplesRoundToTheNearestEighthBitStep) {
+  const std::vector<std::pair<int, int>> cases = {
+      {-32768, -128}, {-129, -1}, {-128, 0}, {-1, 0},      {0, 0},
+      {127, 0},       {128, 1},   {32639, 127}, {32640, 127}, {32767, 127},
+  };
+  for (const auto& [v, s] : cases) {
+    std::string bytes = le16(static_cast<unsigned>(v) & 0xFFFF);
+    auto* data = reinterpret_cast<std::uint8_t*>(bytes.data());
+    ASSERT_EQ(wavToRaw(data, 2, 2), 1u);
+    EXPECT_EQ(static_cast<std::int8_t>(data[0]), s) << v;
+  }
+  std::uint8_t eight[] = {0, 127, 128, 255};  // unsigned u becomes u - 128
+  wavToRaw(eight, 4, 1);
+  EXPECT_EQ(std::vector<std::uint8_t>(eight, eight + 4), (std::vector<std::uint8_t>{0x80, 0xFF, 0x00, 0x7F}));
+}
+
+// A WAV word is taken as its data chunk's samples (chunks in any order,
+// unknown ones skipped), and anything else is refused: the run fails,
+// naming the file and what it holds.
+TEST(WavFile, AcceptedAndRefusedWordFiles) {
+  ScratchDir dir;
+  const std::string data = chunk("data", std::string("\x80\x81\x7f", 3));
+  struct Case {
+    const char* what;
+    std::string file;
+    std::string holds;  // empty: accepted, three samples
+  } cases[] = {
+      {"8-bit", wav(1, 1, 8000, 8, data), ""},
+      {"16-bit", wav(1, 1, 8000, 16, chunk("data", le16(0) + le16(256) + le16(0xFF00))), ""},
+      {"unknown chunk first", wav(1, 1, 8000, 8, chunk("LIST", "odd") + data), ""},
+      {"extensible PCM", "RIFF" + le32(4 + 8 + 40 + data.size()) + "WAVEfmt " + le32(40) + le16(0xFFFE) + le16(1) +
+                             le32(8000) + le32(8000) + le16(1) + le16(8) + le16(22) + le16(8) + le32(0) + le16(1) +
+                             std::string(14, '\0') + data, ""},
+      {"44.1 kHz", wav(1, 1, 44100, 16, data), "44100 Hz, 1 channels, 16-bit"},
+      {"stereo", wav(1, 2, 8000, 8, data), "8000 Hz, 2 channels, 8-bit"},
+      {"24-bit", wav(1, 1, 8000, 24, data), "8000 Hz, 1 channels, 24-bit"},
+      {"compressed", wav(6, 1, 8000, 8, data), "format 6, not PCM"},
+      {"data longer than the file", wav(1, 1, 8000, 8, "data" + le32(1000) + "abc"), "a data chunk of 1000 bytes"},
+      {"no data chunk", wav(1, 1, 8000, 8, chunk("LIST", "ab")), "no data chunk"},
+      {"not RIFF", "RIFX" + std::string(40, '\0'), "no RIFF WAVE header"},
+  };
+  for (const Case& c : cases) {
+    writeFile(dir / "w.WAV", c.file);
+    writeFile(dir / "lib.def", "5 " + (dir / "w.WAV") + "\n");
+    const testsupport::Run run = runSndbankInProcess(speechBuild(dir, "lib"));
+    if (c.holds.empty()) {
+      EXPECT_EQ(run.status, 0) << c.what << run.output;
+      EXPECT_NE(run.output.find("Verify Pass: Found 1 entries"), std::string::npos) << c.what;
+      EXPECT_EQ(readFile(dir / "lib.bin").size(), 768u + 3u + 3u) << c.what;
+    } else {
+      EXPECT_EQ(run.status, 1) << c.what;
+      EXPECT_NE(run.output.find("input file " + (dir / "w.WAV") + " holds " + c.holds),
+                std::string::npos) << c.what << run.output;
+      EXPECT_NE(run.output.find("must hold 8000 Hz, mono, 8- or 16-bit PCM.\n"), std::string::npos) << c.what;
+    }
+  }
+}
+
+// Where both NNNN.raw and NNNN.wav exist, the .raw is taken, and -v says so.
+TEST(WavFile, CustomAudioTakesTheRawFileOfACode) {
+  ScratchDir dir;
+  std::filesystem::create_directory(dir / "words");
+  writeFile(dir / "words/0001.raw", "ab");
+  writeFile(dir / "words/0001.wav", wav(1, 1, 8000, 8, chunk("data", "abcd")));
+  writeFile(dir / "words/0002.wav", wav(1, 1, 8000, 8, chunk("data", "xyz")));
+  const std::filesystem::path cwd = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const testsupport::Run run = runSndbankInProcess({"sndbank", "-v", "words"});
+  std::filesystem::current_path(cwd);
+  EXPECT_EQ(run.status, 0) << run.output;
+  std::error_code ec;
+  const std::string absolute = orva::platform::absoluteDirectory((dir / "words").c_str(), ec);
+  EXPECT_NE(run.output.find("  " + absolute + "/0001.wav is passed over: 0001.raw has the same code.\n"),
+            std::string::npos) << run.output;
+  EXPECT_EQ(readFile(dir / "CustomAudioLib.bin").size(), 768u + (3u + 2u) + (3u + 3u));
+}
+
+// Damaged images: each finding is named where it is found, the listing goes
+// on, and the status says the image is not sound; extraction skips the words
+// it cannot locate.
+TEST(LibraryTools, DamagedImagesAreListedWithEveryFinding) {
+  ScratchDir dir;
+  writeFile(dir / "a.raw", std::string(10, 'a'));
+  writeFile(dir / "b.raw", std::string(20, 'b'));
+  writeFile(dir / "lib.def", "1 " + (dir / "a.raw") + "\n2 " + (dir / "b.raw") + "\n");
+  ASSERT_EQ(runSndbankInProcess(speechBuild(dir, "lib")).status, 0);
+  const std::string good = readFile(dir / "lib.bin");  // index at 512, words at 768 and 781
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::size_t, std::string>> patches;  // offset, bytes
+    std::size_t length;                                        // 0: as built
+    std::vector<std::string> findings;
+  } cases[] = {
+      {"sound", {}, 0, {"The image is sound."}},
+      {"stop address of word 1 short", {{768, std::string("\x00\x03\x0b", 3)}}, 0,
+       {"ERROR: word 0001 stop address 0x00030B does not meet word 0002 at 0x00030D", "1 problem found."}},
+      {"word 1 overlaps word 2", {{768, std::string("\x00\x03\x10", 3)}}, 0,
+       {"ERROR: word 0001 overlaps word 0002, which starts at 0x00030D"}},
+      {"start outside the file", {{520, std::string("\x7f\x00\x00", 3)}}, 0,
+       {"ERROR: word 0002 starts at 0x7F0000, outside the file"}},
+      {"cut short", {}, 790, {"ERROR: isz does not match the file length", "ERROR: si_lBas does not match",
+                              "ERROR: word 0002 stops at 0x000323, outside the file", "3 problems found."}},
+      {"no library", {{56, std::string("\x01", 1)}}, 0, {"ERROR: the file is no library image (type 2 or 3)"}},
+      {"index count beyond the file", {{260, std::string("\xff\xff", 2)}}, 0,
+       {"ERROR: si_sBas does not match si_nBas", "ERROR: si_nBas is above the 8192",
+        "ERROR: the index entries do not fit the file"}},
+      {"header only", {}, 100, {"ERROR: the file is too short for the image and library headers"}},
+  };
+  for (const Case& c : cases) {
+    std::string image = good;
+    for (const auto& [offset, bytes] : c.patches) image.replace(offset, bytes.size(), bytes);
+    if (c.length != 0) image.resize(c.length);
+    writeFile(dir / "damaged.bin", image);
+    const testsupport::Run list = runSndbankInProcess({"sndbank", "-l", dir / "damaged.bin"});
+    const bool sound = c.findings[0] == "The image is sound.";
+    EXPECT_EQ(list.status, sound ? 0 : 1) << c.what;
+    for (const std::string& f : c.findings) EXPECT_NE(list.output.find(f), std::string::npos) << c.what << "\n" << list.output;
+    const testsupport::Run extract = runSndbankInProcess({"sndbank", "-e", dir / "damaged.bin", dir / c.what});
+    EXPECT_EQ(extract.status, sound ? 0 : 1) << c.what;
+  }
+  // Word 2 outside the file: word 1 still comes out, word 2 is named as skipped.
+  EXPECT_EQ(readFile(dir / "start outside the file/0001.raw"), std::string(10, 'a'));
+  EXPECT_FALSE(std::filesystem::exists(dir / "start outside the file/0002.raw"));
+  const testsupport::Run missing = runSndbankInProcess({"sndbank", "-l", dir / "nothing.bin"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.output.find("Error: library image " + (dir / "nothing.bin") + " cannot be opened"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace sndbank
