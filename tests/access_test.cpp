@@ -3,9 +3,7 @@
 
 #include <string>
 
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
@@ -24,7 +22,7 @@ Bytes accessRecord(unsigned count, std::initializer_list<std::pair<unsigned, std
 
 std::string render(Mode mode, const Bytes& record, bool debug = false, bool allValues = false) {
   WalkContext ctx;
-  return testsupport::renderRecord(mode, record, ctx, debug, allValues);
+  return testsupport::runRecord(mode, record, ctx, debug, allValues).text;
 }
 
 TEST(AccessTable, WholeSections) {

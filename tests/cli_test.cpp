@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cfgscribe/cli.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 

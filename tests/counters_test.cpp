@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 

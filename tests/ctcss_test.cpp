@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
@@ -16,8 +16,7 @@ TEST(CtcssEncoders, Sections) {
   const Bytes plain = portGrouped(18, 0x00, 1, 0, 3, settings);
   const Bytes withMisc = portGrouped(18, 0x00, 1, 2, 3, cat({{0xAA, 0xBB}, settings}));
   const Bytes one = portGrouped(18, 0x00, 1, 0, 3, {0, 5, 0});
-  checkRecords(cfgscribe::records::ctcssReport, cfgscribe::records::ctcssScript,
-               {{"@ctcss/report", R, false, plain, 14, 3},
+  checkRecords({{"@ctcss/report", R, false, plain, 14, 3},
                 {"@ctcss/script", S, false, plain, 14, 3},
                 {"@ctcss/script", A, false, plain, 14, 3},
                 {"@ctcss/report", R, false, withMisc, 16, 3},
@@ -29,8 +28,7 @@ TEST(CtcssEncoders, Sections) {
 
 TEST(CtcssEncoders, AGroupOfTwoBytesHoldsNoReverseBurst) {
   // The burst reads 0xFF, not the next port's tone.
-  checkFragments(cfgscribe::records::ctcssReport, cfgscribe::records::ctcssScript,
-                 {{" CTCSS Encoder Port 1\n   Tone Number  : 30   -- 114.8 Hz\n"
+  checkFragments({{" CTCSS Encoder Port 1\n   Tone Number  : 30   -- 114.8 Hz\n"
                    "   Mode         :  3   -- Turn ON With PTT, Turn OFF At CTCSS On Time\n   Reverse Burst:  255   -- \n",
                    R, false, portGrouped(18, 0x00, 1, 0, 2, {30, 3, 40, 0}), 9, 2}});
 }

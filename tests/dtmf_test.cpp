@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
@@ -16,8 +16,7 @@ TEST(DtmfDecoders, Sections) {
   // Groups without bytes, or past the image end, are left out with a
   // warning; nothing is read from the next record (type 7 is not a count).
   const Bytes next = {7, 1, 1, 1, 0};
-  checkRecords(cfgscribe::records::dtmfReport, cfgscribe::records::dtmfScript,
-               {{"@dtmf/report", R, false, two, 13, 2},
+  checkRecords({{"@dtmf/report", R, false, two, 13, 2},
                 {"@dtmf/report_debug", R, true, two, 13, 2},  // debug lines continue the heading line
                 {"@dtmf/script", S, false, two, 13, 2},
                 {"@dtmf/script", A, false, two, 13, 2},

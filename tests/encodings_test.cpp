@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cfgscribe/encodings.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 

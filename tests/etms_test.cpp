@@ -3,17 +3,13 @@
 #include <string>
 
 #include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
 using cfgscribe::ControllerDefinition;
 using cfgscribe::WalkContext;
-using cfgscribe::records::etmsReport;
-using cfgscribe::records::etmsScript;
 
 WalkContext etmContext(std::uint8_t receivers, std::uint8_t nameDigits = 4) {
   WalkContext ctx;
@@ -32,20 +28,20 @@ TEST(Etms, WholeSections) {
   const Bytes sample =
       etmRecord(cat({{0x00, 0x12, 0x34, 30, 0x55, 0x55, 61, 0x43, 0x21, 0xFF}, {0x02, 0x11, 0x11, 0xFF}, {0xFF}}));
   WalkContext ctx = etmContext(2);
-  HandlerRun run = runHandler(etmsReport, sample, ctx, Flavour::kReport, true);
+  Rendered run = runRecord(Flavour::kReport, sample, ctx, true);
   expectGolden(run.text, "etms/report_debug");
   EXPECT_EQ(run.length, 20u);
-  run = runHandler(etmsScript, sample, ctx, Flavour::kScriptS, true);
+  run = runRecord(Flavour::kScriptS, sample, ctx, true);
   expectGolden(run.text, "etms/script_debug");
   EXPECT_EQ(run.length, 20u);
-  expectGolden(runHandler(etmsScript, sample, ctx, Flavour::kScriptA).text, "etms/script_all");
+  expectGolden(runRecord(Flavour::kScriptA, sample, ctx).text, "etms/script_all");
 
   const Bytes empty = etmRecord({0xFF, 0xFF});
   WalkContext one = etmContext(1);
-  run = runHandler(etmsReport, empty, one, Flavour::kReport);
+  run = runRecord(Flavour::kReport, empty, one);
   expectGolden(run.text, "etms/report_one_receiver");
   EXPECT_EQ(run.length, 7u);
-  expectGolden(runHandler(etmsScript, empty, one, Flavour::kScriptS).text, "etms/script_one_receiver");
+  expectGolden(runRecord(Flavour::kScriptS, empty, one).text, "etms/script_one_receiver");
 }
 
 // Six-digit names show four digits; a one-byte name is not read past; ETM
@@ -66,16 +62,16 @@ TEST(Etms, NameWidthsAndBadInput) {
   };
   for (const auto& c : cases) {
     WalkContext ctx = etmContext(c.receivers, c.nameDigits);
-    const HandlerRun run = runHandler(etmsReport, etmRecord(c.lists, c.numMisc), ctx, Flavour::kReport);
+    const Rendered run = runRecord(Flavour::kReport, etmRecord(c.lists, c.numMisc), ctx);
     expectGolden(run.text, c.golden);
     EXPECT_EQ(run.length, c.length) << c.golden;
   }
   // The script leaves ETM 200 out and writes the ports beyond 3.
   WalkContext ctx = etmContext(0);
-  expectGolden(runHandler(etmsScript, etmRecord(cases[2].lists), ctx, Flavour::kScriptA).text,
+  expectGolden(runRecord(Flavour::kScriptA, etmRecord(cases[2].lists), ctx).text,
                "etms/script_all_etm_200");
   ctx = etmContext(5);
-  EXPECT_NE(runHandler(etmsScript, etmRecord(cases[3].lists), ctx, Flavour::kScriptS)
+  EXPECT_NE(runRecord(Flavour::kScriptS, etmRecord(cases[3].lists), ctx)
                 .text.find("\n;  Port 4 ETMs\nMPW 26 0402 4444 *" + blanks(32) + "; Any-Path-Active To TX4 Macro\n"
                            "\n;  Port 5 ETMs\n;    No ETMs Set\n"),
             std::string::npos);

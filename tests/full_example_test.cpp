@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cfgscribe/cli.h"
-#include "golden_support.h"
+#include "harness.h"
 #include "examples/example_configs.h"
 
 namespace {

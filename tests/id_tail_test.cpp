@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
@@ -19,8 +19,7 @@ TEST(IdTail, Sections) {
   const Bytes one = portGrouped(19, 0x40, 2, 0, 2, cat({unset, digits("4321", 2)}));
   // One element per port: there is no normal tail to read.
   const Bytes initialOnly = portGrouped(19, 0x40, 2, 0, 1, cat({digits("12", 2), digits("34", 2)}));
-  checkRecords(cfgscribe::records::idTailReport, cfgscribe::records::idTailScript,
-               {{"@id_tail/report", R, false, plain, 17, 3},
+  checkRecords({{"@id_tail/report", R, false, plain, 17, 3},
                 {"@id_tail/script", S, false, plain, 17, 3},
                 {"@id_tail/script", A, false, plain, 17, 3},
                 {"@id_tail/report", R, false, withMisc, 19, 3},
@@ -34,8 +33,7 @@ TEST(IdTail, Sections) {
 TEST(IdTail, DigitsFollowTheMacroNameLengthWithinTheElement) {
   // Never more digits than the element holds.
   const Bytes record = portGrouped(19, 0x40, 3, 0, 2, cat({digits("123456", 3), digits("987654", 3)}));
-  checkFragments(cfgscribe::records::idTailReport, cfgscribe::records::idTailScript,
-                 {{"  Initial ID Tail: 12\n", R, false, record, 11, 1, 0, 2},
+  checkFragments({{"  Initial ID Tail: 12\n", R, false, record, 11, 1, 0, 2},
                   {"  Initial ID Tail: 1234\n", R, false, record, 11, 1, 0, 4},
                   {"  Initial ID Tail: 123456\n", R, false, record, 11, 1, 0, 6},
                   {"  Initial ID Tail: 123456\n", R, false, record, 11, 1, 0, 10},

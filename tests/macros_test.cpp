@@ -3,17 +3,13 @@
 #include <string>
 
 #include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
 using cfgscribe::ControllerDefinition;
 using cfgscribe::WalkContext;
-using cfgscribe::records::macrosReport;
-using cfgscribe::records::macrosScript;
 
 // Four name digits, one attribute byte.
 WalkContext macroContext() {
@@ -34,27 +30,27 @@ TEST(Macros, WholeSections) {
                                              {0x03, 0x56, 0x78}, {0xFF}, be16(7), digits("4321", 2), {0x00},
                                              {0xFF}, be16(0xFFFF)}));
   WalkContext ctx = macroContext();
-  HandlerRun run = runHandler(macrosReport, two, ctx, Flavour::kReport, true);
+  Rendered run = runRecord(Flavour::kReport, two, ctx, true);
   expectGolden(run.text, "macros/report_debug");
   EXPECT_EQ(run.length, 27u);
   for (Flavour flavour : {Flavour::kScriptS, Flavour::kScriptA}) {  // the same in both
-    run = runHandler(macrosScript, two, ctx, flavour);
+    run = runRecord(flavour, two, ctx);
     expectGolden(run.text, "macros/script");
     EXPECT_EQ(run.length, 27u);
   }
-  expectGolden(runHandler(macrosScript, two, ctx, Flavour::kScriptS, true).text, "macros/script_debug");
+  expectGolden(runRecord(Flavour::kScriptS, two, ctx, true).text, "macros/script_debug");
 
   // Macro password, root 09 and 16 more bytes: 54 characters get no filler.
   const Bytes wide =
       macrosRecord(32, 1, cat({digits("1234", 2), {0x00, 19, 0x99, 0x09}, fill(16, 0x11), {0xFF}, be16(0xFFFF)}));
-  expectGolden(runHandler(macrosReport, wide, ctx, Flavour::kReport).text, "macros/report_wide_command");
-  expectGolden(runHandler(macrosScript, wide, ctx, Flavour::kScriptS).text, "macros/script_wide_command");
+  expectGolden(runRecord(Flavour::kReport, wide, ctx).text, "macros/report_wide_command");
+  expectGolden(runRecord(Flavour::kScriptS, wide, ctx).text, "macros/script_wide_command");
 
   const Bytes none = macrosRecord(32, 0xFFFF, {0xFF});
-  run = runHandler(macrosReport, none, ctx, Flavour::kReport);
+  run = runRecord(Flavour::kReport, none, ctx);
   EXPECT_EQ(run.text, "\nMacros\n  No Macros Defined\n");
   EXPECT_EQ(run.length, 7u);
-  run = runHandler(macrosScript, none, ctx, Flavour::kScriptA);
+  run = runRecord(Flavour::kScriptA, none, ctx);
   EXPECT_EQ(run.text, "\n; Define Macros\n;   No Macros Defined\n");
   EXPECT_EQ(run.length, 7u);
 }
@@ -85,7 +81,7 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
   };
   for (const auto& c : cases) {
     WalkContext ctx = macroContext();
-    const HandlerRun run = runHandler(macrosReport, c.record, ctx, Flavour::kReport);
+    const Rendered run = runRecord(Flavour::kReport, c.record, ctx);
     // The whole report where the tail ends it, its start where it does not.
     EXPECT_TRUE(run.text.starts_with("\nMacros\n Name: 1234\n   Location   : 1\n   Commands   :\n" + c.tail)) << c.what;
     if (!c.tail.empty()) {
@@ -94,7 +90,7 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
     EXPECT_EQ(run.length, c.length) << c.what;
   }
   WalkContext ctx = macroContext();
-  EXPECT_TRUE(runHandler(macrosScript, cases[4].record, ctx, Flavour::kScriptS)
+  EXPECT_TRUE(runRecord(Flavour::kScriptS, cases[4].record, ctx)
                   .text.ends_with(";   340 Macros of 340 Macros Used\n\n"));
 }
 

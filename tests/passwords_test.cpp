@@ -3,16 +3,12 @@
 #include <string>
 
 #include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
 using cfgscribe::WalkContext;
-using cfgscribe::records::passwordsReport;
-using cfgscribe::records::passwordsScript;
 
 // MPW at its default (12), CPW 2468, RBPW 135790, APW 4455; 4 bytes each.
 Bytes fourPasswords() {
@@ -21,27 +17,27 @@ Bytes fourPasswords() {
 
 TEST(Passwords, SectionsAndTheTableEachWalkKeeps) {
   WalkContext ctx;
-  HandlerRun run = runHandler(passwordsReport, fourPasswords(), ctx, Flavour::kReport, true);
+  Rendered run = runRecord(Flavour::kReport, fourPasswords(), ctx, true);
   expectGolden(run.text, "passwords/report_debug");
   EXPECT_EQ(run.length, 20u);
   EXPECT_EQ(ctx.passwords[1].count, 1);
   EXPECT_EQ(ctx.passwords[3].count, 3);
   EXPECT_EQ(ctx.passwords[4].count, 0);  // the report walk leaves the APW out
   WalkContext scriptCtx;
-  run = runHandler(passwordsScript, fourPasswords(), scriptCtx, Flavour::kScriptS);
+  run = runRecord(Flavour::kScriptS, fourPasswords(), scriptCtx);
   expectGolden(run.text, "passwords/script");
   EXPECT_EQ(run.length, 20u);
   EXPECT_EQ(scriptCtx.passwords[4].count, 2);
-  expectGolden(runHandler(passwordsScript, fourPasswords(), ctx, Flavour::kScriptA, true).text,
+  expectGolden(runRecord(Flavour::kScriptA, fourPasswords(), ctx, true).text,
                "passwords/script_all_debug");
 }
 
 TEST(Passwords, AllAtDefault) {
   const Bytes record = elementArray(6, 0x01, 4, 4, cat({digits("12", 4), fill(4, 0xFF), fill(4, 0xFF), fill(4, 0xFF)}));
   WalkContext ctx;
-  expectGolden(runHandler(passwordsReport, record, ctx, Flavour::kReport).text, "passwords/report_defaults");
-  expectGolden(runHandler(passwordsScript, record, ctx, Flavour::kScriptS).text, "passwords/script_defaults");
-  expectGolden(runHandler(passwordsScript, record, ctx, Flavour::kScriptA).text, "passwords/script_all_defaults");
+  expectGolden(runRecord(Flavour::kReport, record, ctx).text, "passwords/report_defaults");
+  expectGolden(runRecord(Flavour::kScriptS, record, ctx).text, "passwords/script_defaults");
+  expectGolden(runRecord(Flavour::kScriptA, record, ctx).text, "passwords/script_all_defaults");
 }
 
 TEST(Passwords, MasterPasswordDefaultTest) {
@@ -54,7 +50,7 @@ TEST(Passwords, MasterPasswordDefaultTest) {
   const std::string changed = ";  Set MPW\n12 93 MPW *" + blanks(39) + "; Assign Master Password\n";
   for (const auto& [record, isChanged] : cases) {
     WalkContext ctx;
-    const std::string text = runHandler(passwordsScript, record, ctx, Flavour::kScriptS).text;
+    const std::string text = runRecord(Flavour::kScriptS, record, ctx).text;
     EXPECT_EQ(text.find(changed) != std::string::npos, isChanged) << text;
   }
 }
@@ -65,8 +61,8 @@ TEST(Passwords, UnusualElementSizesAndCounts) {
       6, 0x01, 8, 5,
       cat({digits("12", 8), fill(8, 0xFF), digits("11223344", 8), fill(8, 0xFF), digits("77", 8)}));
   WalkContext ctx;
-  expectGolden(runHandler(passwordsReport, record, ctx, Flavour::kReport).text, "passwords/report_fifth_location");
-  const HandlerRun run = runHandler(passwordsScript, record, ctx, Flavour::kScriptS);
+  expectGolden(runRecord(Flavour::kReport, record, ctx).text, "passwords/report_fifth_location");
+  const Rendered run = runRecord(Flavour::kScriptS, record, ctx);
   expectGolden(run.text, "passwords/script_fifth_location");
   EXPECT_EQ(run.length, 44u);
   EXPECT_EQ(ctx.passwords[3].count, 4);
@@ -75,7 +71,7 @@ TEST(Passwords, UnusualElementSizesAndCounts) {
   // cut to its first 8.
   const Bytes wide = elementArray(6, 0x01, 10, 2, cat({digits("1234", 10), digits("112233445566778899", 10)}));
   WalkContext wideCtx;
-  expectGolden(runHandler(passwordsReport, wide, wideCtx, Flavour::kReport).text, "passwords/report_wide_elements");
+  expectGolden(runRecord(Flavour::kReport, wide, wideCtx).text, "passwords/report_wide_elements");
   EXPECT_EQ(wideCtx.passwords[1].count, 2);
   EXPECT_EQ(wideCtx.passwords[2].count, 8);
   EXPECT_EQ(wideCtx.passwords[2].digits[7], 0x88);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
@@ -19,8 +19,7 @@ TEST(PathMode, Sections) {
   // Element size 0 stores no mode, a cut record none for its last ports:
   // neither reads a neighbour.
   const Bytes noByte = cat({portGrouped(16, 0x00, 0, 0, 1, {}), {4}});
-  checkRecords(cfgscribe::records::pathModeReport, cfgscribe::records::pathModeScript,
-               {{"@paths/mode_report", R, false, plain, 17, 3},
+  checkRecords({{"@paths/mode_report", R, false, plain, 17, 3},
                 {"@paths/mode_script", S, false, plain, 17, 3},
                 {"@paths/mode_script", A, false, plain, 17, 3},
                 {"@paths/mode_report", R, false, withMisc, 19, 3},
@@ -49,8 +48,7 @@ TEST(PathPriority, Sections) {
   const Bytes narrow = portGrouped(17, 0x00, 2, 0, 2, {2, 1, 1, 0, 0, 0, 0, 2});
   // Entries cut to the element and to the image, which ends inside port 3.
   const Bytes cut = portGrouped(17, 0x00, 2, 0, 1, {3, 1, 7, 7, 7});
-  checkRecords(cfgscribe::records::pathPriorityReport, cfgscribe::records::pathPriorityScript,
-               {{"@paths/priority_report", R, false, plain, 41, 3},
+  checkRecords({{"@paths/priority_report", R, false, plain, 41, 3},
                 {"@paths/priority_script", S, false, plain, 41, 3},
                 {"@paths/priority_script", A, false, plain, 41, 3},
                 {"@paths/priority_report", R, false, withMisc, 47, 3},

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
@@ -17,8 +17,7 @@ TEST(CommandResponseRouting, Sections) {
                             "debug  Element Size      : 3\ndebug  Num Elements      : 6\ndebug  Command Sources\n";
   const std::string scriptDebug = ";debug  Record Type       : 24\n;debug  Attributes        : 0x1\n"
                                   ";debug  Element Size      : 3\n;debug  Num Elements      : 6\n;debug  Command Sources\n";
-  checkRecords(cfgscribe::records::routingReport, cfgscribe::records::routingScript,
-               {{"", R, false, kSix, 22},
+  checkRecords({{"", R, false, kSix, 22},
                 {"", S, false, kSix, 22},
                 {"", A, false, kSix, 22},
                 {debug, R, true, kSix, 22},

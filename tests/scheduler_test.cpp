@@ -4,16 +4,12 @@
 
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/setpoint_text.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
 using cfgscribe::WalkContext;
-using cfgscribe::records::schedulerReport;
-using cfgscribe::records::schedulerScript;
 
 std::string sentence(std::uint8_t month, std::uint8_t day, std::uint8_t hour, std::uint8_t minute) {
   const Bytes setpoint{0x12, 0x34, 0x00, month, day, hour, minute, 0x01};
@@ -67,24 +63,24 @@ TEST(Scheduler, WholeSections) {
   WalkContext ctx;
   ctx.switchBitCount = 1;
   ctx.switchBits[0] = 0x01;  // switch 1 (Scheduler Enable) cleared
-  HandlerRun run = runHandler(schedulerReport, two, ctx, Flavour::kReport, true);
+  Rendered run = runRecord(Flavour::kReport, two, ctx, true);
   expectGolden(run.text, "scheduler/report_debug");
   EXPECT_EQ(run.length, 23u);
-  run = runHandler(schedulerScript, two, ctx, Flavour::kScriptS);
+  run = runRecord(Flavour::kScriptS, two, ctx);
   expectGolden(run.text, "scheduler/script");
   EXPECT_EQ(run.length, 23u);
-  expectGolden(runHandler(schedulerScript, two, ctx, Flavour::kScriptA, true).text, "scheduler/script_all_debug");
+  expectGolden(runRecord(Flavour::kScriptA, two, ctx, true).text, "scheduler/script_all_debug");
 }
 
 TEST(Scheduler, NoSetpoints) {
   for (const Bytes& record : {Bytes{9, 0x01, 8, 100, 0xFF}, Bytes{9, 0x01, 8, 100, 100, 1, 2, 3, 4, 5, 6, 7, 8, 0xFF}}) {
     WalkContext ctx;
-    HandlerRun run = runHandler(schedulerReport, record, ctx, Flavour::kReport);
+    Rendered run = runRecord(Flavour::kReport, record, ctx);
     EXPECT_EQ(run.text, "\nScheduler\n Scheduler is Enabled\n   No Setpoints Set\n");
     EXPECT_EQ(run.length, 5u);
-    run = runHandler(schedulerScript, record, ctx, Flavour::kScriptS);
+    run = runRecord(Flavour::kScriptS, record, ctx);
     EXPECT_EQ(run.text, "\n; Set Scheduler Setpoints\n;   No Setpoints Set\n");
-    run = runHandler(schedulerScript, record, ctx, Flavour::kScriptA);
+    run = runRecord(Flavour::kScriptA, record, ctx);
     expectGolden(run.text, "scheduler/script_all_none");
     EXPECT_EQ(run.length, 5u);
   }
@@ -95,11 +91,11 @@ TEST(Scheduler, BadChainsAndShortElements) {
   const Bytes setpoint{0x12, 0x34, 0x00, 0x99, 0x99, 0x99, 0x99, 0x01};
   const Bytes looping = cat({{9, 0x01, 8, 3, 0}, setpoint, {0}, setpoint, {0}, setpoint, {0}, setpoint, {0xFF}});
   WalkContext ctx;
-  HandlerRun run = runHandler(schedulerReport, looping, ctx, Flavour::kReport);
+  Rendered run = runRecord(Flavour::kReport, looping, ctx);
   expectGolden(run.text, "scheduler/report_chain_back");
   EXPECT_EQ(run.length, 5u + 3 * 9);
   // Element size 4: the month is stored, day, hour, minute and flags are not.
-  run = runHandler(schedulerReport, Bytes{9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF}, ctx, Flavour::kReport);
+  run = runRecord(Flavour::kReport, Bytes{9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF}, ctx);
   expectGolden(run.text, "scheduler/report_short_element");
   EXPECT_EQ(run.length, 10u);
 }

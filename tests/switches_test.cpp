@@ -5,9 +5,7 @@
 #include <set>
 #include <string>
 
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
@@ -97,14 +95,14 @@ TEST(Switches, ReportKeepsTheLeadingBytesForTheScheduler) {
     WalkContext ctx;
     ctx.switchBits.fill(0xAA);
     ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
-    testsupport::renderRecord(Mode::kReport, c.record, ctx);
+    testsupport::runRecord(Mode::kReport, c.record, ctx).text;
     EXPECT_EQ(ctx.switchBitCount, c.count);
     EXPECT_EQ(ctx.schedulerEnabled(), c.scheduler);
     for (std::size_t i = 0; i < ctx.switchBits.size(); ++i)
       EXPECT_EQ(ctx.switchBits[i], i < c.count ? c.record[4 + i] : 0) << i;
   }
   WalkContext ctx;  // the script leaves the context alone
-  testsupport::renderRecord(Mode::kScript, kSwitches, ctx);
+  testsupport::runRecord(Mode::kScript, kSwitches, ctx).text;
   EXPECT_EQ(ctx.switchBitCount, 0u);
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
@@ -26,8 +26,7 @@ TEST(ToneGenerators, Sections) {
   const Bytes wide = portGrouped(25, 0x00, 8, 0, 1, cat({block(1, 3, 0, 10), {0}, block(1, 1, 2, 20), {0}}));
   const Bytes narrow = cat({portGrouped(25, 0x00, 4, 0, 1, {1, 1, 0, 0, 1, 1, 0, 0}), block(1, 1, 1, 1)});
   const Bytes cut = portGrouped(25, 0x00, 7, 0, 1, cat({block(0, 0, 0, 0), {1, 1, 0}}));
-  checkRecords(cfgscribe::records::tonesReport, cfgscribe::records::tonesScript,
-               {{"@tones/report", R, false, three, 26, 0, 3},
+  checkRecords({{"@tones/report", R, false, three, 26, 0, 3},
                 {"@tones/report_debug", R, true, three, 26, 0, 3},
                 {"@tones/script", S, false, three, 26, 0, 3},
                 {"@tones/script_all", A, false, three, 26, 0, 3},

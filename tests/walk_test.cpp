@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
