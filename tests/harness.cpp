@@ -97,7 +97,7 @@ void checkRecords(std::initializer_list<RecordCase> cases) {
 void checkFragments(std::initializer_list<RecordCase> cases, bool present) {
   for (const RecordCase& c : cases) {
     const Rendered run = runCase(c);
-    EXPECT_EQ(run.text.find(c.expected) != std::string::npos, present) << c.expected;
+    EXPECT_EQ(run.text.find(c.expected) != std::string::npos, present) << c.expected << "\n in:\n" << run.text;
     if (c.length != 0) {
       EXPECT_EQ(run.length, c.length) << c.expected;
     }
