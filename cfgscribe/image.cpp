@@ -1,5 +1,6 @@
 #include "cfgscribe/image.h"
 
+#include <algorithm>
 #include <cstdarg>
 
 namespace cfgscribe {
@@ -37,6 +38,50 @@ bool WalkContext::schedulerEnabled() const {
   return switchBitCount == 0 || (switchBits[0] & 0x02) != 0;
 }
 
+namespace {
+
+// Copies a password into its table entry. An entry holds 8 digit bytes: a
+// longer element is cut to its first 8 bytes, and the count stops there
+// too, so the decoder matches a prefix by those bytes.
+void fillEntry(PasswordEntry& entry, ByteView password, unsigned elementSize) {
+  entry = PasswordEntry{};
+  const std::size_t kept = std::min<std::size_t>(elementSize, entry.digits.size());
+  std::size_t count = 0;
+  while (count < kept && password.u8(count) != kEndMarker) ++count;
+  for (std::size_t i = 0; i < kept; ++i) entry.digits[i] = password.u8(i);
+  entry.count = static_cast<std::uint8_t>(count);
+}
+
+}  // namespace
+
+void WalkContext::take(const Record& r, unsigned passwordsKept) {
+  switch (r.type()) {
+    case kController:
+      // Bytes past the loaded image count as 0, like header fields a short
+      // file does not reach.
+      for (std::size_t i = 0; i < controller.bytes.size(); ++i) controller.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
+      break;
+    case kPasswords: {
+      const unsigned size = r.elementSize();
+      const unsigned count = std::min(r.elementCount(), passwordsKept);
+      for (unsigned i = 0; i < count; ++i) fillEntry(passwords[i + 1], r.sub(4 + std::size_t{i} * size, size), size);
+      break;
+    }
+    case kSoftwareSwitch: {
+      // The Bit Set's leading bytes: (receivers + 1) x 100 switches, no more
+      // than the record stores or the context holds.
+      const std::size_t stored = r.elementCount() == 0 ? 0 : std::min<std::size_t>(r.elementSize(), r.available(4));
+      const std::size_t wanted = (controller.receivers() + 1u) * 100u / 8u;
+      switchBitCount = std::min({wanted, stored, kSwitchBitsKept});
+      switchBits.fill(0);
+      for (std::size_t i = 0; i < switchBitCount; ++i) switchBits[i] = r.u8(4 + i);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
 int Out::dbg(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
@@ -72,24 +117,22 @@ std::uint32_t indexedListLength(const Record& r) {
 
 void walkRecords(ByteView image, const HandlerTable& table, Out& o) {
   WalkContext ctx;
-  ctx.remaining = image.size();
+  bool controllerSeen = false;
+  unsigned recordsHandled = 0;
   if (image.u8(0) == kEndMarker) return;
   std::size_t offset = 0;
   for (;;) {
     if (offset >= image.size()) return;
-    if (ctx.controllerSeen && ctx.recordsHandled >= ctx.controller.recordCount()) return;
-    ctx.offset = offset;
-    ctx.remaining = image.size() - offset;
-    const Record record(image.sub(offset));
+    if (controllerSeen && recordsHandled >= ctx.controller.recordCount()) return;
+    const Record record(image.sub(offset), offset);
     const unsigned type = record.type();
     table.beforeRecord(o, offset, type);
-    RecordHandler handler = type < kRecordTypeCount ? table.known[type] : table.unrecognised;
-    const std::uint32_t length = handler(record, ctx, o);
-    if (type == kController) ctx.controllerSeen = true;
+    ctx.take(record, table.passwordsKept);
+    const std::uint32_t length = table.handlerFor(type)(record, ctx, o);
+    if (type == kController) controllerSeen = true;
     // Every record has at least its header; a zero length would never move on.
     offset += length > 0 ? length : 1;
-    ++ctx.recordsHandled;
-    ctx.remaining = offset < image.size() ? image.size() - offset : 0;
+    ++recordsHandled;
     if (image.u8(offset) == kEndMarker) return;
   }
 }

@@ -49,12 +49,14 @@ constexpr std::uint8_t kEndMarker = 0xFF;
 // "cfgRec_Controller" ... "cfgRec_LongNames"; nullptr for other types.
 const char* recordTypeName(unsigned type);
 
-// One record: a view from its first byte to the end of the walked image.
-// Reads past the loaded bytes yield 0xFF (see ByteView).
+// One record: a view from its first byte to the end of the walked image,
+// and where in the image it starts. Reads past the loaded bytes yield 0xFF
+// (see ByteView).
 class Record : public ByteView {
  public:
   Record() = default;
-  explicit Record(ByteView v) : ByteView(v) {}
+  explicit Record(ByteView v, std::size_t offset = 0) : ByteView(v), offset_(offset) {}
+  std::size_t offset() const { return offset_; }
   unsigned type() const { return u8(0); }
   unsigned attributes() const { return u8(1); }
   unsigned layoutKind() const { return u8(1) & 0x03; }
@@ -62,6 +64,9 @@ class Record : public ByteView {
   unsigned elementCount() const { return u8(3); }
   unsigned numMisc() const { return u8(3); }   // port-grouped records
   unsigned numPort() const { return u8(4); }   // port-grouped records
+
+ private:
+  std::size_t offset_ = 0;
 };
 
 // The 32 payload bytes of the controller definition (record offsets 4..35).
@@ -106,15 +111,12 @@ constexpr std::uint8_t kDefaultMasterPassword = 0x12;
 // switch 1 (Scheduler Enable) is read, so 50 bytes (400 switches) suffice.
 constexpr std::size_t kSwitchBitsKept = 50;
 
-// State that passes between records during one walk.
+// What earlier records tell later ones during one walk. Handlers only read
+// it; the walk fills it, in take(), before the record's handler runs.
 struct WalkContext {
   WalkContext();
 
   ControllerDefinition controller;
-  bool controllerSeen = false;
-  unsigned recordsHandled = 0;
-  std::size_t offset = 0;      // of the current record in the image
-  std::size_t remaining = 0;   // image length minus offset
   std::array<PasswordEntry, 5> passwords;  // entry 0: macro password
   std::array<std::uint8_t, kSwitchBitsKept> switchBits{};
   std::size_t switchBitCount = 0;  // bytes stored; 0 until a switch record
@@ -122,6 +124,10 @@ struct WalkContext {
   // Switch 1 of the stored bits; enabled (its cold-start default) when no
   // software-switch record has been seen.
   bool schedulerEnabled() const;
+
+  // Takes what record `r` defines for later records: the controller
+  // definition, the first `passwordsKept` passwords, the switch bits.
+  void take(const Record& r, unsigned passwordsKept);
 };
 
 // Output settings that every handler receives.
@@ -143,13 +149,18 @@ void debugRecordHeader(Out& o, const Record& r);
 void debugPortGroupedHeader(Out& o, const Record& r);
 
 // A record handler prints its record's section and returns its length.
-using RecordHandler = std::uint32_t (*)(const Record& r, WalkContext& ctx, Out& o);
+using RecordHandler = std::uint32_t (*)(const Record& r, const WalkContext& ctx, Out& o);
 
 struct HandlerTable {
   std::array<RecordHandler, kRecordTypeCount> known;
   RecordHandler unrecognised;
   // Printed before each record's handler (the dispatch lines).
   void (*beforeRecord)(Out& o, std::size_t offset, unsigned type);
+  // Password locations the macro command decoder matches prefixes against.
+  // The report keeps three: APW-prefixed commands then show as macro calls.
+  unsigned passwordsKept = 4;
+
+  RecordHandler handlerFor(unsigned type) const { return type < kRecordTypeCount ? known[type] : unrecognised; }
 };
 
 // Walks the records of `image` in file order until the end marker, the end

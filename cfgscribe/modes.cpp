@@ -98,8 +98,8 @@ std::uint32_t unrecognised(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t unrecognisedReport(const Record& r, WalkContext&, Out& o) { return unrecognised(r, o); }
-std::uint32_t unrecognisedScript(const Record& r, WalkContext&, Out& o) { return unrecognised(r, o); }
+std::uint32_t unrecognisedReport(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
+std::uint32_t unrecognisedScript(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
 
 const HandlerTable& reportHandlers() {
   using namespace records;
@@ -110,7 +110,8 @@ const HandlerTable& reportHandlers() {
        pathPriorityReport, ctcssReport, idTailReport, messageHandlersReport, dtmfReport,
        accessReport, userTimersReport, routingReport, tonesReport, longNamesReport},
       unrecognisedReport,
-      reportBeforeRecord};
+      reportBeforeRecord,
+      3};
   return table;
 }
 

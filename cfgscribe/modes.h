@@ -28,7 +28,7 @@ const HandlerTable& rawHandlers();
 void runMode(Sink& out, const RunSettings& settings, const orva::HeaderBytes& header, ByteView image);
 
 // The unrecognised-record handlers of the report and the script.
-std::uint32_t unrecognisedReport(const Record& r, WalkContext& ctx, Out& o);
-std::uint32_t unrecognisedScript(const Record& r, WalkContext& ctx, Out& o);
+std::uint32_t unrecognisedReport(const Record& r, const WalkContext& ctx, Out& o);
+std::uint32_t unrecognisedScript(const Record& r, const WalkContext& ctx, Out& o);
 
 }  // namespace cfgscribe

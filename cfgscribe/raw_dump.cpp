@@ -26,11 +26,10 @@ void commonLines(Sink& out, const Record& r, bool portGrouped) {
 // The record's own bytes: 4 + element size x element count.
 ByteView elementArrayBytes(const Record& r) { return r.sub(0, elementArrayLength(r)); }
 
-std::uint32_t controller(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t controller(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
-  auto& c = ctx.controller;
-  for (std::size_t i = 0; i < c.bytes.size(); ++i) c.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
+  const auto& c = ctx.controller;
   const auto& b = c.bytes;
   using CD = ControllerDefinition;
   const ByteView bcd(b.data() + CD::kColdReset, 7);
@@ -49,13 +48,13 @@ std::uint32_t controller(const Record& r, WalkContext& ctx, Out& o) {
   return 36;
 }
 
-std::uint32_t elementBytes(const Record& r, WalkContext&, Out& o) {
+std::uint32_t elementBytes(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
   return elementArrayLength(r);
 }
 
-std::uint32_t passwords(const Record& r, WalkContext&, Out& o) {
+std::uint32_t passwords(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   static constexpr const char* kLabels[] = {"    MPW  : ", "    CPW  : ", "    RBPW : ", "    APW  : "};
@@ -69,14 +68,14 @@ std::uint32_t passwords(const Record& r, WalkContext&, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t bitSet(const Record& r, WalkContext&, Out& o) {
+std::uint32_t bitSet(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   o.sink.put("  Bit Set           : \n");
   printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
   return elementArrayLength(r);
 }
 
-std::uint32_t etmLists(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t etmLists(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   out.put("    Note: Unset ETMs Not Listed Here\n");
@@ -96,7 +95,7 @@ std::uint32_t etmLists(const Record& r, WalkContext& ctx, Out& o) {
   return static_cast<std::uint32_t>(pos);
 }
 
-std::uint32_t setpoints(const Record& r, WalkContext&, Out& o) {
+std::uint32_t setpoints(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   if (r.u8(4) == kEndMarker) {
@@ -142,7 +141,7 @@ std::size_t commandList(Sink& out, ByteView list, std::size_t limit) {
   return used + 1;
 }
 
-std::uint32_t macros(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t macros(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.printf("  Record Type       : %d\n", r.type());
   out.printf("  Attributes        : 0x%x\n", r.attributes());
@@ -154,7 +153,7 @@ std::uint32_t macros(const Record& r, WalkContext& ctx, Out& o) {
   const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
   const std::size_t attrBytes = ctx.controller.macroAttrSize();
   std::size_t used = 0;
-  while (used < ctx.remaining) {
+  while (used < r.size()) {
     const std::size_t at = 5 + used;
     const unsigned location = r.u16(at);
     if (location == 0xFFFF) break;
@@ -198,7 +197,7 @@ std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, uns
   return static_cast<std::uint32_t>(pos);
 }
 
-std::uint32_t portGrouped(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t portGrouped(const Record& r, const WalkContext& ctx, Out& o) {
   const unsigned prefix = r.type() == kTimers100 ? 1 : r.type() == kTimers1000 ? 2 : 0;
   // Long names hold their slots in the first group only; their fifth header
   // byte counts ports, not elements per port, so stepping port groups by it
@@ -207,7 +206,7 @@ std::uint32_t portGrouped(const Record& r, WalkContext& ctx, Out& o) {
   return portGroupedWithPrefix(r, ports, o, prefix);
 }
 
-std::uint32_t messageLists(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messageLists(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   const unsigned size = r.elementSize();
@@ -225,14 +224,14 @@ std::uint32_t messageLists(const Record& r, WalkContext& ctx, Out& o) {
   return static_cast<std::uint32_t>(pos);
 }
 
-std::uint32_t allBytes(const Record& r, WalkContext&, Out& o) {
+std::uint32_t allBytes(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   o.sink.put("  Bytes             : \n");
   printHexDump(o.sink, r.sub(4), r.elementSize() * r.elementCount(), true, 4, 4);
   return elementArrayLength(r);
 }
 
-std::uint32_t userTimerTable(const Record& r, WalkContext&, Out& o) {
+std::uint32_t userTimerTable(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   out.put("  Timers\n");
@@ -248,10 +247,10 @@ std::uint32_t userTimerTable(const Record& r, WalkContext&, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t unrecognised(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t unrecognised(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.printf("Unrecognized Config Record Type %d (0x%x)\n", r.type(), r.type());
-  out.printf("  File Contents, offset 0x%zx:\n", ctx.offset);
+  out.printf("  File Contents, offset 0x%zx:\n", r.offset());
   out.printf("debug  Record Type       : %d\n", r.type());
   out.printf("debug  Attributes        : 0x%x\n", r.attributes());
   out.printf("debug  Element Size      : %d\n", r.elementSize());

@@ -32,9 +32,9 @@ Rendered runRecord(Mode mode, const Bytes& record, WalkContext& ctx, bool debug,
   run.text = capture([&](orva::Sink& sink) {
     cfgscribe::Out o{sink, debug, allValues, mode == Mode::kScript};
     const cfgscribe::Record r(orva::ByteView(record.data(), record.size()));
-    if (ctx.remaining == 0) ctx.remaining = record.size();
     const cfgscribe::HandlerTable& table = tableFor(mode);
-    run.length = (r.type() < cfgscribe::kRecordTypeCount ? table.known[r.type()] : table.unrecognised)(r, ctx, o);
+    ctx.take(r, table.passwordsKept);  // as the walk does before each handler
+    run.length = table.handlerFor(r.type())(r, ctx, o);
   });
   return run;
 }

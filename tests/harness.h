@@ -49,7 +49,8 @@ struct Rendered {
   std::uint32_t length = 0;  // what the handler returned
 };
 
-// One record through the handler its mode's table has for its type.
+// One walk step for one record: the context takes what the record defines,
+// then the handler its mode's table has for its type runs.
 Rendered runRecord(Flavour flavour, const Bytes& record, WalkContext& ctx, bool debug = false);
 Rendered runRecord(Mode mode, const Bytes& record, WalkContext& ctx, bool debug = false, bool allValues = false);
 

@@ -42,7 +42,7 @@ void debugAccessBytes(Out& o, const Record& r) {
 
 }  // namespace
 
-std::uint32_t accessReport(const Record& r, WalkContext&, Out& o) {
+std::uint32_t accessReport(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\nControl Operator Privilege Level\n Commands by Root Number\n");
   if (o.debug) debugAccessBytes(o, r);
@@ -56,7 +56,7 @@ std::uint32_t accessReport(const Record& r, WalkContext&, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t accessScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t accessScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Control Operator Privilege Level\n");
   if (o.debug) debugAccessBytes(o, r);

@@ -38,7 +38,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
 
 }  // namespace
 
-std::uint32_t countersReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t countersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned ports = ctx.controller.receivers();
   const PortGroups groups(r, ports);
@@ -69,7 +69,7 @@ std::uint32_t countersReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t countersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t countersScript(const Record& r, const WalkContext& ctx, Out& o) {
   const PortGroups groups(r, ctx.controller.receivers());
 
   o.sink.put("\n; Define Counters\n");

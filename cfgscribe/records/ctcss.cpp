@@ -31,7 +31,7 @@ struct Encoder {
 
 }  // namespace
 
-std::uint32_t ctcssReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\nCTCSS Encoders\n");
@@ -53,7 +53,7 @@ std::uint32_t ctcssReport(const Record& r, WalkContext& ctx, Out& o) {
   return groups.length();
 }
 
-std::uint32_t ctcssScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\n; Set CTCSS Encoders\n");

@@ -54,11 +54,11 @@ std::uint32_t printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, 
 
 }  // namespace
 
-std::uint32_t dtmfReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t dtmfReport(const Record& r, const WalkContext& ctx, Out& o) {
   return printDtmfSection(r, ctx, o, kReportTexts);
 }
 
-std::uint32_t dtmfScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t dtmfScript(const Record& r, const WalkContext& ctx, Out& o) {
   return printDtmfSection(r, ctx, o, kScriptTexts);
 }
 

@@ -92,7 +92,7 @@ class EtmTable {
 
 }  // namespace
 
-std::uint32_t etmsReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t etmsReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nEvent-Triggered Macros\n");
   if (o.debug) debugPortGroupedHeader(o, r);
@@ -125,7 +125,7 @@ std::uint32_t etmsReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t etmsScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Event-Triggered Macros\n");
   if (o.debug) {

@@ -7,8 +7,8 @@
 namespace cfgscribe::records {
 
 #define CFGSCRIBE_HANDLER_PAIR(name)                                   \
-  std::uint32_t name##Report(const Record& r, WalkContext& ctx, Out& o); \
-  std::uint32_t name##Script(const Record& r, WalkContext& ctx, Out& o)
+  std::uint32_t name##Report(const Record& r, const WalkContext& ctx, Out& o); \
+  std::uint32_t name##Script(const Record& r, const WalkContext& ctx, Out& o)
 
 // identity.cpp
 CFGSCRIBE_HANDLER_PAIR(controller);

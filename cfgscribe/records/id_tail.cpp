@@ -21,7 +21,7 @@ void printTail(Sink& s, ByteView tail, unsigned nameDigits) {
 
 }  // namespace
 
-std::uint32_t idTailReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
@@ -50,7 +50,7 @@ std::uint32_t idTailReport(const Record& r, WalkContext& ctx, Out& o) {
   return groups.length();
 }
 
-std::uint32_t idTailScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();

@@ -22,14 +22,6 @@ void printText(Sink& out, ByteView bytes, std::size_t offset, std::size_t width)
   out.put(std::string_view(reinterpret_cast<const char*>(field.data()), n));
 }
 
-// Copies the 32 payload bytes into the walk context. Bytes past the loaded
-// image count as 0, like header fields a short file does not reach.
-void storeController(const Record& r, WalkContext& ctx) {
-  for (std::size_t i = 0; i < ctx.controller.bytes.size(); ++i) {
-    ctx.controller.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
-  }
-}
-
 // A debug line naming the record, then the four common header lines.
 void debugHeading(Out& o, const Record& r, const char* title) {
   o.dbg("%s\n", title);
@@ -60,8 +52,7 @@ const char* baudRate(unsigned code) { return code < 7 ? kBaudRates[code] : ""; }
 
 }  // namespace
 
-std::uint32_t controllerReport(const Record& r, WalkContext& ctx, Out& o) {
-  storeController(r, ctx);
+std::uint32_t controllerReport(const Record& r, const WalkContext& ctx, Out& o) {
   const ControllerDefinition& c = ctx.controller;
   const auto& b = c.bytes;
   Sink& out = o.sink;
@@ -89,8 +80,7 @@ std::uint32_t controllerReport(const Record& r, WalkContext& ctx, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t controllerScript(const Record& r, WalkContext& ctx, Out& o) {
-  storeController(r, ctx);
+std::uint32_t controllerScript(const Record& r, const WalkContext& ctx, Out& o) {
   const ControllerDefinition& c = ctx.controller;
   const auto& b = c.bytes;
   Sink& out = o.sink;
@@ -140,8 +130,8 @@ std::uint32_t identity(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t identityReport(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
-std::uint32_t identityScript(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
+std::uint32_t identityReport(const Record& r, const WalkContext&, Out& o) { return identity(r, o); }
+std::uint32_t identityScript(const Record& r, const WalkContext&, Out& o) { return identity(r, o); }
 
 namespace {
 
@@ -172,10 +162,10 @@ std::uint32_t status(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t statusReport(const Record& r, WalkContext&, Out& o) { return status(r, o); }
-std::uint32_t statusScript(const Record& r, WalkContext&, Out& o) { return status(r, o); }
+std::uint32_t statusReport(const Record& r, const WalkContext&, Out& o) { return status(r, o); }
+std::uint32_t statusScript(const Record& r, const WalkContext&, Out& o) { return status(r, o); }
 
-std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
+std::uint32_t versionsReport(const Record& r, const WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
   if (o.debug) debugHeading(o, r, "FW Versions");
@@ -198,12 +188,12 @@ std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
   return 4 + r.elementSize();
 }
 
-std::uint32_t versionsScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t versionsScript(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "FW Versions");
   return 4 + r.elementSize();
 }
 
-std::uint32_t serialReport(const Record& r, WalkContext&, Out& o) {
+std::uint32_t serialReport(const Record& r, const WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
   if (o.debug) {
@@ -225,7 +215,7 @@ std::uint32_t serialReport(const Record& r, WalkContext&, Out& o) {
   return 4 + r.elementSize();
 }
 
-std::uint32_t serialScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t serialScript(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "Serial");
   return 4 + r.elementSize();
 }
@@ -242,7 +232,7 @@ std::uint32_t name(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t nameReport(const Record& r, WalkContext&, Out& o) { return name(r, o); }
-std::uint32_t nameScript(const Record& r, WalkContext&, Out& o) { return name(r, o); }
+std::uint32_t nameReport(const Record& r, const WalkContext&, Out& o) { return name(r, o); }
+std::uint32_t nameScript(const Record& r, const WalkContext&, Out& o) { return name(r, o); }
 
 }  // namespace cfgscribe::records

@@ -64,7 +64,7 @@ void endLine(Sink& out, int width, const char* comment, unsigned k) {
 
 }  // namespace
 
-std::uint32_t longNamesReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t longNamesReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nLong Names\n");
   if (o.debug) debugHeader(o, r);
@@ -95,7 +95,7 @@ std::uint32_t longNamesReport(const Record& r, WalkContext& ctx, Out& o) {
   });
 }
 
-std::uint32_t longNamesScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t longNamesScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Long Names\n");
   if (o.debug) debugHeader(o, r);

@@ -49,10 +49,9 @@ template <class OnMacro>
 std::uint32_t forEachMacro(const Record& r, const WalkContext& ctx, OnMacro onMacro) {
   const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
   const std::size_t attrSize = ctx.controller.macroAttrSize();
-  const std::size_t remaining = std::min(ctx.remaining, r.size());
   std::size_t length = kFirstEntry;
   unsigned location = r.u16(kFirstLocation);
-  for (unsigned shown = 0; location != kNoMacro && length < remaining && shown < kDirectorySize; ++shown) {
+  for (unsigned shown = 0; location != kNoMacro && length < r.size() && shown < kDirectorySize; ++shown) {
     const std::size_t commandsStart = length + nameBytes + attrSize;
     onMacro(MacroEntry{location, r.sub(length, nameBytes), length, commandsStart});
     length = commandsStart + forEachCommand(r, commandsStart, r.elementSize(), [](ByteView, unsigned) {});
@@ -66,7 +65,7 @@ int printName(Sink& out, const MacroEntry& m) { return printDigitString(out, m.n
 
 }  // namespace
 
-std::uint32_t macrosReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t macrosReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nMacros\n");
   if (o.debug) {
@@ -101,7 +100,7 @@ std::uint32_t macrosReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t macrosScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Define Macros\n");
   if (o.debug) {

@@ -107,7 +107,7 @@ void printScriptSetting(Sink& s, const PortSetting& setting, unsigned port, unsi
 
 }  // namespace
 
-std::uint32_t messageHandlersReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messageHandlersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\nMessage Handler\n");
@@ -201,7 +201,7 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
 
 }  // namespace
 
-std::uint32_t messageHandlersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messageHandlersScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\n; Set Message Handler\n");

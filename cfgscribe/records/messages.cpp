@@ -174,7 +174,7 @@ std::size_t scriptGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
 
 }  // namespace
 
-std::uint32_t messagesReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messagesReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   s.put("\nMessages\n");
   if (o.debug) debugPortGroupedHeader(o, r);
@@ -185,7 +185,7 @@ std::uint32_t messagesReport(const Record& r, WalkContext& ctx, Out& o) {
   return static_cast<std::uint32_t>(position);
 }
 
-std::uint32_t messagesScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   s.put("\n; Define Messages\n");
   if (o.debug) debugPortGroupedHeader(o, r);

@@ -30,7 +30,7 @@ void debugHeader(Out& o, const Record& r) {
 
 }  // namespace
 
-std::uint32_t pathModeReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\nPath Mode\n");
@@ -53,7 +53,7 @@ std::uint32_t pathModeReport(const Record& r, WalkContext& ctx, Out& o) {
   return groups.length();
 }
 
-std::uint32_t pathModeScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathModeScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\n; Set Path Mode\n");
@@ -118,7 +118,7 @@ constexpr std::size_t kMixList = 1;
 
 }  // namespace
 
-std::uint32_t pathPriorityReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\nPath Priority\n");
@@ -133,7 +133,7 @@ std::uint32_t pathPriorityReport(const Record& r, WalkContext& ctx, Out& o) {
   return groups.length();
 }
 
-std::uint32_t pathPriorityScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathPriorityScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroupViews groups(r, ctx.controller.receivers());
   s.put("\n; Set Path Priority\n");

@@ -66,7 +66,7 @@ void printTemplates(Sink& out, unsigned from, unsigned to) {
 
 }  // namespace
 
-std::uint32_t schedulerReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t schedulerReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.printf("\nScheduler\n Scheduler is %s\n", ctx.schedulerEnabled() ? "Enabled" : "Disabled");
   if (o.debug) debugRecordHeader(o, r);
@@ -82,7 +82,7 @@ std::uint32_t schedulerReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t schedulerScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t schedulerScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Scheduler Setpoints\n");
   if (o.debug) debugRecordHeader(o, r);

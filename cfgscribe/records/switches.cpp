@@ -38,19 +38,9 @@ void printReportSwitch(Sink& out, const BitSet& bits, unsigned n) {
   out.printf("   %04u: %u (%s)", n, bits.bit(n), stateWord(bits.bit(n)));
 }
 
-// Keeps the leading bytes for later records: (receivers + 1) x 100 switches,
-// no more than the record stores or the context holds.
-void keepSwitchBits(const Record& r, const BitSet& bits, WalkContext& ctx) {
-  const std::size_t wanted = (ctx.controller.receivers() + 1u) * 100u / 8u;
-  const std::size_t kept = std::min({wanted, bits.bytes(), kSwitchBitsKept});
-  ctx.switchBits.fill(0);
-  for (std::size_t i = 0; i < kept; ++i) ctx.switchBits[i] = r.u8(kBitSetOffset + i);
-  ctx.switchBitCount = kept;
-}
-
 }  // namespace
 
-std::uint32_t switchesReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t switchesReport(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   const BitSet bits(r);
 
@@ -84,11 +74,10 @@ std::uint32_t switchesReport(const Record& r, WalkContext& ctx, Out& o) {
     out.put('\n');
   }
 
-  keepSwitchBits(r, bits, ctx);
   return elementArrayLength(r);
 }
 
-std::uint32_t switchesScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t switchesScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   const BitSet bits(r);
 

@@ -81,7 +81,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned
 
 }  // namespace
 
-std::uint32_t timersReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned resolution = resolutionOf(r);
   const char* word = resolutionWord(resolution);
@@ -115,7 +115,7 @@ std::uint32_t timersReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t timersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t timersScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned resolution = resolutionOf(r);
   const PortGroups groups(r, ctx.controller.receivers());

@@ -93,7 +93,7 @@ void printToneDebug(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t tonesReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t tonesReport(const Record& r, const WalkContext& ctx, Out& o) {
   const ToneBlocks blocks(r, ctx.controller.transmitters());
   o.sink.put("\nTone Generators\n");
   printToneDebug(r, o);
@@ -103,7 +103,7 @@ std::uint32_t tonesReport(const Record& r, WalkContext& ctx, Out& o) {
   return ToneBlocks::length(r, blocks.ports());
 }
 
-std::uint32_t tonesScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t tonesScript(const Record& r, const WalkContext& ctx, Out& o) {
   const ToneBlocks blocks(r, ctx.controller.transmitters());
   o.sink.put("\n; Tone Generators\n");
   printToneDebug(r, o);

@@ -116,7 +116,7 @@ unsigned printTimerScript(const UserTimerColumns& timers, unsigned i, Out& o) {
 
 }  // namespace
 
-std::uint32_t userTimersReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t userTimersReport(const Record& r, const WalkContext& ctx, Out& o) {
   const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
   o.sink.put("\nUser Timers\n");
   if (o.debug) {
@@ -130,7 +130,7 @@ std::uint32_t userTimersReport(const Record& r, WalkContext& ctx, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t userTimersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
   const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
   o.sink.put("\n; Set User Timers\n");
   if (o.debug) {
