@@ -24,6 +24,7 @@ WalkContext context(unsigned receivers, unsigned transmitters, unsigned nameDigi
   ctx.controller.bytes[ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(receivers);
   ctx.controller.bytes[ControllerDefinition::kTransmitters] = static_cast<std::uint8_t>(transmitters);
   ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = static_cast<std::uint8_t>(nameDigits);
+  ctx.controller.bytes[ControllerDefinition::kMacroAttrSize] = 1;
   return ctx;
 }
 

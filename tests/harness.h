@@ -41,8 +41,11 @@ constexpr std::string_view kGeneratedAt = "12/06/26 12:00:00";
 enum class Flavour { kReport, kScriptS, kScriptA };
 constexpr Flavour R = Flavour::kReport, S = Flavour::kScriptS, A = Flavour::kScriptA;
 
-// A walk context as a controller definition with these counts leaves it.
+// A walk context as a controller definition with these counts (and one
+// macro attribute byte) leaves it.
 WalkContext context(unsigned receivers, unsigned transmitters = 0, unsigned nameDigits = 4);
+// A record view of built bytes.
+inline cfgscribe::Record recordOf(const Bytes& bytes) { return cfgscribe::Record(orva::ByteView(bytes.data(), bytes.size())); }
 
 struct Rendered {
   std::string text;

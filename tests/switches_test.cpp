@@ -88,7 +88,7 @@ TEST(Switches, WalkKeepsTheLeadingBytesForTheScheduler) {
     WalkContext ctx;
     ctx.switchBits.fill(0xAA);
     ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
-    ctx.take(cfgscribe::Record(orva::ByteView(c.record.data(), c.record.size())), 4);
+    ctx.take(testsupport::recordOf(c.record), 4);
     EXPECT_EQ(ctx.switchBitCount, c.count);
     EXPECT_EQ(ctx.schedulerEnabled(), c.scheduler);
     for (std::size_t i = 0; i < ctx.switchBits.size(); ++i)
