@@ -9,18 +9,9 @@ namespace {
 
 using cfgscribe::Printed;
 using testsupport::Bytes;
+using testsupport::capture;
 
 orva::ByteView view(const Bytes& b) { return orva::ByteView(b.data(), b.size()); }
-
-template <typename F>
-std::string capture(F&& f) {
-  std::string text;
-  {
-    orva::Sink sink(text);
-    f(sink);
-  }
-  return text;
-}
 
 TEST(BcdDateTime, PrintsMonthDayYearAndUnpaddedHour) {
   struct Case { Bytes bytes; const char* text; } cases[] = {

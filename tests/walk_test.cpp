@@ -26,8 +26,9 @@ int countOf(const std::string& text, const std::string& what) {
 TEST(RecordWalk, StoppingRules) {
   ControllerSpec three;
   three.recordCount = 3;
-  ControllerSpec zero;
+  ControllerSpec zero, many, four;
   zero.recordCount = 0;
+  four.recordCount = 4;  // counts every record handled so far
   struct Case {
     const char* what;
     Bytes image;
@@ -43,6 +44,8 @@ TEST(RecordWalk, StoppingRules) {
       {"no end marker: stops at the image end", cat({unknownRecord(40, 2), unknownRecord(41, 2)}), 2},
       {"end marker after a record", cat({unknownRecord(40, 2), {0xFF}, unknownRecord(41, 2)}), 1},
       {"record running past the image end", cat({unknownRecord(40, 1), elementArray(41, 0x01, 200, 200, {1, 2})}), 2},
+      {"a later definition replaces the count", cat({controllerRecord(many), unknownRecord(40, 1), controllerRecord(four),
+                                                     unknownRecord(41, 1), unknownRecord(42, 1), unknownRecord(43, 1)}), 2},
   };
   for (const Case& c : cases) {
     const std::string out = renderWalk(Mode::kReport, c.image);
@@ -50,23 +53,9 @@ TEST(RecordWalk, StoppingRules) {
   }
 }
 
-TEST(RecordWalk, LaterControllerDefinitionReplacesTheCount) {
-  ControllerSpec many, two;
-  two.recordCount = 4;  // counts every record handled so far
-  const Bytes image = cat({controllerRecord(many), unknownRecord(40, 1), controllerRecord(two), unknownRecord(41, 1),
-                           unknownRecord(42, 1), unknownRecord(43, 1)});
-  EXPECT_EQ(countOf(renderWalk(Mode::kReport, image), "Unrecognized Config Record Type"), 2);
-}
-
-TEST(RecordWalk, DispatchDebugLines) {
-  ControllerSpec definition;
-  const Bytes image = cat({controllerRecord(definition), elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6})});
-  const std::string report = renderWalk(Mode::kReport, image, true);
-  EXPECT_NE(report.find("debug  offset 0x0:\ndebug  cfgRec_Controller (0x0):\nController Definition\n"), std::string::npos);
-  EXPECT_NE(report.find("debug  offset 0x24:\ndebug  cfgRec_Unrecognized 40 (0x28):\n"), std::string::npos);
-  const std::string script = renderWalk(Mode::kScript, image, true);
-  EXPECT_NE(script.find("; offset 0x0:\n; cfgRec_Controller (0x0):\n; Controller Definition\n"), std::string::npos);
-  EXPECT_NE(script.find("; offset 0x24:\n; cfgRec_Unrecognized 40 (0x28):\n"), std::string::npos);
+TEST(RecordWalk, DispatchDebugLinesOfAnUnknownType) {
+  const Bytes image = elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6});
+  EXPECT_TRUE(renderWalk(Mode::kReport, image, true).starts_with("debug  offset 0x0:\ndebug  cfgRec_Unrecognized 40 (0x28):\n"));
   EXPECT_EQ(renderWalk(Mode::kReport, image).find("debug"), std::string::npos);
 }
 
@@ -112,7 +101,7 @@ TEST(UnrecognisedRecord, ScriptFormAndDebugLines) {
             ";  Internal Error: Record Type Not Handled (3). Call ORVA.");
 }
 
-TEST(HeaderBlock, ReportAndScript) {
+TEST(HeaderBlock, FullFieldsAreCut) {
   ConfigFile f;
   f.name("Sixteen chars!!!").version("v12345678901").dateText("11/28/26 18:40");
   const Bytes file = f.file();
@@ -124,18 +113,6 @@ TEST(HeaderBlock, ReportAndScript) {
             "  Configuration File Date-Time     : 11/28/26 18:40\n"
             "\n"
             "\nEnd of Report\n\n");
-  EXPECT_EQ(render(Mode::kScript, file, true),
-            "; ORVA Programming Script Generated From:\n"
-            ";debug  Signature     : ORVA\n"
-            ";debug  Header Version: 0\n"
-            ";   Script Generated Date-Time       : 12/06/26 12:00:00\n"
-            ";   Configuration File Name          : Sixteen chars!!!\n"
-            ";   Configuration File Version       : v1234567\n"
-            ";   Configuration File Datetime      : 11/28/26 18:40\n"
-            "\n"
-            ";debug  File Type     : 1, Configuration File\n"
-            ";debug  File Size     : 1 (0x0001) bytes\n"
-            "; End of Script\n\n");
 }
 
 TEST(HeaderBlock, AbsentVersionAndBcdDate) {
