@@ -1,7 +1,5 @@
 // The control operator access table at its edges.
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "harness.h"
 

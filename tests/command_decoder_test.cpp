@@ -1,11 +1,8 @@
 #include "cfgscribe/records/command_decoder.h"
 
-#include <gtest/gtest.h>
 
 #include "harness.h"
 
-#include <string>
-#include <vector>
 
 namespace {
 

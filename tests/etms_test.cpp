@@ -1,8 +1,6 @@
 // Event-triggered macros: name widths, ETMs without a slot, ports beyond
 // three and lists that run past their capacity.
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "harness.h"
 

@@ -1,12 +1,9 @@
 // The complete example configuration through the whole program, in every
 // mode with and without debug lines, against reviewed golden outputs. The
 // run-time date is fixed so the comparison is stable.
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "cfgscribe/cli.h"
 #include "harness.h"

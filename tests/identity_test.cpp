@@ -1,8 +1,6 @@
 // Controller definition, identity, status, versions, serial ports and name
 // in the report and the script.
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "harness.h"
 

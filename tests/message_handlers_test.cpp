@@ -1,10 +1,7 @@
 // Message handlers: the beep codes, the per-transmitter table, commands for
 // what differs from cold start, short groups and more than three ports.
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/message_handler_units.h"
 #include "harness.h"
 

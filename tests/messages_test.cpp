@@ -1,10 +1,7 @@
 // Messages: the miscellaneous and per-port groups, the contents column at its
 // edges, extra stored messages, slots outside the catalogue and cut records.
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
 #include "harness.h"
 
 namespace {
@@ -28,13 +25,10 @@ const Bytes kExtra = portGrouped(15, 0x00, 4, 2, 14,
                                       {0, 0x05, 0xFF}, {0xFF}}));
 
 TEST(Messages, Sections) {
-  const Bytes small = portGrouped(15, 0x00, 4, 2, 1, {1, 0x12, 0xFF, 0xFF, 0xFF});
   checkRecords({{"@messages/report", R, false, kMessages, 33, 3},
                 {"@messages/script", S, false, kMessages, 33, 3},
                 {"@messages/script_all", A, false, kMessages, 0, 1},
                 {"@messages/script_no_ports", S, false, kMessages, 20, 0},
-                {"@messages/report_debug", R, true, small, 0, 1},
-                {"@messages/script_debug", S, true, small, 0, 1},
                 {"@messages/script_no_misc", S, false, kEmpty, 6, 0},
                 {"@messages/script_extra", S, false, kExtra, 22, 1}});
 }

@@ -1,8 +1,6 @@
 // Passwords: defaults, the master password's default test, odd element
 // sizes and the table the walk keeps for the macro command decoder.
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "harness.h"
 

@@ -1,9 +1,6 @@
 // Timers (record types 11 to 13) and counters (14): port-grouped 16-bit
 // values at the edges of their layout.
-#include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
 
 #include "harness.h"
 

@@ -1,10 +1,8 @@
 // The raw dump (-C) at its edges: the printers of records the complete
 // example does not show, and the length each one steps.
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
-#include <string>
 
 #include "harness.h"
 

@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "cfgscribe/records/setpoint_text.h"
 #include "harness.h"

@@ -1,9 +1,7 @@
 // The software switches in the report and both scripts, and the switch
 // bits the report keeps for the scheduler.
-#include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 #include "harness.h"
 

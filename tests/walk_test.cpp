@@ -1,8 +1,6 @@
 // The record walk and its stopping rules, the dispatch debug lines, the
 // unrecognised-record handler and the report and script header blocks.
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "harness.h"
 
