@@ -49,9 +49,9 @@ std::uint32_t accessReport(const Record& r, const WalkContext&, Out& o) {
 
   const AccessBytes access(r);
   for (unsigned root = 0; root < access.roots(); ++root) {
-    if (!isControllableRoot(static_cast<int>(root))) continue;
+    if (!isControllableRoot(root)) continue;
     out.printf("   Command %02u:  %s -- %s\n", root, access.denied(root) ? "Disabled" : "Enabled ",
-               rootCommandName(static_cast<int>(root)));
+               rootCommandName(root));
   }
   return elementArrayLength(r);
 }
@@ -64,7 +64,7 @@ std::uint32_t accessScript(const Record& r, const WalkContext&, Out& o) {
   const AccessBytes access(r);
   unsigned printed = 0;
   for (unsigned root = 0; root < access.roots(); ++root) {
-    if (!isControllableRoot(static_cast<int>(root))) continue;
+    if (!isControllableRoot(root)) continue;
     const bool denied = access.denied(root);
     if (!denied && !o.allValues) continue;
     int width = denied ? 0 : out.put(';');
@@ -72,7 +72,7 @@ std::uint32_t accessScript(const Record& r, const WalkContext&, Out& o) {
     padToCommentColumn(out, width);
     out.put("; ");
     out.put(denied ? "Disabled, " : "Enabled,  ");
-    out.put(rootCommandName(static_cast<int>(root)));
+    out.put(rootCommandName(root));
     out.put('\n');
     ++printed;
   }

@@ -28,7 +28,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
     width += out.printf("MPW 45 %02u%02u %5u *", group, i, value);
     padToCommentColumn(out, width);
     out.put("; ");
-    printDescription(out, lookupDescription(kCounterTexts, static_cast<int>(group), static_cast<int>(i)),
+    printDescription(out, lookupDescription(Catalogue::kCounters, group, i),
                      static_cast<char>('0' + group));
     out.put('\n');
     ++printed;
@@ -62,7 +62,7 @@ std::uint32_t countersReport(const Record& r, const WalkContext& ctx, Out& o) {
   for (unsigned j = 0; j < groups.shown(1); ++j) {
     for (unsigned g = 1; g <= kAddressablePorts; ++g) out.printf("   0%u%02u: %5u   ", g, j, groups.value(table, g, j));
     out.put(" -- ");
-    printDescription(out, lookupDescription(kCounterTexts, 1, static_cast<int>(j)), 'p');
+    printDescription(out, lookupDescription(Catalogue::kCounters, 1, j), 'p');
     out.put('\n');
   }
   if (groups.count(1) == 0) out.put("   None defined\n");

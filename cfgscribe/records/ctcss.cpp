@@ -22,10 +22,10 @@ struct Encoder {
 
   explicit Encoder(ByteView group) : tone(group.u8(0)), mode(group.u8(1)), reverseBurst(group.u8(2)) {}
 
-  const char* toneText() const { return lookupDescription(kCtcssToneTexts, 0, static_cast<int>(tone)); }
-  const char* modeText() const { return lookupDescription(kCtcssModeTexts, 0, static_cast<int>(mode)); }
+  const char* toneText() const { return lookupDescription(Catalogue::kCtcssTones, 0, tone); }
+  const char* modeText() const { return lookupDescription(Catalogue::kCtcssModes, 0, mode); }
   const char* burstText() const {
-    return lookupDescription(kReverseBurstTexts, 0, static_cast<int>(reverseBurst));
+    return lookupDescription(Catalogue::kReverseBursts, 0, reverseBurst);
   }
 };
 

@@ -2,6 +2,7 @@
 // factory identity, jumper status, firmware versions, serial ports and name.
 // The script shows them as comments only; no command sets them.
 
+#include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
 
@@ -47,8 +48,7 @@ const char* jumper(unsigned bits, unsigned bit) {
 }
 const char* aux(unsigned bits, unsigned bit) { return (bits >> bit & 1) != 0 ? "In " : "Out"; }
 
-constexpr const char* kBaudRates[] = {" 1200", " 2400", " 4800", " 9600", "19200", "38400", "57600"};
-const char* baudRate(unsigned code) { return code < 7 ? kBaudRates[code] : ""; }
+const char* baudRate(unsigned code) { return lookupDescription(Catalogue::kBaudRates, 0, code); }
 
 }  // namespace
 

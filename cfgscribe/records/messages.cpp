@@ -24,17 +24,14 @@ constexpr unsigned kMostStoredMessages = 256;
 
 // Slots that exist on the controller: the command responses and user
 // messages of the miscellaneous group, every slot of a port group.
-bool isDefinedSlot(unsigned group, unsigned slot) {
-  if (group == 0) return slot <= 3 || (slot >= 15 && slot <= 24);
-  return slot <= 13;
-}
+bool isDefinedSlot(unsigned group, unsigned slot) { return isDefinedEntry(Catalogue::kMessages, group, slot); }
 
 void printSlotDescription(Sink& s, unsigned group, unsigned slot) {
   // Port slots from 100 on are no port entry (the catalogue would read
   // slot 101 as entry 1), so they have no description.
   const char* text = group != 0 && slot >= 100
                          ? ""
-                         : lookupDescription(kMessageTexts, static_cast<int>(group), static_cast<int>(slot));
+                         : lookupDescription(Catalogue::kMessages, group, slot);
   printDescription(s, text, portDigit(group));
 }
 

@@ -56,7 +56,7 @@ std::uint32_t switchesReport(const Record& r, const WalkContext&, Out& o) {
     if (!isDefinedSwitch(n)) continue;
     printReportSwitch(out, bits, n);
     out.put(" -- ");
-    printDescription(out, lookupDescription(kSwitchTexts, 0, static_cast<int>(n)), '0');
+    printDescription(out, lookupDescription(Catalogue::kSwitches, 0, n), '0');
     out.put('\n');
   }
 
@@ -70,7 +70,7 @@ std::uint32_t switchesReport(const Record& r, const WalkContext&, Out& o) {
     out.put("  ");
     printReportSwitch(out, bits, 300 + n);
     out.put(" -- ");
-    printDescription(out, lookupDescription(kSwitchTexts, 1, static_cast<int>(n)), 'p');
+    printDescription(out, lookupDescription(Catalogue::kSwitches, 1, n), 'p');
     out.put('\n');
   }
 
@@ -109,7 +109,7 @@ std::uint32_t switchesScript(const Record& r, const WalkContext&, Out& o) {
       padToCommentColumn(out, width);
       out.put("; ");
       out.put(bit ? "1 (Enabled),  " : "0 (Disabled), ");
-      printDescription(out, lookupDescription(kSwitchTexts, static_cast<int>(group), static_cast<int>(n % 100)),
+      printDescription(out, lookupDescription(Catalogue::kSwitches, group, n % 100),
                        static_cast<char>('0' + group));
       out.put('\n');
       ++printedInGroup;

@@ -12,10 +12,16 @@ namespace cfgscribe::records {
 
 namespace {
 
-// The resolution digit of timer numbers, which is also the catalogue kind.
+// The resolution digit of timer numbers.
 unsigned resolutionOf(const Record& r) {
   const unsigned type = r.type();
   return type >= kTimers10 && type <= kTimers1000 ? type - kTimers10 : 0;
+}
+
+// The catalogue of a resolution's timer descriptions.
+Catalogue timerTexts(unsigned resolution) {
+  constexpr Catalogue kTexts[] = {Catalogue::kTimers10, Catalogue::kTimers100, Catalogue::kTimers1000};
+  return resolution < 3 ? kTexts[resolution] : Catalogue::kTimers10;
 }
 
 const char* resolutionWord(unsigned resolution) {
@@ -71,7 +77,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned
     padToCommentColumn(out, width);
     out.put("; ");
     printScriptTime(out, resolution, value);
-    printDescription(out, lookupDescription(static_cast<int>(resolution), static_cast<int>(group), static_cast<int>(i)),
+    printDescription(out, lookupDescription(timerTexts(resolution), group, i),
                      static_cast<char>('0' + group));
     out.put('\n');
     ++printed;
@@ -100,7 +106,7 @@ std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
   out.put("   No.    Set    Time        Description\n");
   for (unsigned j = 0; j < groups.shown(0); ++j) {
     printReportTimer(out, resolution, 0, j, groups.value(table, 0, j));
-    out.printf(" -- %s\n", lookupDescription(static_cast<int>(resolution), 0, static_cast<int>(j)));
+    out.printf(" -- %s\n", lookupDescription(timerTexts(resolution), 0, j));
   }
   if (groups.count(0) == 0) out.put("   None defined\n");
 
@@ -109,7 +115,7 @@ std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
   for (unsigned j = 0; j < groups.shown(1); ++j) {
     for (unsigned g = 1; g <= kAddressablePorts; ++g) printReportTimer(out, resolution, g, j, groups.value(table, g, j));
     out.put(" -- ");
-    printDescription(out, lookupDescription(static_cast<int>(resolution), 1, static_cast<int>(j)), 'p');
+    printDescription(out, lookupDescription(timerTexts(resolution), 1, j), 'p');
     out.put('\n');
   }
   return length;
