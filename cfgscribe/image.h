@@ -175,9 +175,4 @@ inline std::uint32_t elementArrayLength(const Record& r) {
 // the entries running from offset 4 to an index byte 0xFF. At most 101
 // entries are counted and the list ends with the loaded bytes.
 std::uint32_t indexedListLength(const Record& r);
-// Length of a port-grouped record with `ports` port groups.
-inline std::uint32_t portGroupedLength(const Record& r, unsigned ports) {
-  return 5 + r.elementSize() * (r.numMisc() + ports * r.numPort());
-}
-
 }  // namespace cfgscribe

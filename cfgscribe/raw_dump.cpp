@@ -4,6 +4,7 @@
 
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/modes.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe {
 
@@ -172,12 +173,10 @@ std::uint32_t macros(const Record& r, const WalkContext& ctx, Out& o) {
 std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, unsigned prefix) {
   Sink& out = o.sink;
   commonLines(out, r, true);
-  const unsigned size = r.elementSize();
-  std::size_t pos = 5;
+  const PortGroups groups(r, ports);
   for (unsigned g = 0; g <= ports; ++g) {
-    const unsigned count = g == 0 ? r.numMisc() : r.numPort();
-    for (unsigned i = 0; i < count; ++i, pos += size) {
-      const ByteView element = r.sub(pos, size);
+    for (unsigned i = 0; i < groups.count(g); ++i) {
+      const ByteView element = groups.element(g, i);
       out.printf("    %04d: ", (prefix * 10 + g) * 100 + i);
       if ((r.attributes() & 0x20) != 0) {
         const unsigned value = element.u16(0);
@@ -186,15 +185,15 @@ std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, uns
         if (element.u8(0) == kEndMarker) {
           out.put("None Set  ");
         } else {
-          printDigitString(out, element, size);
+          printDigitString(out, element, groups.elementSize());
         }
       } else {
-        printHexDump(out, element, size, false, 0, 10);
+        printHexDump(out, element, groups.elementSize(), false, 0, 10);
       }
       out.put('\n');
     }
   }
-  return static_cast<std::uint32_t>(pos);
+  return groups.length();
 }
 
 std::uint32_t portGrouped(const Record& r, const WalkContext& ctx, Out& o) {

@@ -4,8 +4,7 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/scratch_table.h"
-#include "cfgscribe/records/timer_groups.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 
@@ -46,27 +45,24 @@ std::uint32_t countersReport(const Record& r, const WalkContext& ctx, Out& o) {
   out.put("\nCounter Reload Values\n");
   if (o.debug) debugPortGroupedHeader(o, r);
 
-  ScratchTable table;
-  const std::uint32_t length = table.load(r, ports);
-
   out.put(" Miscellaneous Counters\n");
   out.put("   No.  Set                   Description\n");
   for (unsigned j = 0; j < groups.shown(0); ++j) {
     // There are no miscellaneous descriptions: the row ends in two dash pairs.
-    out.printf("   00%02u: %5u   --  -- \n", j, groups.value(table, 0, j));
+    out.printf("   00%02u: %5u   --  -- \n", j, groups.shownValue(0, j));
   }
   if (groups.count(0) == 0) out.put("   None defined\n");
 
   out.put("\n Port Counters\n");
   out.put("   No.     Set      No.     Set      No.     Set       Description\n");
   for (unsigned j = 0; j < groups.shown(1); ++j) {
-    for (unsigned g = 1; g <= kAddressablePorts; ++g) out.printf("   0%u%02u: %5u   ", g, j, groups.value(table, g, j));
+    for (unsigned g = 1; g <= PortGroups::kNumberedPorts; ++g) out.printf("   0%u%02u: %5u   ", g, j, groups.shownValue(g, j));
     out.put(" -- ");
     printDescription(out, lookupDescription(Catalogue::kCounters, 1, j), 'p');
     out.put('\n');
   }
   if (groups.count(1) == 0) out.put("   None defined\n");
-  return length;
+  return groups.length();
 }
 
 std::uint32_t countersScript(const Record& r, const WalkContext& ctx, Out& o) {
@@ -75,7 +71,7 @@ std::uint32_t countersScript(const Record& r, const WalkContext& ctx, Out& o) {
   o.sink.put("\n; Define Counters\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, g);
-  return portGroupedLength(r, groups.ports());
+  return groups.length();
 }
 
 }  // namespace cfgscribe::records

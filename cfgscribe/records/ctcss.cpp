@@ -4,7 +4,7 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -33,7 +33,7 @@ struct Encoder {
 
 std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\nCTCSS Encoders\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned p = 1; p <= groups.ports(); ++p) {
@@ -55,7 +55,7 @@ std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
 
 std::uint32_t ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\n; Set CTCSS Encoders\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned p = 1; p <= groups.ports(); ++p) {

@@ -3,7 +3,7 @@
 // command; an unset one (first byte 0xFF) has none.
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -23,7 +23,7 @@ void printTail(Sink& s, ByteView tail, unsigned nameDigits) {
 
 std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
   s.put("\nID Tail Message Number\n");
   if (o.debug) debugPortGroupedHeader(o, r);
@@ -52,7 +52,7 @@ std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
 
 std::uint32_t idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
   s.put("\n; Set ID Tail Message Number\n");
   if (o.debug) debugPortGroupedHeader(o, r);

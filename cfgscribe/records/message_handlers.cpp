@@ -13,7 +13,7 @@
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/message_handler_units.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -109,7 +109,7 @@ void printScriptSetting(Sink& s, const PortSetting& setting, unsigned port, unsi
 
 std::uint32_t messageHandlersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\nMessage Handler\n");
   debugHeader(o, r);
   if (o.debug) {
@@ -203,7 +203,7 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
 
 std::uint32_t messageHandlersScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\n; Set Message Handler\n");
   debugHeader(o, r);
   scriptBeeps(s, o, groups.group(0));

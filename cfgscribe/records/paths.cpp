@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -32,7 +32,7 @@ void debugHeader(Out& o, const Record& r) {
 
 std::uint32_t pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\nPath Mode\n");
   debugHeader(o, r);
   for (unsigned p = 1; p <= groups.ports(); ++p) {
@@ -55,7 +55,7 @@ std::uint32_t pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
 
 std::uint32_t pathModeScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\n; Set Path Mode\n");
   debugHeader(o, r);
   for (unsigned p = 1; p <= groups.ports(); ++p) {
@@ -120,7 +120,7 @@ constexpr std::size_t kMixList = 1;
 
 std::uint32_t pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\nPath Priority\n");
   debugHeader(o, r);
   for (unsigned p = 1; p <= groups.ports(); ++p) {
@@ -135,7 +135,7 @@ std::uint32_t pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o
 
 std::uint32_t pathPriorityScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\n; Set Path Priority\n");
   debugHeader(o, r);
   for (unsigned p = 1; p <= groups.ports(); ++p) {

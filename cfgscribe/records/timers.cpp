@@ -4,9 +4,8 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/scratch_table.h"
 #include "cfgscribe/records/timer_defaults.h"
-#include "cfgscribe/records/timer_groups.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 
@@ -99,13 +98,10 @@ std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
   out.put('\n');
   if (o.debug) debugPortGroupedHeader(o, r);
 
-  ScratchTable table;
-  const std::uint32_t length = table.load(r, ports);
-
   out.printf(" Miscellaneous -- %sTimers\n", word);
   out.put("   No.    Set    Time        Description\n");
   for (unsigned j = 0; j < groups.shown(0); ++j) {
-    printReportTimer(out, resolution, 0, j, groups.value(table, 0, j));
+    printReportTimer(out, resolution, 0, j, groups.shownValue(0, j));
     out.printf(" -- %s\n", lookupDescription(timerTexts(resolution), 0, j));
   }
   if (groups.count(0) == 0) out.put("   None defined\n");
@@ -113,12 +109,12 @@ std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
   out.printf("\n Port -- %sTimers\n", word);
   out.put("   No.    Set    Time       No.    Set    Time       No.    Set    Time        Description\n");
   for (unsigned j = 0; j < groups.shown(1); ++j) {
-    for (unsigned g = 1; g <= kAddressablePorts; ++g) printReportTimer(out, resolution, g, j, groups.value(table, g, j));
+    for (unsigned g = 1; g <= PortGroups::kNumberedPorts; ++g) printReportTimer(out, resolution, g, j, groups.shownValue(g, j));
     out.put(" -- ");
     printDescription(out, lookupDescription(timerTexts(resolution), 1, j), 'p');
     out.put('\n');
   }
-  return length;
+  return groups.length();
 }
 
 std::uint32_t timersScript(const Record& r, const WalkContext& ctx, Out& o) {
@@ -129,7 +125,7 @@ std::uint32_t timersScript(const Record& r, const WalkContext& ctx, Out& o) {
   out.printf("\n; Define %sTimers\n", resolutionWord(resolution));
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, resolution, g);
-  return portGroupedLength(r, groups.ports());
+  return groups.length();
 }
 
 }  // namespace cfgscribe::records
