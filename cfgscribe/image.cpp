@@ -90,6 +90,28 @@ int Out::dbg(const char* format, ...) {
   return n;
 }
 
+void Out::toComment(int width) {
+  sink.pad(kCommentColumn - width);
+  sink.put("; ");
+}
+
+void Out::command(bool commentedOut, const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  const int width = (commentedOut ? sink.put(';') : 0) + sink.vprintf(format, args);
+  va_end(args);
+  toComment(width);
+}
+
+void Out::commandAs(int width, bool commentedOut, const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  if (commentedOut) sink.put(';');
+  sink.vprintf(format, args);
+  va_end(args);
+  toComment(width + (commentedOut ? 1 : 0));
+}
+
 void debugTypeAttributesSize(Out& o, const Record& r) {
   o.dbg("Record Type       : %d\n", r.type());
   o.dbg("Attributes        : 0x%x\n", r.attributes());

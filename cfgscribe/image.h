@@ -130,15 +130,31 @@ struct WalkContext {
   void take(const Record& r, unsigned passwordsKept);
 };
 
-// Output settings that every handler receives.
+// Output settings that every handler receives, and the line shapes the
+// report and the script share.
 struct Out {
   Sink& sink;
   bool debug = false;
   bool allValues = false;  // -a: commented commands for every value
   bool script = false;     // script walk: debug lines begin ";debug  "
 
+  // Characters before a script comment: its "; " starts in column 51.
+  static constexpr int kCommentColumn = 50;
+
+  // Lines of a section begin with this: "  " (report) or ";   " (script).
+  const char* lead() const { return script ? ";   " : "  "; }
+
   // One debug line: "debug  " (report) or ";debug  " (script), then the text.
   int dbg(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+  // A script command up to its comment: ";" when commented out, the
+  // command, blanks up to the comment column by the width printed, "; ".
+  void command(bool commentedOut, const char* format, ...) __attribute__((format(printf, 3, 4)));
+  // The same where the blanks follow from the command's fixed width
+  // rather than from what was printed.
+  void commandAs(int width, bool commentedOut, const char* format, ...) __attribute__((format(printf, 4, 5)));
+  // Blanks after a command counted as `width` characters, then "; ".
+  void toComment(int width);
 };
 
 // The first three common debug lines: Record Type, Attributes, Element Size.

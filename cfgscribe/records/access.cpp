@@ -67,10 +67,7 @@ std::uint32_t accessScript(const Record& r, const WalkContext&, Out& o) {
     if (!isControllableRoot(root)) continue;
     const bool denied = access.denied(root);
     if (!denied && !o.allValues) continue;
-    int width = denied ? 0 : out.put(';');
-    width += out.printf("MPW 94 %02u %u *", root, denied ? 1u : 0u);
-    padToCommentColumn(out, width);
-    out.put("; ");
+    o.command(!denied, "MPW 94 %02u %u *", root, denied ? 1u : 0u);
     out.put(denied ? "Disabled, " : "Enabled,  ");
     out.put(rootCommandName(root));
     out.put('\n');

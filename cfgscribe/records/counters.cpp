@@ -23,10 +23,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
     const unsigned value = groups.value(group, i);
     const bool atDefault = value == 0;
     if (atDefault && !o.allValues) continue;
-    int width = atDefault ? out.put(';') : 0;
-    width += out.printf("MPW 45 %02u%02u %5u *", group, i, value);
-    padToCommentColumn(out, width);
-    out.put("; ");
+    o.command(atDefault, "MPW 45 %02u%02u %5u *", group, i, value);
     printDescription(out, lookupDescription(Catalogue::kCounters, group, i),
                      static_cast<char>('0' + group));
     out.put('\n');

@@ -66,17 +66,13 @@ std::uint32_t ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
     s.printf(";   Reverse Burst = %u (%s)\n", e.reverseBurst, e.burstText());
 
     const bool toneAtDefault = e.tone == kDefaultTone;
-    if (toneAtDefault) s.put(';');
-    s.printf("MPW 03 %u %02u * ", p, e.tone);
-    padToCommentColumn(s, kToneCommandLength + (toneAtDefault ? 1 : 0));
-    s.put("; Set Tone Number (CTCSS Frequency)\n");
+    o.commandAs(kToneCommandLength, toneAtDefault, "MPW 03 %u %02u * ", p, e.tone);
+    s.put("Set Tone Number (CTCSS Frequency)\n");
 
     // Mode and reverse burst travel in one command, judged by the mode.
     const bool modeAtDefault = e.mode == kDefaultMode;
-    if (modeAtDefault) s.put(';');
-    s.printf("MPW 02 %u %u %u * ", p, e.mode, e.reverseBurst);
-    padToCommentColumn(s, kModeCommandLength + (modeAtDefault ? 1 : 0));
-    s.put("; Set Mode and Reverse Burst Enable\n");
+    o.commandAs(kModeCommandLength, modeAtDefault, "MPW 02 %u %u %u * ", p, e.mode, e.reverseBurst);
+    s.put("Set Mode and Reverse Burst Enable\n");
 
     s.put(";  Notes:\n");
     s.printf(";   CTCSS On Time, See Timer 0%u15.\n", p);

@@ -128,9 +128,7 @@ std::uint32_t etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
   auto unsetLines = [&](unsigned g, unsigned from, unsigned to) {
     for (unsigned e = from; e <= to && e < kNumbersPerGroup; ++e) {
       if (!isDefinedEtm(g, e)) continue;
-      out.printf(";MPW 26 %02d%02d <macroname> *", g, e);
-      out.pad(24);
-      out.put("; ");
+      o.commandAs(25, true, "MPW 26 %02d%02d <macroname> *", g, e);
       printEtmDescription(out, g, e, portChar(g));
       out.put('\n');
     }
@@ -155,8 +153,7 @@ std::uint32_t etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
         out.printf("MPW 26 %02d%02d ", g, e.number);
         printDigitString(out, e.name, e.name.size());
         out.put(" *");
-        out.pad(32);
-        out.put("; ");
+        o.toComment(18);  // counted as a four-digit name
         printEtmDescription(out, g, e.number, portChar(g));
         out.put('\n');
         nextUnset = std::max(nextUnset, e.number + 1);

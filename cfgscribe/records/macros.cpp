@@ -133,8 +133,8 @@ std::uint32_t macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
       const DecodedCommand command = decodeCommand(out, ctx.passwords, digits);
       // The comment column counts the name by its digit count, so it lines
       // up whatever the name holds.
-      out.pad(50 - (command.chars + nameDigits + 8));
-      out.printf("; %s", describeCommand(command));
+      o.toComment(command.chars + nameDigits + 8);
+      out.put(describeCommand(command));
       anyCommand = true;
     });
     if (anyCommand) out.put('\n');

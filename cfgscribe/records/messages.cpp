@@ -17,7 +17,7 @@ namespace {
 constexpr int kContentsColumn = 40;
 // The script's placeholder command is 24 characters; the comment follows
 // 26 blanks, after column 50.
-constexpr int kPlaceholderPad = 26;
+constexpr int kPlaceholderWidth = 23;  // "MPW 31 nnnn <message> *"
 // Slot numbers are one byte and ascend, so a sound group holds fewer
 // messages; the cap bounds the step over a group that does not end.
 constexpr unsigned kMostStoredMessages = 256;
@@ -116,25 +116,24 @@ std::size_t reportGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
   return g.end();
 }
 
-void printPlaceholder(Sink& s, unsigned group, unsigned slot) {
-  s.printf(";MPW 31 %02u%02u <message> *", group, slot);
-  s.pad(kPlaceholderPad);
-  s.put("; ");
-  printSlotDescription(s, group, slot);
-  s.put('\n');
+void printPlaceholder(Out& o, unsigned group, unsigned slot) {
+  o.commandAs(kPlaceholderWidth, true, "MPW 31 %02u%02u <message> *", group, slot);
+  printSlotDescription(o.sink, group, slot);
+  o.sink.put('\n');
 }
 
-void placeholdersBetween(Sink& s, unsigned group, unsigned from, unsigned to) {
+void placeholdersBetween(Out& o, unsigned group, unsigned from, unsigned to) {
   for (unsigned i = from; i < to; ++i) {
-    if (isDefinedSlot(group, i)) printPlaceholder(s, group, i);
+    if (isDefinedSlot(group, i)) printPlaceholder(o, group, i);
   }
 }
 
 // Placeholders of the all-values script run up to this slot.
 constexpr unsigned kLastPlaceholderSlot = 99;
 
-std::size_t scriptGroup(Sink& s, const Record& r, unsigned group, unsigned slotCount, std::size_t start,
-                        bool allValues) {
+std::size_t scriptGroup(Out& o, const Record& r, unsigned group, unsigned slotCount, std::size_t start) {
+  Sink& s = o.sink;
+  const bool allValues = o.allValues;
   if (group == 0) {
     s.put(";  Miscellaneous Messages\n");
   } else {
@@ -144,18 +143,17 @@ std::size_t scriptGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
   unsigned next = 0;
   while (g.hasNext()) {
     const unsigned n = g.slot();
-    if (allValues) placeholdersBetween(s, group, next, n);
+    if (allValues) placeholdersBetween(o, group, next, n);
     int line = s.printf("MPW 31 %04u ", group * 100 + n);
     const Printed printed = printMessageContents(s, g.contents(), g.contentsSize);
     line += printed.chars + s.put("* ");
-    padToCommentColumn(s, line);
-    s.put("; ");
+    o.toComment(line);
     printSlotDescription(s, group, n);
     s.put('\n');
     g.advance(printed.consumed);
     next = n + 1;
   }
-  if (allValues) placeholdersBetween(s, group, next, kLastPlaceholderSlot + 1);
+  if (allValues) placeholdersBetween(o, group, next, kLastPlaceholderSlot + 1);
   if (!allValues && g.stored == 0) {
     if (group == 0) {
       s.put(";    No Misc. Messages Set\n");
@@ -188,7 +186,7 @@ std::uint32_t messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
   if (o.debug) debugPortGroupedHeader(o, r);
   std::size_t position = 5;
   for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
-    position = scriptGroup(s, r, g, g == 0 ? r.numMisc() : r.numPort(), position, o.allValues);
+    position = scriptGroup(o, r, g, g == 0 ? r.numMisc() : r.numPort(), position);
   }
   return static_cast<std::uint32_t>(position);
 }

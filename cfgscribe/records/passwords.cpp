@@ -34,10 +34,6 @@ bool mpwAtDefault(const PasswordsRecord& rec) {
          (rec.size == 1 || mpw.u8(1) == kEndMarker);
 }
 
-void printCommented(Sink& out, bool commented, int& width) {
-  if (commented) width += out.put(';');
-}
-
 }  // namespace
 
 std::uint32_t passwordsReport(const Record& r, const WalkContext&, Out& o) {
@@ -63,17 +59,13 @@ std::uint32_t passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
   if (o.debug) debugRecordHeader(o, r);
   bool commandWritten = false;
   for (unsigned i = 0; i < rec.count; ++i) {
-    int width = 0;
     switch (i) {
       case kMPW: {
         const bool atDefault = mpwAtDefault(rec);
         if (atDefault && !o.allValues) break;
         out.put(";  Set MPW\n");
-        printCommented(out, atDefault, width);
-        width += printDigitPair(out, kDefaultMasterPassword);
-        width += out.put(" 93 MPW *");
-        padToCommentColumn(out, width);
-        out.printf("; %s\n", rootCommandName(93));
+        o.command(atDefault, "%02X 93 MPW *", kDefaultMasterPassword);  // its two digits
+        out.printf("%s\n", rootCommandName(93));
         commandWritten |= !atDefault;
         break;
       }
@@ -81,10 +73,8 @@ std::uint32_t passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
         const bool set = rec.isSet(i);
         if (!set && !o.allValues) break;
         out.put(";  Set CPW\n");
-        printCommented(out, !set, width);
-        width += out.put("MPW 92 CPW *");
-        padToCommentColumn(out, width);
-        out.printf("; %s\n", rootCommandName(92));
+        o.command(!set, "MPW 92 CPW *");
+        out.printf("%s\n", rootCommandName(92));
         commandWritten |= set;
         break;
       }
@@ -93,11 +83,10 @@ std::uint32_t passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
         if (!rec.isSet(i)) break;
         const bool rbpw = i == kRBPW;
         out.put(rbpw ? ";  Set RBPW\n" : ";  Set APW\n");
-        width += out.put(rbpw ? "MPW 39 02 " : "MPW 23 ");
+        int width = out.put(rbpw ? "MPW 39 02 " : "MPW 23 ");
         width += printDigitString(out, rec.password(i), rec.size).chars;
-        width += out.put(" *");
-        padToCommentColumn(out, width);
-        out.printf("; %s\n", rootCommandName(rbpw ? 39 : 23));
+        o.toComment(width + out.put(" *"));
+        out.printf("%s\n", rootCommandName(rbpw ? 39 : 23));
         commandWritten = true;
         break;
       }

@@ -62,16 +62,13 @@ std::uint32_t pathModeScript(const Record& r, const WalkContext& ctx, Out& o) {
     s.printf(";  Port %u Path Mode\n", p);
     for (std::size_t i = 0; i < groups.perPort(); ++i) {
       const unsigned mode = groups.element(p, i).u8(0);
-      // The comment follows a fixed run of blanks: both commands are 13
-      // characters for single-digit values.
+      // Both commands count as 13 characters, their width for single-digit values.
       if (i == 0) {
-        s.printf("MPW 57 %2u %u *", p, mode);
-        s.pad(37);
-        s.printf("; RX%u-DTMF, ", p);
+        o.commandAs(13, false, "MPW 57 %2u %u *", p, mode);
+        s.printf("RX%u-DTMF, ", p);
       } else {
-        s.printf("MPW 57 %zu%u %u *", i, p, mode);
-        s.pad(37);
-        s.printf("; RX%zu-TX%u,  ", i, p);
+        o.commandAs(13, false, "MPW 57 %zu%u %u *", i, p, mode);
+        s.printf("RX%zu-TX%u,  ", i, p);
       }
       printAccessMode(s, mode);
       s.put('\n');

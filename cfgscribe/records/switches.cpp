@@ -104,10 +104,7 @@ std::uint32_t switchesScript(const Record& r, const WalkContext&, Out& o) {
     const unsigned bit = bits.bit(n);
     const bool atDefault = bit == (switchDefault(n) ? 1u : 0u);
     if (isDefinedSwitch(n) && (o.allValues || !atDefault)) {
-      int width = atDefault ? out.put(';') : 0;
-      width += out.printf("MPW 63 %04u %u * ", n, bit);
-      padToCommentColumn(out, width);
-      out.put("; ");
+      o.command(atDefault, "MPW 63 %04u %u * ", n, bit);
       out.put(bit ? "1 (Enabled),  " : "0 (Disabled), ");
       printDescription(out, lookupDescription(Catalogue::kSwitches, group, n % 100),
                        static_cast<char>('0' + group));

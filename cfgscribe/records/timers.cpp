@@ -71,10 +71,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned
     const unsigned value = groups.value(group, i);
     const bool atDefault = value == timerDefault(resolution, group != 0, i);
     if (atDefault && !o.allValues) continue;
-    int width = atDefault ? out.put(';') : 0;
-    width += out.printf("MPW 09 %u%u%02u %5u * ", resolution, group, i, value);
-    padToCommentColumn(out, width);
-    out.put("; ");
+    o.command(atDefault, "MPW 09 %u%u%02u %5u * ", resolution, group, i, value);
     printScriptTime(out, resolution, value);
     printDescription(out, lookupDescription(timerTexts(resolution), group, i),
                      static_cast<char>('0' + group));

@@ -88,11 +88,9 @@ unsigned printTimerScript(const UserTimerColumns& timers, unsigned i, Out& o) {
   const unsigned v = timers.timeout(i);
   if (v != kDefaultTimeout || o.allValues) {
     const bool commented = v == kDefaultTimeout;
-    if (commented) out.put(';');
-    out.printf("MPW 49 %02d 03 %5d *", i, v);
-    // A fixed count: the comment starts in column 51 for timers 0 to 99.
-    out.pad(commented ? 29 : 30);
-    out.printf("; %4d.%1d seconds, Set User Timer #%d Value \n", v / 10, v % 10, i);
+    // A fixed width: the comment starts in column 51 for timers 0 to 99.
+    o.commandAs(20, commented, "MPW 49 %02d 03 %5d *", i, v);
+    out.printf("%4d.%1d seconds, Set User Timer #%d Value \n", v / 10, v % 10, i);
     ++lines;
   }
 
