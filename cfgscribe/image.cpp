@@ -40,6 +40,8 @@ bool WalkContext::schedulerEnabled() const {
 
 namespace {
 
+const char* debugPrefix(const Out& o) { return o.script ? ";debug  " : "debug  "; }
+
 // Copies a password into its table entry. An entry holds 8 digit bytes: a
 // longer element is cut to its first 8 bytes, and the count stops there
 // too, so the decoder matches a prefix by those bytes.
@@ -85,7 +87,7 @@ void WalkContext::take(const Record& r, unsigned passwordsKept) {
 int Out::dbg(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
-  const int n = sink.put(script ? ";debug  " : "debug  ") + sink.vprintf(format, args);
+  const int n = sink.put(debugPrefix(*this)) + sink.vprintf(format, args);
   va_end(args);
   return n;
 }
@@ -112,21 +114,23 @@ void Out::commandAs(int width, bool commentedOut, const char* format, ...) {
   toComment(width + (commentedOut ? 1 : 0));
 }
 
+void printRecordHeader(Sink& out, const char* prefix, const Record& r, HeaderLines lines) {
+  out.printf("%sRecord Type       : %d\n", prefix, r.type());
+  out.printf("%sAttributes        : 0x%x\n", prefix, r.attributes());
+  out.printf("%sElement Size      : %d\n", prefix, r.elementSize());
+  if (lines == HeaderLines::kElements) out.printf("%sNum Elements      : %d\n", prefix, r.elementCount());
+  if (lines == HeaderLines::kPortGroups) {
+    out.printf("%sNum Misc          : %d\n", prefix, r.numMisc());
+    out.printf("%sNum Port          : %d\n", prefix, r.numPort());
+  }
+}
+
 void debugTypeAttributesSize(Out& o, const Record& r) {
-  o.dbg("Record Type       : %d\n", r.type());
-  o.dbg("Attributes        : 0x%x\n", r.attributes());
-  o.dbg("Element Size      : %d\n", r.elementSize());
+  printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kTypeAttributesSize);
 }
-
-void debugRecordHeader(Out& o, const Record& r) {
-  debugTypeAttributesSize(o, r);
-  o.dbg("Num Elements      : %d\n", r.elementCount());
-}
-
+void debugRecordHeader(Out& o, const Record& r) { printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kElements); }
 void debugPortGroupedHeader(Out& o, const Record& r) {
-  debugTypeAttributesSize(o, r);
-  o.dbg("Num Misc          : %d\n", r.numMisc());
-  o.dbg("Num Port          : %d\n", r.numPort());
+  printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kPortGroups);
 }
 
 std::uint32_t indexedListLength(const Record& r) {

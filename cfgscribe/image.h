@@ -157,6 +157,13 @@ struct Out {
   void toComment(int width);
 };
 
+// The record header lines, each after `prefix`: Record Type, Attributes,
+// Element Size, then Num Elements (element arrays) or Num Misc and Num Port
+// (port-grouped records) or neither.
+enum class HeaderLines { kTypeAttributesSize, kElements, kPortGroups };
+void printRecordHeader(Sink& out, const char* prefix, const Record& r, HeaderLines lines);
+
+// The same as debug lines ("debug  " or ";debug  " before each).
 // The first three common debug lines: Record Type, Attributes, Element Size.
 void debugTypeAttributesSize(Out& o, const Record& r);
 // The common debug lines: Record Type, Attributes, Element Size, Num Elements.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/raw_dump.h"
 #include "cfgscribe/records/handlers.h"
 
 namespace cfgscribe {
@@ -12,23 +13,15 @@ namespace {
 using orva::HeaderBytes;
 namespace hdr = orva::hdr;
 
-void reportBeforeRecord(Out& o, std::size_t offset, unsigned type) {
+// The dispatch lines before each record with -d: its offset and type.
+void beforeRecord(Out& o, std::size_t offset, unsigned type) {
   if (!o.debug) return;
-  o.sink.printf("debug  offset 0x%zx:\n", offset);
+  const char* prefix = o.script ? "; " : "debug  ";
+  o.sink.printf("%soffset 0x%zx:\n", prefix, offset);
   if (const char* name = recordTypeName(type)) {
-    o.sink.printf("debug  %s (0x%x):\n", name, type);
+    o.sink.printf("%s%s (0x%x):\n", prefix, name, type);
   } else {
-    o.sink.printf("debug  cfgRec_Unrecognized %d (0x%x):\n", type, type);
-  }
-}
-
-void scriptBeforeRecord(Out& o, std::size_t offset, unsigned type) {
-  if (!o.debug) return;
-  o.sink.printf("; offset 0x%zx:\n", offset);
-  if (const char* name = recordTypeName(type)) {
-    o.sink.printf("; %s (0x%x):\n", name, type);
-  } else {
-    o.sink.printf("; cfgRec_Unrecognized %d (0x%x):\n", type, type);
+    o.sink.printf("%scfgRec_Unrecognized %d (0x%x):\n", prefix, type, type);
   }
 }
 
@@ -36,7 +29,7 @@ void scriptBeforeRecord(Out& o, std::size_t offset, unsigned type) {
 // (prefix ";   ", the date label "Datetime").
 void printHeaderBlock(Out& o, const RunSettings& s, const HeaderBytes& h, std::size_t walkLength) {
   Sink& out = o.sink;
-  const char* lead = o.script ? ";   " : "  ";
+  const char* lead = o.lead();
   out.put(o.script ? "; ORVA Programming Script Generated From:\n" : "Controller Configuration Report\n");
   if (o.debug) {
     o.dbg("Signature     : %c%c%c%c\n", h[0], h[1], h[2], h[3]);
@@ -73,16 +66,9 @@ std::uint32_t unrecognised(const Record& r, Out& o) {
   if (o.debug) debugTypeAttributesSize(o, r);
   const unsigned size = r.elementSize();
   switch (r.layoutKind()) {
-    case 0: {
-      const std::uint32_t count = size * (r.numMisc() + r.numPort());
-      printHexDump(o.sink, r.sub(5), count, true, 4, 4);
-      return 5 + count;
-    }
-    case 1: {
-      const std::uint32_t count = size * r.elementCount();
-      printHexDump(o.sink, r.sub(4), count, true, 4, 4);
-      return 4 + count;
-    }
+    case 0:
+    case 1:
+      return dumpUnknownElements(o.sink, r);
     case 2:
       printHexDump(o.sink, r.sub(5), size, true, 4, 4);
       o.sink.printf("%s  Internal Error: Record Type Not Handled (2). Call ORVA.", semi);
@@ -98,6 +84,16 @@ std::uint32_t unrecognised(const Record& r, Out& o) {
 
 }  // namespace
 
+std::uint32_t dumpUnknownElements(Sink& out, const Record& r) {
+  if (r.layoutKind() == 0) {
+    const std::uint32_t count = r.elementSize() * (r.numMisc() + r.numPort());
+    printHexDump(out, r.sub(5), count, true, 4, 4);
+    return 5 + count;
+  }
+  printHexDump(out, r.sub(4), r.elementSize() * r.elementCount(), true, 4, 4);
+  return elementArrayLength(r);
+}
+
 std::uint32_t unrecognisedReport(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
 std::uint32_t unrecognisedScript(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
 
@@ -110,7 +106,7 @@ const HandlerTable& reportHandlers() {
        pathPriorityReport, ctcssReport, idTailReport, messageHandlersReport, dtmfReport,
        accessReport, userTimersReport, routingReport, tonesReport, longNamesReport},
       unrecognisedReport,
-      reportBeforeRecord,
+      beforeRecord,
       3};
   return table;
 }
@@ -124,11 +120,9 @@ const HandlerTable& scriptHandlers() {
        pathPriorityScript, ctcssScript, idTailScript, messageHandlersScript, dtmfScript,
        accessScript, userTimersScript, routingScript, tonesScript, longNamesScript},
       unrecognisedScript,
-      scriptBeforeRecord};
+      beforeRecord};
   return table;
 }
-
-void printRawHeader(Sink& out, const orva::HeaderBytes& header, std::size_t walkLength);
 
 void runMode(Sink& out, const RunSettings& s, const orva::HeaderBytes& header, ByteView image) {
   Out o{out, s.debug, s.allValues, s.mode == Mode::kScript};

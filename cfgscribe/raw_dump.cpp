@@ -2,6 +2,8 @@
 // record with its header bytes and contents, decoded only as far as the
 // record framing goes. Used to inspect files whose report looks wrong.
 
+#include "cfgscribe/raw_dump.h"
+
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/modes.h"
 #include "cfgscribe/port_groups.h"
@@ -13,15 +15,7 @@ namespace {
 namespace hdr = orva::hdr;
 
 void commonLines(Sink& out, const Record& r, bool portGrouped) {
-  out.printf("  Record Type       : %d\n", r.type());
-  out.printf("  Attributes        : 0x%x\n", r.attributes());
-  out.printf("  Element Size      : %d\n", r.elementSize());
-  if (portGrouped) {
-    out.printf("  Num Misc          : %d\n", r.numMisc());
-    out.printf("  Num Port          : %d\n", r.numPort());
-  } else {
-    out.printf("  Num Elements      : %d\n", r.elementCount());
-  }
+  printRecordHeader(out, "  ", r, portGrouped ? HeaderLines::kPortGroups : HeaderLines::kElements);
 }
 
 // The record's own bytes: 4 + element size x element count.
@@ -33,13 +27,13 @@ std::uint32_t controller(const Record& r, const WalkContext& ctx, Out& o) {
   const auto& c = ctx.controller;
   const auto& b = c.bytes;
   using CD = ControllerDefinition;
-  const ByteView bcd(b.data() + CD::kColdReset, 7);
-  auto v = [&](std::size_t i) { return (bcd.u8(i) >> 4) * 10 + (bcd.u8(i) & 0x0F); };
   out.printf("    Signature         : %c%c%c%c\n", b[0], b[1], b[2], b[3]);
   out.printf("    Structure Version : %d\n", b[CD::kStructureVersion]);
   out.printf("    Controller FW Ver : %d.%d.%d\n", b[CD::kFirmware], b[CD::kFirmware + 1], b[CD::kFirmware + 2]);
   out.printf("    Config Version    : %d\n", b[CD::kConfigVersion]);
-  out.printf("    Init Date Time    : %1d/%1d/%02d %1d:%02d:%02d\n", v(5), v(4), v(6), v(2), v(1), v(0));
+  out.put("    Init Date Time    : ");
+  printBcdDateTime(out, ByteView(b.data() + CD::kColdReset, 7));
+  out.put('\n');
   out.printf("    Receivers         : %d\n", c.receivers());
   out.printf("    Transmitters      : %d\n", c.transmitters());
   out.printf("    Password Digits   : %d\n", c.passwordDigits());
@@ -144,9 +138,7 @@ std::size_t commandList(Sink& out, ByteView list, std::size_t limit) {
 
 std::uint32_t macros(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
-  out.printf("  Record Type       : %d\n", r.type());
-  out.printf("  Attributes        : 0x%x\n", r.attributes());
-  out.printf("  Element Size      : %d\n", r.elementSize());
+  printRecordHeader(out, "  ", r, HeaderLines::kTypeAttributesSize);
   if (r.u16(5) == 0xFFFF) {
     out.put("  No Macros\n");
     return 7;
@@ -250,19 +242,12 @@ std::uint32_t unrecognised(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.printf("Unrecognized Config Record Type %d (0x%x)\n", r.type(), r.type());
   out.printf("  File Contents, offset 0x%zx:\n", r.offset());
-  out.printf("debug  Record Type       : %d\n", r.type());
-  out.printf("debug  Attributes        : 0x%x\n", r.attributes());
-  out.printf("debug  Element Size      : %d\n", r.elementSize());
+  printRecordHeader(out, "debug  ", r, HeaderLines::kTypeAttributesSize);
   const unsigned size = r.elementSize();
   switch (r.layoutKind()) {
-    case 0: {
-      const std::uint32_t count = size * (r.numMisc() + r.numPort());
-      printHexDump(out, r.sub(5), count, true, 4, 4);
-      return 5 + count;
-    }
+    case 0:
     case 1:
-      printHexDump(out, r.sub(4), size * r.elementCount(), true, 4, 4);
-      return elementArrayLength(r);
+      return dumpUnknownElements(out, r);
     case 2: {
       constexpr unsigned kMaxEntries = 101;
       std::size_t pos = 5;

@@ -111,7 +111,7 @@ namespace {
 std::uint32_t identity(const Record& r, Out& o) {
   const ByteView bytes = ownBytes(r);
   const std::size_t nameWidth = r.elementSize() > 30 ? r.elementSize() - 30 : 0;
-  const char* lead = o.script ? ";   " : "  ";
+  const char* lead = o.lead();
   Sink& out = o.sink;
   if (o.debug) debugHeading(o, r, "Controller ID");
   out.printf("%sOriginal Customer Name           : ", lead);
@@ -140,7 +140,7 @@ namespace {
 std::uint32_t status(const Record& r, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
-  const char* lead = o.script ? ";   " : "  ";
+  const char* lead = o.lead();
   if (o.debug) {
     out.put(o.script ? ";debug Controller Status\n" : "debug Controller Status\n");
     debugRecordHeader(o, r);
@@ -224,7 +224,7 @@ namespace {
 
 std::uint32_t name(const Record& r, Out& o) {
   if (o.debug) debugHeading(o, r, "Name");
-  o.sink.put(o.script ? ";   User-Defined Controller Name     : " : "  User-Defined Controller Name     : ");
+  o.sink.printf("%sUser-Defined Controller Name     : ", o.lead());
   printText(o.sink, ownBytes(r), 4, r.elementSize());
   o.sink.put('\n');
   return 4 + r.elementSize();
