@@ -94,18 +94,13 @@ std::uint32_t dumpUnknownElements(Sink& out, const Record& r) {
   return elementArrayLength(r);
 }
 
-std::uint32_t unrecognisedReport(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
-std::uint32_t unrecognisedScript(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
+std::uint32_t unrecognisedRecord(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
 
 const HandlerTable& reportHandlers() {
   using namespace records;
   static const HandlerTable table{
-      {controllerReport, identityReport, statusReport, versionsReport, serialReport, nameReport,
-       passwordsReport, switchesReport, etmsReport, schedulerReport, macrosReport, timersReport,
-       timersReport, timersReport, countersReport, messagesReport, pathModeReport,
-       pathPriorityReport, ctcssReport, idTailReport, messageHandlersReport, dtmfReport,
-       accessReport, userTimersReport, routingReport, tonesReport, longNamesReport},
-      unrecognisedReport,
+      {CFGSCRIBE_HANDLERS_BY_TYPE(Report)},
+      unrecognisedRecord,
       beforeRecord,
       3};
   return table;
@@ -114,12 +109,8 @@ const HandlerTable& reportHandlers() {
 const HandlerTable& scriptHandlers() {
   using namespace records;
   static const HandlerTable table{
-      {controllerScript, identityScript, statusScript, versionsScript, serialScript, nameScript,
-       passwordsScript, switchesScript, etmsScript, schedulerScript, macrosScript, timersScript,
-       timersScript, timersScript, countersScript, messagesScript, pathModeScript,
-       pathPriorityScript, ctcssScript, idTailScript, messageHandlersScript, dtmfScript,
-       accessScript, userTimersScript, routingScript, tonesScript, longNamesScript},
-      unrecognisedScript,
+      {CFGSCRIBE_HANDLERS_BY_TYPE(Script)},
+      unrecognisedRecord,
       beforeRecord};
   return table;
 }

@@ -33,8 +33,7 @@ void runMode(Sink& out, const RunSettings& settings, const orva::HeaderBytes& he
 // in the kinds they cannot step over as such.
 std::uint32_t dumpUnknownElements(Sink& out, const Record& r);
 
-// The unrecognised-record handlers of the report and the script.
-std::uint32_t unrecognisedReport(const Record& r, const WalkContext& ctx, Out& o);
-std::uint32_t unrecognisedScript(const Record& r, const WalkContext& ctx, Out& o);
+// The unrecognised-record handler of the report and the script alike.
+std::uint32_t unrecognisedRecord(const Record& r, const WalkContext& ctx, Out& o);
 
 }  // namespace cfgscribe

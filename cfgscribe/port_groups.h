@@ -66,6 +66,16 @@ class PortGroups {
     return group <= ports_ && loaded(group, i) ? value(group, i) : 0;
   }
 
+  // A section of per-port settings: its heading, the record header lines
+  // with -d, then onPort(port) for each port. Returns the record length.
+  template <class OnPort>
+  std::uint32_t section(Out& o, const char* heading, OnPort onPort) const {
+    o.sink.put(heading);
+    if (o.debug) debugPortGroupedHeader(o, r_);
+    for (unsigned p = 1; p <= ports_; ++p) onPort(p);
+    return length();
+  }
+
   // 5 + element size x (Num Misc + ports x Num Port).
   std::uint32_t length() const { return 5 + elementSize() * (r_.numMisc() + ports_ * perPort()); }
 
@@ -73,6 +83,24 @@ class PortGroups {
   const Record& r_;
   unsigned ports_;
 };
+
+// The script's commands for one group of 16-bit values (timers, counters):
+// onValue(i, value, atDefault) prints the line of every numbered value the
+// image holds that is off its cold-start default (every one with -a, the
+// defaults commented out); "All <what> Set to Defaults" when none was.
+template <class DefaultOf, class OnValue>
+void scriptValues(Out& o, const PortGroups& groups, unsigned group, const char* what, DefaultOf defaultOf,
+                  OnValue onValue) {
+  unsigned printed = 0;
+  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
+    const unsigned value = groups.value(group, i);
+    const bool atDefault = value == defaultOf(i);
+    if (atDefault && !o.allValues) continue;
+    onValue(i, value, atDefault);
+    ++printed;
+  }
+  if (printed == 0) o.sink.printf(";    All %s Set to Defaults\n", what);
+}
 
 // The character that stands for a port in descriptions and texts.
 inline char portDigit(unsigned port) { return port < 10 ? static_cast<char>('0' + port) : '?'; }

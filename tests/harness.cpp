@@ -62,15 +62,6 @@ std::string render(Mode mode, const Bytes& file, bool debug, bool allValues) {
   });
 }
 
-Bytes wordsRecord(std::uint8_t type, const std::vector<unsigned>& misc, const std::vector<std::vector<unsigned>>& ports,
-                  std::uint8_t perPort) {
-  Bytes payload;
-  for (unsigned v : misc) payload = cat({payload, be16(v)});
-  for (const auto& port : ports)
-    for (unsigned v : port) payload = cat({payload, be16(v)});
-  return portGrouped(type, 0x00, 2, static_cast<std::uint8_t>(misc.size()), perPort, payload);
-}
-
 namespace {
 
 Rendered runCase(const RecordCase& c) {

@@ -57,26 +57,10 @@ struct Rendered {
 Rendered runRecord(Flavour flavour, const Bytes& record, WalkContext& ctx, bool debug = false);
 Rendered runRecord(Mode mode, const Bytes& record, WalkContext& ctx, bool debug = false, bool allValues = false);
 
-// The same with a fresh context of `receivers` ports.
-inline std::string renderPorts(Mode mode, const Bytes& record, unsigned receivers, bool debug = false,
-                               bool allValues = false) {
-  WalkContext ctx = context(receivers);
-  return runRecord(mode, record, ctx, debug, allValues).text;
-}
-inline std::uint32_t lengthOf(Mode mode, const Bytes& record, unsigned receivers = 3) {
-  WalkContext ctx = context(receivers);
-  return runRecord(mode, record, ctx).length;
-}
-
 // The walk alone over the records of `image` (no header block or closing line).
 std::string renderWalk(Mode mode, const Bytes& image, bool debug = false, bool allValues = false);
 // Whole output of one mode (header block, walk, closing line) for a file.
 std::string render(Mode mode, const Bytes& file, bool debug = false, bool allValues = false);
-
-// A port-grouped record of 16-bit values (timers, counters): the
-// miscellaneous group, then one group per port.
-Bytes wordsRecord(std::uint8_t type, const std::vector<unsigned>& misc, const std::vector<std::vector<unsigned>>& ports,
-                  std::uint8_t perPort);
 
 // n blanks, for spelling out padded lines.
 inline std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }

@@ -8,6 +8,17 @@ namespace {
 
 using namespace testsupport;
 
+// A port-grouped record of 16-bit values: the miscellaneous group, then one
+// group per port.
+Bytes wordsRecord(std::uint8_t type, const std::vector<unsigned>& misc, const std::vector<std::vector<unsigned>>& ports,
+                  std::uint8_t perPort) {
+  Bytes payload;
+  for (unsigned v : misc) payload = cat({payload, be16(v)});
+  for (const auto& port : ports)
+    for (unsigned v : port) payload = cat({payload, be16(v)});
+  return portGrouped(type, 0x00, 2, static_cast<std::uint8_t>(misc.size()), perPort, payload);
+}
+
 // 130 or 120 miscellaneous values and 5 or 4 ports: entries past 99 and
 // ports past 3 cannot be numbered, so they are stepped over; the length
 // covers them.

@@ -18,18 +18,12 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
   } else {
     out.printf("\n;  Port %u Counters\n", group);
   }
-  unsigned printed = 0;
-  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
-    const unsigned value = groups.value(group, i);
-    const bool atDefault = value == 0;
-    if (atDefault && !o.allValues) continue;
-    o.command(atDefault, "MPW 45 %02u%02u %5u *", group, i, value);
-    printDescription(out, lookupDescription(Catalogue::kCounters, group, i),
-                     static_cast<char>('0' + group));
-    out.put('\n');
-    ++printed;
-  }
-  if (printed == 0) out.put(";    All Counters Set to Defaults\n");
+  scriptValues(o, groups, group, "Counters", [](unsigned) { return 0u; },
+               [&](unsigned i, unsigned value, bool atDefault) {
+                 o.command(atDefault, "MPW 45 %02u%02u %5u *", group, i, value);
+                 printDescription(out, lookupDescription(Catalogue::kCounters, group, i), portDigit(group));
+                 out.put('\n');
+               });
 }
 
 }  // namespace

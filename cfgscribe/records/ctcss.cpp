@@ -34,9 +34,7 @@ struct Encoder {
 std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  s.put("\nCTCSS Encoders\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  return groups.section(o, "\nCTCSS Encoders\n", [&](unsigned p) {
     const Encoder e(groups.group(p));
     s.printf(" CTCSS Encoder Port %u\n", p);
     s.printf("   Tone Number  : %u   -- %s Hz\n", e.tone, e.toneText());
@@ -49,16 +47,13 @@ std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
     s.printf("   CTCSS Active-to-Inactive Macros, see ETM number 0%u12.\n", p);
     s.printf("   CTCSS Encoder Controls Logic Output, Software Switch number 0%u17.\n", p);
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
 std::uint32_t ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  s.put("\n; Set CTCSS Encoders\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  return groups.section(o, "\n; Set CTCSS Encoders\n", [&](unsigned p) {
     const Encoder e(groups.group(p));
     s.printf(";  CTCSS Encoder Port #%u\n", p);
     s.printf(";   Tone Number   = %u (%s Hz)\n", e.tone, e.toneText());
@@ -82,8 +77,7 @@ std::uint32_t ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
     s.printf(";   CTCSS Encoder Controls Logic Output, Software Switch Number 0%u17.\n", p);
     s.printf(";   CTCSS Encoder/Logic Output Jumper, J3%u.\n", p + 6);
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
 }  // namespace cfgscribe::records

@@ -130,8 +130,7 @@ std::uint32_t identity(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t identityReport(const Record& r, const WalkContext&, Out& o) { return identity(r, o); }
-std::uint32_t identityScript(const Record& r, const WalkContext&, Out& o) { return identity(r, o); }
+std::uint32_t identitySection(const Record& r, const WalkContext&, Out& o) { return identity(r, o); }
 
 namespace {
 
@@ -162,8 +161,7 @@ std::uint32_t status(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t statusReport(const Record& r, const WalkContext&, Out& o) { return status(r, o); }
-std::uint32_t statusScript(const Record& r, const WalkContext&, Out& o) { return status(r, o); }
+std::uint32_t statusSection(const Record& r, const WalkContext&, Out& o) { return status(r, o); }
 
 std::uint32_t versionsReport(const Record& r, const WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
@@ -232,7 +230,6 @@ std::uint32_t name(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t nameReport(const Record& r, const WalkContext&, Out& o) { return name(r, o); }
-std::uint32_t nameScript(const Record& r, const WalkContext&, Out& o) { return name(r, o); }
+std::uint32_t nameSection(const Record& r, const WalkContext&, Out& o) { return name(r, o); }
 
 }  // namespace cfgscribe::records

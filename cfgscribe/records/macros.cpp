@@ -68,11 +68,7 @@ int printName(Sink& out, const MacroEntry& m) { return printDigitString(out, m.n
 std::uint32_t macrosReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nMacros\n");
-  if (o.debug) {
-    o.dbg("Record Type       : %d\n", r.type());
-    o.dbg("Attributes        : 0x%x\n", r.attributes());
-    o.dbg("Element Size      : %d\n", r.elementSize());
-  }
+  if (o.debug) debugTypeAttributesSize(o, r);
   unsigned count = 0;
   const std::uint32_t length = forEachMacro(r, ctx, [&](const MacroEntry& m) {
     if (o.debug) {
@@ -103,11 +99,7 @@ std::uint32_t macrosReport(const Record& r, const WalkContext& ctx, Out& o) {
 std::uint32_t macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Define Macros\n");
-  if (o.debug) {
-    o.dbg("Record Type       : %d\n", r.type());
-    o.dbg("Attributes        : 0x%x\n", r.attributes());
-    o.dbg("Element Size      : %d\n", r.elementSize());
-  }
+  if (o.debug) debugTypeAttributesSize(o, r);
   const int nameDigits = static_cast<int>(ctx.controller.macroNameDigits());
   unsigned count = 0;
   const std::uint32_t length = forEachMacro(r, ctx, [&](const MacroEntry& m) {

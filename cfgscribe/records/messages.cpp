@@ -167,28 +167,31 @@ std::size_t scriptGroup(Out& o, const Record& r, unsigned group, unsigned slotCo
   return g.end();
 }
 
-}  // namespace
-
-std::uint32_t messagesReport(const Record& r, const WalkContext& ctx, Out& o) {
-  Sink& s = o.sink;
-  s.put("\nMessages\n");
+// The heading, then each group's list in turn (miscellaneous, then each
+// port), each read from where the one before ended. Returns the length.
+template <class PrintGroup>
+std::uint32_t printGroups(const Record& r, const WalkContext& ctx, Out& o, const char* heading, PrintGroup printGroup) {
+  o.sink.put(heading);
   if (o.debug) debugPortGroupedHeader(o, r);
   std::size_t position = 5;
   for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
-    position = reportGroup(s, r, g, g == 0 ? r.numMisc() : r.numPort(), position);
+    position = printGroup(g, g == 0 ? r.numMisc() : r.numPort(), position);
   }
   return static_cast<std::uint32_t>(position);
 }
 
+}  // namespace
+
+std::uint32_t messagesReport(const Record& r, const WalkContext& ctx, Out& o) {
+  return printGroups(r, ctx, o, "\nMessages\n", [&](unsigned g, unsigned slots, std::size_t start) {
+    return reportGroup(o.sink, r, g, slots, start);
+  });
+}
+
 std::uint32_t messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
-  Sink& s = o.sink;
-  s.put("\n; Define Messages\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  std::size_t position = 5;
-  for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
-    position = scriptGroup(o, r, g, g == 0 ? r.numMisc() : r.numPort(), position);
-  }
-  return static_cast<std::uint32_t>(position);
+  return printGroups(r, ctx, o, "\n; Define Messages\n", [&](unsigned g, unsigned slots, std::size_t start) {
+    return scriptGroup(o, r, g, slots, start);
+  });
 }
 
 }  // namespace cfgscribe::records

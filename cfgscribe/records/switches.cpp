@@ -34,6 +34,15 @@ class BitSet {
 
 const char* stateWord(unsigned bit) { return bit ? "Enabled " : "Disabled"; }
 
+// The section heading; with -d the record header and the Bit Set label.
+void heading(Out& o, const Record& r, const char* title) {
+  o.sink.put(title);
+  if (o.debug) {
+    debugRecordHeader(o, r);
+    o.dbg("Bit Set           : \n");
+  }
+}
+
 void printReportSwitch(Sink& out, const BitSet& bits, unsigned n) {
   out.printf("   %04u: %u (%s)", n, bits.bit(n), stateWord(bits.bit(n)));
 }
@@ -44,11 +53,7 @@ std::uint32_t switchesReport(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   const BitSet bits(r);
 
-  out.put("\nSoftware Switches\n");
-  if (o.debug) {
-    debugRecordHeader(o, r);
-    o.dbg("Bit Set           : \n");
-  }
+  heading(o, r, "\nSoftware Switches\n");
 
   out.put(" Miscellaneous Switches\n");
   out.put("   No.   Set             Description\n");
@@ -81,11 +86,7 @@ std::uint32_t switchesScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   const BitSet bits(r);
 
-  out.put("\n; Set Software Switches\n");
-  if (o.debug) {
-    debugRecordHeader(o, r);
-    o.dbg("Bit Set           : \n");
-  }
+  heading(o, r, "\n; Set Software Switches\n");
 
   // Every switch the Bit Set holds, up to the last one that exists: no
   // headings for ports the controller does not have.

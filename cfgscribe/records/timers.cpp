@@ -66,19 +66,13 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned
   out.put(resolutionWord(resolution));
   out.put("Timers\n");
 
-  unsigned printed = 0;
-  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
-    const unsigned value = groups.value(group, i);
-    const bool atDefault = value == timerDefault(resolution, group != 0, i);
-    if (atDefault && !o.allValues) continue;
-    o.command(atDefault, "MPW 09 %u%u%02u %5u * ", resolution, group, i, value);
-    printScriptTime(out, resolution, value);
-    printDescription(out, lookupDescription(timerTexts(resolution), group, i),
-                     static_cast<char>('0' + group));
-    out.put('\n');
-    ++printed;
-  }
-  if (printed == 0) out.put(";    All Timers Set to Defaults\n");
+  scriptValues(o, groups, group, "Timers", [&](unsigned i) { return timerDefault(resolution, group != 0, i); },
+               [&](unsigned i, unsigned value, bool atDefault) {
+                 o.command(atDefault, "MPW 09 %u%u%02u %5u * ", resolution, group, i, value);
+                 printScriptTime(out, resolution, value);
+                 printDescription(out, lookupDescription(timerTexts(resolution), group, i), portDigit(group));
+                 out.put('\n');
+               });
 }
 
 }  // namespace

@@ -112,16 +112,21 @@ unsigned printTimerScript(const UserTimerColumns& timers, unsigned i, Out& o) {
   return lines;
 }
 
-}  // namespace
-
-std::uint32_t userTimersReport(const Record& r, const WalkContext& ctx, Out& o) {
-  const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
-  o.sink.put("\nUser Timers\n");
+// The section heading, with -d the record header and the column heading.
+void heading(Out& o, const Record& r, const char* title) {
+  o.sink.put(title);
   if (o.debug) {
     debugRecordHeader(o, r);
     o.dbg("Timers\n");
     o.dbg("   # : Enable  Value   Macro\n");
   }
+}
+
+}  // namespace
+
+std::uint32_t userTimersReport(const Record& r, const WalkContext& ctx, Out& o) {
+  const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
+  heading(o, r, "\nUser Timers\n");
   const unsigned shown = timersShown(timers);
   for (unsigned i = 0; i < shown; ++i) printTimerReport(timers, i, o.sink);
   noteItemsNotShown(o, timers.count() - shown, timers.count(), "timers");
@@ -130,12 +135,7 @@ std::uint32_t userTimersReport(const Record& r, const WalkContext& ctx, Out& o) 
 
 std::uint32_t userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
   const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
-  o.sink.put("\n; Set User Timers\n");
-  if (o.debug) {
-    debugRecordHeader(o, r);
-    o.dbg("Timers\n");
-    o.dbg("   # : Enable  Value   Macro\n");
-  }
+  heading(o, r, "\n; Set User Timers\n");
   const unsigned shown = timersShown(timers);
   unsigned lines = 0;
   for (unsigned i = 0; i < shown; ++i) lines += printTimerScript(timers, i, o);
