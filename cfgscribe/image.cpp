@@ -65,7 +65,8 @@ void WalkContext::take(const Record& r, unsigned passwordsKept) {
       break;
     case kPasswords: {
       const unsigned size = r.elementSize();
-      const unsigned count = std::min(r.elementCount(), passwordsKept);
+      // The table holds the macro password and four locations.
+      const unsigned count = std::min({r.elementCount(), passwordsKept, static_cast<unsigned>(passwords.size() - 1)});
       for (unsigned i = 0; i < count; ++i) fillEntry(passwords[i + 1], r.sub(4 + std::size_t{i} * size, size), size);
       break;
     }

@@ -73,6 +73,13 @@ TEST(UnrecognisedRecord, DumpsByLayoutKindAndSteps) {
        "\nUnrecognized Config Record Type 31 (0x1f)\n    0000  0a 0b \n"
        "  Internal Error: Record Type Not Handled (2). Call ORVA.",
        4 + 2 * 3 + 1},
+      {"element array of two dump rows", elementArray(40, 0x01, 20, 1, fill(20, 0x11)),
+       "\nUnrecognized Config Record Type 40 (0x28)\n    0000  11 11 11 11 11 11 11 11 - 11 11 11 11 11 11 11 11\n"
+       "    0010  11 11 11 11 \n",
+       24},
+      {"indexed list: at most 101 entries", elementArray(33, 0x02, 0, 1, fill(102, 0x01)),
+       "\nUnrecognized Config Record Type 33 (0x21)\n  Internal Error: Record Type Not Handled (2). Call ORVA.",
+       4 + 101 + 1},
       {"unsupported kind", elementArray(32, 0x03, 2, 1, {0, 7, 8}),
        "\nUnrecognized Config Record Type 32 (0x20)\n    0000  07 08 \n"
        "  Internal Error: Record Type Not Handled (3). Call ORVA.",
