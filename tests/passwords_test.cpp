@@ -47,6 +47,7 @@ TEST(Passwords, TableTheWalkKeeps) {
     WalkContext ctx;
     ctx.take(recordOf(c.record), c.kept);
     for (std::size_t e = 0; e < c.counts.size(); ++e) EXPECT_EQ(ctx.passwords[e].count, c.counts[e]) << e;
+    EXPECT_EQ(ctx.switchBitCount, 0u);  // a passwords record holds no switch bits
   }
   WalkContext ctx;
   ctx.take(recordOf(kWide), 4);
