@@ -5,7 +5,7 @@
 
 #include "examples/example_configs.h"
 
-using namespace testsupport;
+using namespace generators;
 
 int main(int argc, char** argv) {
   if (argc != 2) {

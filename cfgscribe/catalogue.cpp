@@ -376,48 +376,53 @@ constexpr std::array<const char*, 7> kBaudRates = {
 // ---- Lookup ------------------------------------------------------------
 
 template <std::size_t N>
-const char* entryOf(const std::array<const char*, N>& table, int index) {
-  return index >= 0 && static_cast<std::size_t>(index) < N ? table[static_cast<std::size_t>(index)] : "";
+const char* entryOf(const std::array<const char*, N>& table, unsigned index) {
+  return index < N ? table[index] : "";
 }
 
-const char* miscEntry(int kind, int index) {
+const char* miscEntry(Catalogue kind, unsigned index) {
   switch (kind) {
-    case kTimers10Texts: return entryOf(kTimers10Misc, index);
-    case kSwitchTexts: return entryOf(kSwitchesMisc, index);
-    case kMessageTexts: return entryOf(kMessagesMisc, index);
-    case kEtmTexts: return entryOf(kEtmsMisc, index);
+    case Catalogue::kTimers10: return entryOf(kTimers10Misc, index);
+    case Catalogue::kSwitches: return entryOf(kSwitchesMisc, index);
+    case Catalogue::kMessages: return entryOf(kMessagesMisc, index);
+    case Catalogue::kEtms: return entryOf(kEtmsMisc, index);
+    case Catalogue::kCtcssTones: return entryOf(kCtcssTones, index);
+    case Catalogue::kCtcssModes: return entryOf(kCtcssModes, index);
+    case Catalogue::kReverseBursts: return entryOf(kReverseBursts, index);
+    case Catalogue::kBaudRates: return entryOf(kBaudRates, index);
     default: return "";  // 100 ms and 1 s timers and counters have none
   }
 }
 
-const char* portEntry(int kind, int entry) {
+const char* portEntry(Catalogue kind, unsigned entry) {
   switch (kind) {
-    case kTimers10Texts: return entryOf(kTimers10Port, entry);
-    case kTimers100Texts: return entryOf(kTimers100Port, entry);
-    case kTimers1000Texts: return entryOf(kTimers1000Port, entry);
-    case kSwitchTexts: return entryOf(kSwitchesPort, entry);
-    case kMessageTexts: return entryOf(kMessagesPort, entry);
-    case kEtmTexts: return entryOf(kEtmsPort, entry);
-    case kCounterTexts: return entryOf(kCountersPort, entry);
+    case Catalogue::kTimers10: return entryOf(kTimers10Port, entry);
+    case Catalogue::kTimers100: return entryOf(kTimers100Port, entry);
+    case Catalogue::kTimers1000: return entryOf(kTimers1000Port, entry);
+    case Catalogue::kSwitches: return entryOf(kSwitchesPort, entry);
+    case Catalogue::kMessages: return entryOf(kMessagesPort, entry);
+    case Catalogue::kEtms: return entryOf(kEtmsPort, entry);
+    case Catalogue::kCounters: return entryOf(kCountersPort, entry);
     default: return "";
   }
 }
 
+// Coded values have one table, whatever the port. Port entries are often
+// numbered port x 100 + entry: `wrap` takes them modulo 100.
+const char* entry(Catalogue kind, unsigned port, unsigned index, bool wrap) {
+  if (port == 0 || kind >= Catalogue::kCtcssTones) return miscEntry(kind, index);
+  return portEntry(kind, wrap ? index % 100 : index);
+}
+
 }  // namespace
 
-const char* lookupDescription(int kind, int port, int index) {
-  if (index < 0) return "";
-  switch (kind) {
-    case kCtcssToneTexts: return entryOf(kCtcssTones, index);
-    case kCtcssModeTexts: return entryOf(kCtcssModes, index);
-    case kReverseBurstTexts: return entryOf(kReverseBursts, index);
-    case kBaudRateTexts: return entryOf(kBaudRates, index);
-    case kRootNameTexts:
-    case kRootNameTexts2: return rootCommandName(index);
-    default: break;
-  }
-  // Port entries are often numbered port x 100 + entry.
-  return port == 0 ? miscEntry(kind, index) : portEntry(kind, index % 100);
+const char* lookupDescription(Catalogue kind, unsigned port, unsigned index) {
+  return entry(kind, port, index, true);
+}
+
+bool isDefinedEntry(Catalogue kind, unsigned port, unsigned index) {
+  const std::string_view text = entry(kind, port, index, false);
+  return !text.empty() && text != kReserved;
 }
 
 int printDescription(orva::Sink& out, const char* text, char portChar) {

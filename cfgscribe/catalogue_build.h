@@ -1,22 +1,32 @@
-// Compile-time helpers that assemble the catalogue's text tables from runs
-// of entries, so each table reads like its documentation ("5-10 Reserved")
-// and a gap, an overlap or a miscounted range fails to compile.
+// Compile-time helpers that assemble the catalogue's tables (texts, root
+// commands, switch states) from runs of entries, so each table reads like its
+// documentation ("5-10 Reserved") and a gap, an overlap or a miscounted range
+// fails to compile.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <type_traits>
 
 namespace cfgscribe::catalogue_build {
 
-// Entries first..last (both included): every one holds `text` when `stride`
-// is 0; otherwise they are consecutive texts of a series laid out `stride`
-// characters apart starting at `text`.
+// Entries first..last (both included): every one holds `value` when
+// `stride` is 0; otherwise (texts only) they are consecutive texts of a
+// series laid out `stride` characters apart starting at `value`.
+template <class T>
 struct Run {
   int first;
   int last;
-  const char* text;
+  T value;
   int stride = 0;
+
+  constexpr T at(int i) const {
+    if constexpr (std::is_pointer_v<T>) {
+      if (stride != 0) return value + (i - first) * stride;
+    }
+    return value;
+  }
 };
 
 // Up to three characters that tell the texts of a series apart.
@@ -54,7 +64,7 @@ template <std::size_t Count, std::size_t Width>
 struct Series {
   char chars[Count * Width]{};
 
-  constexpr Run at(int first) const {
+  constexpr Run<const char*> at(int first) const {
     return {first, first + static_cast<int>(Count) - 1, chars, static_cast<int>(Width)};
   }
 };
@@ -80,17 +90,16 @@ constexpr Series<Count, Width> makeSeries(const char* prefix, LabelOf labelOf, c
   return s;
 }
 
-// A table of N texts from runs that must cover 0..N-1 in order, each entry
-// exactly once.
-template <std::size_t N>
-constexpr std::array<const char*, N> buildTable(std::initializer_list<Run> runs) {
-  std::array<const char*, N> table{};
+// A table of N entries from runs that must cover 0..N-1 in order, each
+// entry exactly once.
+template <std::size_t N, class T = const char*>
+constexpr std::array<T, N> buildTable(std::initializer_list<Run<T>> runs) {
+  std::array<T, N> table{};
   int next = 0;
-  for (const Run& r : runs) {
+  for (const Run<T>& r : runs) {
     if (r.first != next || r.last < r.first || r.last >= static_cast<int>(N))
       throw "runs must cover the table in order without gaps";
-    for (int i = r.first; i <= r.last; ++i)
-      table[static_cast<std::size_t>(i)] = r.stride == 0 ? r.text : r.text + (i - r.first) * r.stride;
+    for (int i = r.first; i <= r.last; ++i) table[static_cast<std::size_t>(i)] = r.at(i);
     next = r.last + 1;
   }
   if (next != static_cast<int>(N)) throw "runs end before the table does";

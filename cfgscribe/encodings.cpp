@@ -168,10 +168,6 @@ void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, in
   if (offsets) out.put('\n');
 }
 
-void padToCommentColumn(Sink& out, int printed) {
-  if (printed < 50) out.pad(50 - printed);
-}
-
 VersionText versionTriplet(ByteView three) {
   VersionText v{};
   const unsigned major = three.u8(0);

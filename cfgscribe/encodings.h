@@ -42,9 +42,6 @@ Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes);
 void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, int firstIndent,
                   int laterIndent);
 
-// Blanks from a line of `printed` characters up to column 50, so that the
-// script's "; " comment starts in column 51.
-void padToCommentColumn(Sink& out, int printed);
 
 // "no file", "version not set" or "%d.%d.%d".
 struct VersionText {

@@ -1,5 +1,6 @@
 #include "cfgscribe/image.h"
 
+#include <algorithm>
 #include <cstdarg>
 
 namespace cfgscribe {
@@ -37,29 +38,100 @@ bool WalkContext::schedulerEnabled() const {
   return switchBitCount == 0 || (switchBits[0] & 0x02) != 0;
 }
 
+namespace {
+
+const char* debugPrefix(const Out& o) { return o.script ? ";debug  " : "debug  "; }
+
+// Copies a password into its table entry. An entry holds 8 digit bytes: a
+// longer element is cut to its first 8 bytes, and the count stops there
+// too, so the decoder matches a prefix by those bytes.
+void fillEntry(PasswordEntry& entry, ByteView password, unsigned elementSize) {
+  entry = PasswordEntry{};
+  const std::size_t kept = std::min<std::size_t>(elementSize, entry.digits.size());
+  std::size_t count = 0;
+  while (count < kept && password.u8(count) != kEndMarker) ++count;
+  for (std::size_t i = 0; i < kept; ++i) entry.digits[i] = password.u8(i);
+  entry.count = static_cast<std::uint8_t>(count);
+}
+
+}  // namespace
+
+void WalkContext::take(const Record& r, unsigned passwordsKept) {
+  switch (r.type()) {
+    case kController:
+      // Bytes past the loaded image count as 0, like header fields a short
+      // file does not reach.
+      for (std::size_t i = 0; i < controller.bytes.size(); ++i) controller.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
+      break;
+    case kPasswords: {
+      const unsigned size = r.elementSize();
+      // The table holds the macro password and four locations.
+      const unsigned count = std::min({r.elementCount(), passwordsKept, static_cast<unsigned>(passwords.size() - 1)});
+      for (unsigned i = 0; i < count; ++i) fillEntry(passwords[i + 1], r.sub(4 + std::size_t{i} * size, size), size);
+      break;
+    }
+    case kSoftwareSwitch: {
+      // The Bit Set's leading bytes: (receivers + 1) x 100 switches, no more
+      // than the record stores or the context holds.
+      const std::size_t stored = r.elementCount() == 0 ? 0 : std::min<std::size_t>(r.elementSize(), r.available(4));
+      const std::size_t wanted = (controller.receivers() + 1u) * 100u / 8u;
+      switchBitCount = std::min({wanted, stored, kSwitchBitsKept});
+      switchBits.fill(0);
+      for (std::size_t i = 0; i < switchBitCount; ++i) switchBits[i] = r.u8(4 + i);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
 int Out::dbg(const char* format, ...) {
   std::va_list args;
   va_start(args, format);
-  const int n = sink.put(script ? ";debug  " : "debug  ") + sink.vprintf(format, args);
+  const int n = sink.put(debugPrefix(*this)) + sink.vprintf(format, args);
   va_end(args);
   return n;
 }
 
+void Out::toComment(int width) {
+  sink.pad(kCommentColumn - width);
+  sink.put("; ");
+}
+
+void Out::command(bool commentedOut, const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  const int width = (commentedOut ? sink.put(';') : 0) + sink.vprintf(format, args);
+  va_end(args);
+  toComment(width);
+}
+
+void Out::commandAs(int width, bool commentedOut, const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  if (commentedOut) sink.put(';');
+  sink.vprintf(format, args);
+  va_end(args);
+  toComment(width + (commentedOut ? 1 : 0));
+}
+
+void printRecordHeader(Sink& out, const char* prefix, const Record& r, HeaderLines lines) {
+  out.printf("%sRecord Type       : %d\n", prefix, r.type());
+  out.printf("%sAttributes        : 0x%x\n", prefix, r.attributes());
+  out.printf("%sElement Size      : %d\n", prefix, r.elementSize());
+  if (lines == HeaderLines::kElements) out.printf("%sNum Elements      : %d\n", prefix, r.elementCount());
+  if (lines == HeaderLines::kPortGroups) {
+    out.printf("%sNum Misc          : %d\n", prefix, r.numMisc());
+    out.printf("%sNum Port          : %d\n", prefix, r.numPort());
+  }
+}
+
 void debugTypeAttributesSize(Out& o, const Record& r) {
-  o.dbg("Record Type       : %d\n", r.type());
-  o.dbg("Attributes        : 0x%x\n", r.attributes());
-  o.dbg("Element Size      : %d\n", r.elementSize());
+  printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kTypeAttributesSize);
 }
-
-void debugRecordHeader(Out& o, const Record& r) {
-  debugTypeAttributesSize(o, r);
-  o.dbg("Num Elements      : %d\n", r.elementCount());
-}
-
+void debugRecordHeader(Out& o, const Record& r) { printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kElements); }
 void debugPortGroupedHeader(Out& o, const Record& r) {
-  debugTypeAttributesSize(o, r);
-  o.dbg("Num Misc          : %d\n", r.numMisc());
-  o.dbg("Num Port          : %d\n", r.numPort());
+  printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kPortGroups);
 }
 
 std::uint32_t indexedListLength(const Record& r) {
@@ -72,24 +144,22 @@ std::uint32_t indexedListLength(const Record& r) {
 
 void walkRecords(ByteView image, const HandlerTable& table, Out& o) {
   WalkContext ctx;
-  ctx.remaining = image.size();
+  bool controllerSeen = false;
+  unsigned recordsHandled = 0;
   if (image.u8(0) == kEndMarker) return;
   std::size_t offset = 0;
   for (;;) {
     if (offset >= image.size()) return;
-    if (ctx.controllerSeen && ctx.recordsHandled >= ctx.controller.recordCount()) return;
-    ctx.offset = offset;
-    ctx.remaining = image.size() - offset;
-    const Record record(image.sub(offset));
+    if (controllerSeen && recordsHandled >= ctx.controller.recordCount()) return;
+    const Record record(image.sub(offset), offset);
     const unsigned type = record.type();
     table.beforeRecord(o, offset, type);
-    RecordHandler handler = type < kRecordTypeCount ? table.known[type] : table.unrecognised;
-    const std::uint32_t length = handler(record, ctx, o);
-    if (type == kController) ctx.controllerSeen = true;
+    ctx.take(record, table.passwordsKept);
+    const std::uint32_t length = table.handlerFor(type)(record, ctx, o);
+    if (type == kController) controllerSeen = true;
     // Every record has at least its header; a zero length would never move on.
     offset += length > 0 ? length : 1;
-    ++ctx.recordsHandled;
-    ctx.remaining = offset < image.size() ? image.size() - offset : 0;
+    ++recordsHandled;
     if (image.u8(offset) == kEndMarker) return;
   }
 }

@@ -49,12 +49,14 @@ constexpr std::uint8_t kEndMarker = 0xFF;
 // "cfgRec_Controller" ... "cfgRec_LongNames"; nullptr for other types.
 const char* recordTypeName(unsigned type);
 
-// One record: a view from its first byte to the end of the walked image.
-// Reads past the loaded bytes yield 0xFF (see ByteView).
+// One record: a view from its first byte to the end of the walked image,
+// and where in the image it starts. Reads past the loaded bytes yield 0xFF
+// (see ByteView).
 class Record : public ByteView {
  public:
   Record() = default;
-  explicit Record(ByteView v) : ByteView(v) {}
+  explicit Record(ByteView v, std::size_t offset = 0) : ByteView(v), offset_(offset) {}
+  std::size_t offset() const { return offset_; }
   unsigned type() const { return u8(0); }
   unsigned attributes() const { return u8(1); }
   unsigned layoutKind() const { return u8(1) & 0x03; }
@@ -62,6 +64,9 @@ class Record : public ByteView {
   unsigned elementCount() const { return u8(3); }
   unsigned numMisc() const { return u8(3); }   // port-grouped records
   unsigned numPort() const { return u8(4); }   // port-grouped records
+
+ private:
+  std::size_t offset_ = 0;
 };
 
 // The 32 payload bytes of the controller definition (record offsets 4..35).
@@ -106,15 +111,12 @@ constexpr std::uint8_t kDefaultMasterPassword = 0x12;
 // switch 1 (Scheduler Enable) is read, so 50 bytes (400 switches) suffice.
 constexpr std::size_t kSwitchBitsKept = 50;
 
-// State that passes between records during one walk.
+// What earlier records tell later ones during one walk. Handlers only read
+// it; the walk fills it, in take(), before the record's handler runs.
 struct WalkContext {
   WalkContext();
 
   ControllerDefinition controller;
-  bool controllerSeen = false;
-  unsigned recordsHandled = 0;
-  std::size_t offset = 0;      // of the current record in the image
-  std::size_t remaining = 0;   // image length minus offset
   std::array<PasswordEntry, 5> passwords;  // entry 0: macro password
   std::array<std::uint8_t, kSwitchBitsKept> switchBits{};
   std::size_t switchBitCount = 0;  // bytes stored; 0 until a switch record
@@ -122,19 +124,46 @@ struct WalkContext {
   // Switch 1 of the stored bits; enabled (its cold-start default) when no
   // software-switch record has been seen.
   bool schedulerEnabled() const;
+
+  // Takes what record `r` defines for later records: the controller
+  // definition, the first `passwordsKept` passwords, the switch bits.
+  void take(const Record& r, unsigned passwordsKept);
 };
 
-// Output settings that every handler receives.
+// Output settings that every handler receives, and the line shapes the
+// report and the script share.
 struct Out {
   Sink& sink;
   bool debug = false;
   bool allValues = false;  // -a: commented commands for every value
   bool script = false;     // script walk: debug lines begin ";debug  "
 
+  // Characters before a script comment: its "; " starts in column 51.
+  static constexpr int kCommentColumn = 50;
+
+  // Lines of a section begin with this: "  " (report) or ";   " (script).
+  const char* lead() const { return script ? ";   " : "  "; }
+
   // One debug line: "debug  " (report) or ";debug  " (script), then the text.
   int dbg(const char* format, ...) ORVA_PRINTF_FORMAT(2, 3);
+
+  // A script command up to its comment: ";" when commented out, the
+  // command, blanks up to the comment column by the width printed, "; ".
+  void command(bool commentedOut, const char* format, ...) ORVA_PRINTF_FORMAT(3, 4);
+  // The same where the blanks follow from the command's fixed width
+  // rather than from what was printed.
+  void commandAs(int width, bool commentedOut, const char* format, ...) ORVA_PRINTF_FORMAT(4, 5);
+  // Blanks after a command counted as `width` characters, then "; ".
+  void toComment(int width);
 };
 
+// The record header lines, each after `prefix`: Record Type, Attributes,
+// Element Size, then Num Elements (element arrays) or Num Misc and Num Port
+// (port-grouped records) or neither.
+enum class HeaderLines { kTypeAttributesSize, kElements, kPortGroups };
+void printRecordHeader(Sink& out, const char* prefix, const Record& r, HeaderLines lines);
+
+// The same as debug lines ("debug  " or ";debug  " before each).
 // The first three common debug lines: Record Type, Attributes, Element Size.
 void debugTypeAttributesSize(Out& o, const Record& r);
 // The common debug lines: Record Type, Attributes, Element Size, Num Elements.
@@ -143,13 +172,18 @@ void debugRecordHeader(Out& o, const Record& r);
 void debugPortGroupedHeader(Out& o, const Record& r);
 
 // A record handler prints its record's section and returns its length.
-using RecordHandler = std::uint32_t (*)(const Record& r, WalkContext& ctx, Out& o);
+using RecordHandler = std::uint32_t (*)(const Record& r, const WalkContext& ctx, Out& o);
 
 struct HandlerTable {
   std::array<RecordHandler, kRecordTypeCount> known;
   RecordHandler unrecognised;
   // Printed before each record's handler (the dispatch lines).
   void (*beforeRecord)(Out& o, std::size_t offset, unsigned type);
+  // Password locations the macro command decoder matches prefixes against.
+  // The report keeps three: APW-prefixed commands then show as macro calls.
+  unsigned passwordsKept = 4;
+
+  RecordHandler handlerFor(unsigned type) const { return type < kRecordTypeCount ? known[type] : unrecognised; }
 };
 
 // Walks the records of `image` in file order until the end marker, the end
@@ -164,9 +198,4 @@ inline std::uint32_t elementArrayLength(const Record& r) {
 // the entries running from offset 4 to an index byte 0xFF. At most 101
 // entries are counted and the list ends with the loaded bytes.
 std::uint32_t indexedListLength(const Record& r);
-// Length of a port-grouped record with `ports` port groups.
-inline std::uint32_t portGroupedLength(const Record& r, unsigned ports) {
-  return 5 + r.elementSize() * (r.numMisc() + ports * r.numPort());
-}
-
 }  // namespace cfgscribe

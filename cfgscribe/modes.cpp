@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/raw_dump.h"
 #include "cfgscribe/records/handlers.h"
 #include "common/printable_text.h"
 
@@ -13,23 +14,15 @@ namespace {
 using orva::HeaderBytes;
 namespace hdr = orva::hdr;
 
-void reportBeforeRecord(Out& o, std::size_t offset, unsigned type) {
+// The dispatch lines before each record with -d: its offset and type.
+void beforeRecord(Out& o, std::size_t offset, unsigned type) {
   if (!o.debug) return;
-  o.sink.printf("debug  offset 0x%zx:\n", offset);
+  const char* prefix = o.script ? "; " : "debug  ";
+  o.sink.printf("%soffset 0x%zx:\n", prefix, offset);
   if (const char* name = recordTypeName(type)) {
-    o.sink.printf("debug  %s (0x%x):\n", name, type);
+    o.sink.printf("%s%s (0x%x):\n", prefix, name, type);
   } else {
-    o.sink.printf("debug  cfgRec_Unrecognized %d (0x%x):\n", type, type);
-  }
-}
-
-void scriptBeforeRecord(Out& o, std::size_t offset, unsigned type) {
-  if (!o.debug) return;
-  o.sink.printf("; offset 0x%zx:\n", offset);
-  if (const char* name = recordTypeName(type)) {
-    o.sink.printf("; %s (0x%x):\n", name, type);
-  } else {
-    o.sink.printf("; cfgRec_Unrecognized %d (0x%x):\n", type, type);
+    o.sink.printf("%scfgRec_Unrecognized %d (0x%x):\n", prefix, type, type);
   }
 }
 
@@ -37,7 +30,7 @@ void scriptBeforeRecord(Out& o, std::size_t offset, unsigned type) {
 // (prefix ";   ", the date label "Datetime").
 void printHeaderBlock(Out& o, const RunSettings& s, const HeaderBytes& h, std::size_t walkLength) {
   Sink& out = o.sink;
-  const char* lead = o.script ? ";   " : "  ";
+  const char* lead = o.lead();
   out.put(o.script ? "; ORVA Programming Script Generated From:\n" : "Controller Configuration Report\n");
   if (o.debug) {
     o.dbg("Signature     : %s\n", orva::signatureText(h.data()).text);
@@ -74,16 +67,9 @@ std::uint32_t unrecognised(const Record& r, Out& o) {
   if (o.debug) debugTypeAttributesSize(o, r);
   const unsigned size = r.elementSize();
   switch (r.layoutKind()) {
-    case 0: {
-      const std::uint32_t count = size * (r.numMisc() + r.numPort());
-      printHexDump(o.sink, r.sub(5), count, true, 4, 4);
-      return 5 + count;
-    }
-    case 1: {
-      const std::uint32_t count = size * r.elementCount();
-      printHexDump(o.sink, r.sub(4), count, true, 4, 4);
-      return 4 + count;
-    }
+    case 0:
+    case 1:
+      return dumpUnknownElements(o.sink, r);
     case 2:
       printHexDump(o.sink, r.sub(5), size, true, 4, 4);
       o.sink.printf("%s  Internal Error: Record Type Not Handled (2). Call ORVA.", semi);
@@ -99,36 +85,36 @@ std::uint32_t unrecognised(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t unrecognisedReport(const Record& r, WalkContext&, Out& o) { return unrecognised(r, o); }
-std::uint32_t unrecognisedScript(const Record& r, WalkContext&, Out& o) { return unrecognised(r, o); }
+std::uint32_t dumpUnknownElements(Sink& out, const Record& r) {
+  if (r.layoutKind() == 0) {
+    const std::uint32_t count = r.elementSize() * (r.numMisc() + r.numPort());
+    printHexDump(out, r.sub(5), count, true, 4, 4);
+    return 5 + count;
+  }
+  printHexDump(out, r.sub(4), r.elementSize() * r.elementCount(), true, 4, 4);
+  return elementArrayLength(r);
+}
+
+std::uint32_t unrecognisedRecord(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
 
 const HandlerTable& reportHandlers() {
   using namespace records;
   static const HandlerTable table{
-      {controllerReport, identityReport, statusReport, versionsReport, serialReport, nameReport,
-       passwordsReport, switchesReport, etmsReport, schedulerReport, macrosReport, timersReport,
-       timersReport, timersReport, countersReport, messagesReport, pathModeReport,
-       pathPriorityReport, ctcssReport, idTailReport, messageHandlersReport, dtmfReport,
-       accessReport, userTimersReport, routingReport, tonesReport, longNamesReport},
-      unrecognisedReport,
-      reportBeforeRecord};
+      {CFGSCRIBE_HANDLERS_BY_TYPE(Report)},
+      unrecognisedRecord,
+      beforeRecord,
+      3};
   return table;
 }
 
 const HandlerTable& scriptHandlers() {
   using namespace records;
   static const HandlerTable table{
-      {controllerScript, identityScript, statusScript, versionsScript, serialScript, nameScript,
-       passwordsScript, switchesScript, etmsScript, schedulerScript, macrosScript, timersScript,
-       timersScript, timersScript, countersScript, messagesScript, pathModeScript,
-       pathPriorityScript, ctcssScript, idTailScript, messageHandlersScript, dtmfScript,
-       accessScript, userTimersScript, routingScript, tonesScript, longNamesScript},
-      unrecognisedScript,
-      scriptBeforeRecord};
+      {CFGSCRIBE_HANDLERS_BY_TYPE(Script)},
+      unrecognisedRecord,
+      beforeRecord};
   return table;
 }
-
-void printRawHeader(Sink& out, const orva::HeaderBytes& header, std::size_t walkLength);
 
 void runMode(Sink& out, const RunSettings& s, const orva::HeaderBytes& header, ByteView image) {
   Out o{out, s.debug, s.allValues, s.mode == Mode::kScript};

@@ -27,8 +27,13 @@ const HandlerTable& rawHandlers();
 // walked part of the configuration image.
 void runMode(Sink& out, const RunSettings& settings, const orva::HeaderBytes& header, ByteView image);
 
-// The unrecognised-record handlers of the report and the script.
-std::uint32_t unrecognisedReport(const Record& r, WalkContext& ctx, Out& o);
-std::uint32_t unrecognisedScript(const Record& r, WalkContext& ctx, Out& o);
+// The data of a record of unknown type laid out as port groups (kind 0:
+// Num Misc + Num Port elements, whatever the ports) or as an element array
+// (kind 1), as a hex dump; returns the record length. The modes differ only
+// in the kinds they cannot step over as such.
+std::uint32_t dumpUnknownElements(Sink& out, const Record& r);
+
+// The unrecognised-record handler of the report and the script alike.
+std::uint32_t unrecognisedRecord(const Record& r, const WalkContext& ctx, Out& o);
 
 }  // namespace cfgscribe

@@ -2,8 +2,11 @@
 // record with its header bytes and contents, decoded only as far as the
 // record framing goes. Used to inspect files whose report looks wrong.
 
+#include "cfgscribe/raw_dump.h"
+
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/modes.h"
+#include "cfgscribe/port_groups.h"
 #include "common/printable_text.h"
 
 namespace cfgscribe {
@@ -13,34 +16,25 @@ namespace {
 namespace hdr = orva::hdr;
 
 void commonLines(Sink& out, const Record& r, bool portGrouped) {
-  out.printf("  Record Type       : %d\n", r.type());
-  out.printf("  Attributes        : 0x%x\n", r.attributes());
-  out.printf("  Element Size      : %d\n", r.elementSize());
-  if (portGrouped) {
-    out.printf("  Num Misc          : %d\n", r.numMisc());
-    out.printf("  Num Port          : %d\n", r.numPort());
-  } else {
-    out.printf("  Num Elements      : %d\n", r.elementCount());
-  }
+  printRecordHeader(out, "  ", r, portGrouped ? HeaderLines::kPortGroups : HeaderLines::kElements);
 }
 
 // The record's own bytes: 4 + element size x element count.
 ByteView elementArrayBytes(const Record& r) { return r.sub(0, elementArrayLength(r)); }
 
-std::uint32_t controller(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t controller(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
-  auto& c = ctx.controller;
-  for (std::size_t i = 0; i < c.bytes.size(); ++i) c.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
+  const auto& c = ctx.controller;
   const auto& b = c.bytes;
   using CD = ControllerDefinition;
-  const ByteView bcd(b.data() + CD::kColdReset, 7);
-  auto v = [&](std::size_t i) { return (bcd.u8(i) >> 4) * 10 + (bcd.u8(i) & 0x0F); };
   out.printf("    Signature         : %s\n", orva::signatureText(b.data()).text);
   out.printf("    Structure Version : %d\n", b[CD::kStructureVersion]);
   out.printf("    Controller FW Ver : %d.%d.%d\n", b[CD::kFirmware], b[CD::kFirmware + 1], b[CD::kFirmware + 2]);
   out.printf("    Config Version    : %d\n", b[CD::kConfigVersion]);
-  out.printf("    Init Date Time    : %1d/%1d/%02d %1d:%02d:%02d\n", v(5), v(4), v(6), v(2), v(1), v(0));
+  out.put("    Init Date Time    : ");
+  printBcdDateTime(out, ByteView(b.data() + CD::kColdReset, 7));
+  out.put('\n');
   out.printf("    Receivers         : %d\n", c.receivers());
   out.printf("    Transmitters      : %d\n", c.transmitters());
   out.printf("    Password Digits   : %d\n", c.passwordDigits());
@@ -50,13 +44,13 @@ std::uint32_t controller(const Record& r, WalkContext& ctx, Out& o) {
   return 36;
 }
 
-std::uint32_t elementBytes(const Record& r, WalkContext&, Out& o) {
+std::uint32_t elementBytes(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
   return elementArrayLength(r);
 }
 
-std::uint32_t passwords(const Record& r, WalkContext&, Out& o) {
+std::uint32_t passwords(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   static constexpr const char* kLabels[] = {"    MPW  : ", "    CPW  : ", "    RBPW : ", "    APW  : "};
@@ -70,14 +64,14 @@ std::uint32_t passwords(const Record& r, WalkContext&, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t bitSet(const Record& r, WalkContext&, Out& o) {
+std::uint32_t bitSet(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   o.sink.put("  Bit Set           : \n");
   printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
   return elementArrayLength(r);
 }
 
-std::uint32_t etmLists(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t etmLists(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   out.put("    Note: Unset ETMs Not Listed Here\n");
@@ -97,7 +91,7 @@ std::uint32_t etmLists(const Record& r, WalkContext& ctx, Out& o) {
   return static_cast<std::uint32_t>(pos);
 }
 
-std::uint32_t setpoints(const Record& r, WalkContext&, Out& o) {
+std::uint32_t setpoints(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   if (r.u8(4) == kEndMarker) {
@@ -143,11 +137,9 @@ std::size_t commandList(Sink& out, ByteView list, std::size_t limit) {
   return used + 1;
 }
 
-std::uint32_t macros(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t macros(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
-  out.printf("  Record Type       : %d\n", r.type());
-  out.printf("  Attributes        : 0x%x\n", r.attributes());
-  out.printf("  Element Size      : %d\n", r.elementSize());
+  printRecordHeader(out, "  ", r, HeaderLines::kTypeAttributesSize);
   if (r.u16(5) == 0xFFFF) {
     out.put("  No Macros\n");
     return 7;
@@ -155,7 +147,7 @@ std::uint32_t macros(const Record& r, WalkContext& ctx, Out& o) {
   const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
   const std::size_t attrBytes = ctx.controller.macroAttrSize();
   std::size_t used = 0;
-  while (used < ctx.remaining) {
+  while (used < r.size()) {
     const std::size_t at = 5 + used;
     const unsigned location = r.u16(at);
     if (location == 0xFFFF) break;
@@ -174,12 +166,10 @@ std::uint32_t macros(const Record& r, WalkContext& ctx, Out& o) {
 std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, unsigned prefix) {
   Sink& out = o.sink;
   commonLines(out, r, true);
-  const unsigned size = r.elementSize();
-  std::size_t pos = 5;
+  const PortGroups groups(r, ports);
   for (unsigned g = 0; g <= ports; ++g) {
-    const unsigned count = g == 0 ? r.numMisc() : r.numPort();
-    for (unsigned i = 0; i < count; ++i, pos += size) {
-      const ByteView element = r.sub(pos, size);
+    for (unsigned i = 0; i < groups.count(g); ++i) {
+      const ByteView element = groups.element(g, i);
       out.printf("    %04d: ", (prefix * 10 + g) * 100 + i);
       if ((r.attributes() & 0x20) != 0) {
         const unsigned value = element.u16(0);
@@ -188,18 +178,18 @@ std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, uns
         if (element.u8(0) == kEndMarker) {
           out.put("None Set  ");
         } else {
-          printDigitString(out, element, size);
+          printDigitString(out, element, groups.elementSize());
         }
       } else {
-        printHexDump(out, element, size, false, 0, 10);
+        printHexDump(out, element, groups.elementSize(), false, 0, 10);
       }
       out.put('\n');
     }
   }
-  return static_cast<std::uint32_t>(pos);
+  return groups.length();
 }
 
-std::uint32_t portGrouped(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t portGrouped(const Record& r, const WalkContext& ctx, Out& o) {
   const unsigned prefix = r.type() == kTimers100 ? 1 : r.type() == kTimers1000 ? 2 : 0;
   // Long names hold their slots in the first group only; their fifth header
   // byte counts ports, not elements per port, so stepping port groups by it
@@ -208,7 +198,7 @@ std::uint32_t portGrouped(const Record& r, WalkContext& ctx, Out& o) {
   return portGroupedWithPrefix(r, ports, o, prefix);
 }
 
-std::uint32_t messageLists(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messageLists(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   const unsigned size = r.elementSize();
@@ -226,14 +216,14 @@ std::uint32_t messageLists(const Record& r, WalkContext& ctx, Out& o) {
   return static_cast<std::uint32_t>(pos);
 }
 
-std::uint32_t allBytes(const Record& r, WalkContext&, Out& o) {
+std::uint32_t allBytes(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   o.sink.put("  Bytes             : \n");
   printHexDump(o.sink, r.sub(4), r.elementSize() * r.elementCount(), true, 4, 4);
   return elementArrayLength(r);
 }
 
-std::uint32_t userTimerTable(const Record& r, WalkContext&, Out& o) {
+std::uint32_t userTimerTable(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   out.put("  Timers\n");
@@ -249,23 +239,16 @@ std::uint32_t userTimerTable(const Record& r, WalkContext&, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t unrecognised(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t unrecognised(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.printf("Unrecognized Config Record Type %d (0x%x)\n", r.type(), r.type());
-  out.printf("  File Contents, offset 0x%zx:\n", ctx.offset);
-  out.printf("debug  Record Type       : %d\n", r.type());
-  out.printf("debug  Attributes        : 0x%x\n", r.attributes());
-  out.printf("debug  Element Size      : %d\n", r.elementSize());
+  out.printf("  File Contents, offset 0x%zx:\n", r.offset());
+  printRecordHeader(out, "debug  ", r, HeaderLines::kTypeAttributesSize);
   const unsigned size = r.elementSize();
   switch (r.layoutKind()) {
-    case 0: {
-      const std::uint32_t count = size * (r.numMisc() + r.numPort());
-      printHexDump(out, r.sub(5), count, true, 4, 4);
-      return 5 + count;
-    }
+    case 0:
     case 1:
-      printHexDump(out, r.sub(4), size * r.elementCount(), true, 4, 4);
-      return elementArrayLength(r);
+      return dumpUnknownElements(out, r);
     case 2: {
       constexpr unsigned kMaxEntries = 101;
       std::size_t pos = 5;

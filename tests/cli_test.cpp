@@ -9,8 +9,9 @@
 
 #include "cfgscribe/cli.h"
 #include "common/platform.h"
+#include "generators/sndbank_files.h"
+#include "harness.h"
 #include "host/host.h"
-#include "support/image_builder.h"
 
 namespace {
 
@@ -26,21 +27,12 @@ const std::string kUsage =
     "       s = Generate a script that sets all non-default values\n"
     "       a = Generate a script with commented commands for setting all values\n";
 
-class TempDir {
- public:
-  TempDir() : path_(testhost::makeTempDirectory("cfgscribe-test")) {}
-  ~TempDir() { std::filesystem::remove_all(path_); }
+// A scratch directory that configuration files are written into.
+struct TempDir : ScratchDir {
   std::string write(const std::string& name, const Bytes& bytes) const {
-    const std::string path = path_ + "/" + name;
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-    return path;
+    writeFile(*this / name, std::string(bytes.begin(), bytes.end()));
+    return *this / name;
   }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
 };
 
 struct Result {
@@ -53,10 +45,9 @@ Result run(std::vector<std::string> args) {
   std::vector<const char*> argv;
   for (const auto& a : args) argv.push_back(a.c_str());
   Result r;
-  {
-    orva::Sink sink(r.out);
+  r.out = capture([&](orva::Sink& sink) {
     r.status = cfgscribe::runCfgscribe(static_cast<int>(argv.size()), argv.data(), sink, "12/06/26 12:00:00");
-  }
+  });
   return r;
 }
 

@@ -1,9 +1,8 @@
 #include "cfgscribe/records/command_decoder.h"
 
-#include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include "harness.h"
+
 
 namespace {
 
@@ -23,8 +22,11 @@ const PasswordTable kTable = {entry({0x99}), entry({0x12, 0x34}), entry({0x12}),
                               entry({0x44})};
 
 DecodedCommand decode(const PasswordTable& table, const std::vector<std::uint8_t>& digits, std::string& text) {
-  orva::Sink sink(text);
-  return cfgscribe::records::decodeCommand(sink, table, orva::ByteView(digits.data(), digits.size()));
+  DecodedCommand command;
+  text = testsupport::capture([&](orva::Sink& sink) {
+    command = cfgscribe::records::decodeCommand(sink, table, orva::ByteView(digits.data(), digits.size()));
+  });
+  return command;
 }
 
 TEST(CommandDecoder, EachBranchAndPrefix) {

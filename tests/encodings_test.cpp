@@ -1,26 +1,16 @@
-#include <gtest/gtest.h>
 
-#include <string>
 
 #include "cfgscribe/encodings.h"
-#include "support/image_builder.h"
+#include "cfgscribe/image.h"
+#include "harness.h"
 
 namespace {
 
 using cfgscribe::Printed;
 using testsupport::Bytes;
+using testsupport::capture;
 
 orva::ByteView view(const Bytes& b) { return orva::ByteView(b.data(), b.size()); }
-
-template <typename F>
-std::string capture(F&& f) {
-  std::string text;
-  {
-    orva::Sink sink(text);
-    f(sink);
-  }
-  return text;
-}
 
 TEST(BcdDateTime, PrintsMonthDayYearAndUnpaddedHour) {
   struct Case { Bytes bytes; const char* text; } cases[] = {
@@ -121,10 +111,31 @@ TEST(HexDump, FullAndPartialRows) {
             "    0000  10 11 12 13 \n");
 }
 
-TEST(CommentColumn, PadsToColumnFifty) {
-  EXPECT_EQ(capture([](orva::Sink& s) { cfgscribe::padToCommentColumn(s, 17); }), std::string(33, ' '));
-  EXPECT_EQ(capture([](orva::Sink& s) { cfgscribe::padToCommentColumn(s, 50); }), "");
-  EXPECT_EQ(capture([](orva::Sink& s) { cfgscribe::padToCommentColumn(s, 70); }), "");
+TEST(CommentColumn, ScriptCommandsPadToColumnFiftyOne) {
+  const std::string wide(60, 'x');
+  const struct {
+    int fixedWidth;  // 0: counted from what is printed
+    bool commented;
+    const char* command;
+    std::string line;
+  } cases[] = {
+      {0, false, "MPW 9 *", "MPW 9 *" + std::string(43, ' ') + "; "},
+      {0, true, "MPW 9 *", ";MPW 9 *" + std::string(42, ' ') + "; "},
+      {0, false, wide.c_str(), wide + "; "},
+      {13, false, "MPW 57 123 4 *", "MPW 57 123 4 *" + std::string(37, ' ') + "; "},
+      {13, true, "MPW 57 1 4 *", ";MPW 57 1 4 *" + std::string(36, ' ') + "; "},
+  };
+  for (const auto& c : cases) {
+    const std::string line = capture([&](orva::Sink& s) {
+      cfgscribe::Out o{s};
+      if (c.fixedWidth == 0) {
+        o.command(c.commented, "%s", c.command);
+      } else {
+        o.commandAs(c.fixedWidth, c.commented, "%s", c.command);
+      }
+    });
+    EXPECT_EQ(line, c.line) << c.command;
+  }
 }
 
 TEST(VersionTriplet, AbsentUnsetAndNumbers) {

@@ -1,84 +1,41 @@
-#include <gtest/gtest.h>
+// Event-triggered macros: name widths, ETMs without a slot, ports beyond
+// three and lists that run past their capacity.
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
-using cfgscribe::ControllerDefinition;
-using cfgscribe::WalkContext;
-using cfgscribe::records::etmsReport;
-using cfgscribe::records::etmsScript;
-
-WalkContext etmContext(std::uint8_t receivers, std::uint8_t nameDigits = 4) {
-  WalkContext ctx;
-  ctx.controller.bytes[ControllerDefinition::kReceivers] = receivers;
-  ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = nameDigits;
-  return ctx;
-}
 
 Bytes etmRecord(const Bytes& lists, std::uint8_t numMisc = 10, std::uint8_t numPort = 20) {
   return cat({{8, 0x00, 3, numMisc, numPort}, lists});
 }
 
-TEST(Etms, WholeSections) {
-  // Two receivers. Miscellaneous: 0 -> 1234, 30 (not a defined ETM) -> 5555,
-  // 61 -> 4321; port 1: 2 -> 1111; port 2: none.
-  const Bytes sample =
-      etmRecord(cat({{0x00, 0x12, 0x34, 30, 0x55, 0x55, 61, 0x43, 0x21, 0xFF}, {0x02, 0x11, 0x11, 0xFF}, {0xFF}}));
-  WalkContext ctx = etmContext(2);
-  HandlerRun run = runHandler(etmsReport, sample, ctx, Flavour::kReport, true);
-  expectGolden(run.text, "etms/report_debug");
-  EXPECT_EQ(run.length, 20u);
-  run = runHandler(etmsScript, sample, ctx, Flavour::kScriptS, true);
-  expectGolden(run.text, "etms/script_debug");
-  EXPECT_EQ(run.length, 20u);
-  expectGolden(runHandler(etmsScript, sample, ctx, Flavour::kScriptA).text, "etms/script_all");
-
-  const Bytes empty = etmRecord({0xFF, 0xFF});
-  WalkContext one = etmContext(1);
-  run = runHandler(etmsReport, empty, one, Flavour::kReport);
-  expectGolden(run.text, "etms/report_one_receiver");
-  EXPECT_EQ(run.length, 7u);
-  expectGolden(runHandler(etmsScript, empty, one, Flavour::kScriptS).text, "etms/script_one_receiver");
-}
+const Bytes kEtm200 = etmRecord({0x00, 0x12, 0x34, 200, 0x99, 0x99, 0xFF});
+const Bytes kFivePorts = etmRecord({0xFF, 0xFF, 0xFF, 0xFF, 0x02, 0x44, 0x44, 0xFF, 0xFF});
 
 // Six-digit names show four digits; a one-byte name is not read past; ETM
 // 200 has no slot; ports 4 and 5 are not in the report; with capacity 1 two
 // entries are read and the next byte ends the list.
 TEST(Etms, NameWidthsAndBadInput) {
-  const struct {
-    const char* golden;
-    std::uint8_t receivers, nameDigits, numMisc;
-    Bytes lists;
-    std::uint32_t length;
-  } cases[] = {
-      {"etms/report_six_digit_names", 0, 6, 10, {0x00, 0x12, 0x34, 0x56, 0xFF}, 10},
-      {"etms/report_two_digit_names", 0, 2, 10, {0x00, 0x12, 0xFF}, 8},
-      {"etms/report_etm_200", 0, 4, 10, {0x00, 0x12, 0x34, 200, 0x99, 0x99, 0xFF}, 12},
-      {"etms/report_five_ports", 5, 4, 10, {0xFF, 0xFF, 0xFF, 0xFF, 0x02, 0x44, 0x44, 0xFF, 0xFF}, 14},
-      {"etms/report_capacity_one", 0, 4, 1, {0x00, 0x12, 0x34, 0x01, 0x56, 0x78, 0x61, 0x43, 0x21, 0xFF}, 12},
-  };
-  for (const auto& c : cases) {
-    WalkContext ctx = etmContext(c.receivers, c.nameDigits);
-    const HandlerRun run = runHandler(etmsReport, etmRecord(c.lists, c.numMisc), ctx, Flavour::kReport);
-    expectGolden(run.text, c.golden);
-    EXPECT_EQ(run.length, c.length) << c.golden;
-  }
-  // The script leaves ETM 200 out and writes the ports beyond 3.
-  WalkContext ctx = etmContext(0);
-  expectGolden(runHandler(etmsScript, etmRecord(cases[2].lists), ctx, Flavour::kScriptA).text,
-               "etms/script_all_etm_200");
-  ctx = etmContext(5);
-  EXPECT_NE(runHandler(etmsScript, etmRecord(cases[3].lists), ctx, Flavour::kScriptS)
-                .text.find("\n;  Port 4 ETMs\nMPW 26 0402 4444 *" + blanks(32) + "; Any-Path-Active To TX4 Macro\n"
-                           "\n;  Port 5 ETMs\n;    No ETMs Set\n"),
-            std::string::npos);
+  const Bytes empty = etmRecord({0xFF, 0xFF});
+  // Expected, flavour, debug, record, length, receivers, transmitters, name digits.
+  checkRecords({
+      {"@etms/report_one_receiver", R, false, empty, 7, 1},
+      {"@etms/script_one_receiver", S, false, empty, 7, 1},
+      {"@etms/report_six_digit_names", R, false, etmRecord({0x00, 0x12, 0x34, 0x56, 0xFF}), 10, 0, 0, 6},
+      {"@etms/report_two_digit_names", R, false, etmRecord({0x00, 0x12, 0xFF}), 8, 0, 0, 2},
+      {"@etms/report_etm_200", R, false, kEtm200, 12, 0},
+      {"@etms/script_all_etm_200", A, false, kEtm200, 12, 0},  // the script leaves it out
+      {"@etms/report_five_ports", R, false, kFivePorts, 14, 5},
+      {"@etms/report_capacity_one", R, false,
+       etmRecord({0x00, 0x12, 0x34, 0x01, 0x56, 0x78, 0x61, 0x43, 0x21, 0xFF}, 1), 12, 0},
+  });
+  // The script writes the ports beyond 3.
+  checkFragments({{"\n;  Port 4 ETMs\nMPW 26 0402 4444 *" + blanks(32) + "; Any-Path-Active To TX4 Macro\n"
+                   "\n;  Port 5 ETMs\n;    No ETMs Set\n",
+                   S, false, kFivePorts, 14, 5}});
 }
 
 }  // namespace

@@ -1,15 +1,12 @@
 // The complete example configuration through the whole program, in every
 // mode with and without debug lines, against reviewed golden outputs. The
 // run-time date is fixed so the comparison is stable.
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "cfgscribe/cli.h"
-#include "golden_support.h"
+#include "harness.h"
 #include "examples/example_configs.h"
 
 namespace {

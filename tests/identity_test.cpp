@@ -1,11 +1,8 @@
 // Controller definition, identity, status, versions, serial ports and name
 // in the report and the script.
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "golden_support.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
@@ -21,18 +18,11 @@ ControllerSpec twoByTwo() {
   return s;
 }
 
-TEST(ControllerDefinition, ReportWithDebug) {
-  WalkContext ctx;
-  expectGolden(renderRecord(Mode::kReport, controllerRecord(twoByTwo()), ctx, true), "controller/report_debug");
-  EXPECT_EQ(ctx.controller.receivers(), 2u);
-  EXPECT_EQ(ctx.controller.recordCount(), 9u);
-}
-
 TEST(ControllerDefinition, ScriptWithDebugAndSizeWarning) {
   ControllerSpec s = twoByTwo();
   s.elementSize = 16;  // 16 x 1 is not 32: warned, stepped by its own header
   WalkContext ctx;
-  expectGolden(renderRecord(Mode::kScript, controllerRecord(s), ctx, true), "controller/script_debug_size_warning");
+  expectGolden(runRecord(Mode::kScript, controllerRecord(s), ctx, true).text, "controller/script_debug_size_warning");
   // Report and script step 4 + 16 bytes; the raw dump always 36. The
   // definition's 32 bytes still come from offset 4, so its record count is
   // the 0xAB filler of the record that follows.
@@ -48,33 +38,10 @@ TEST(ControllerDefinition, ShortImageLeavesMissingFieldsZero) {
   Bytes record = controllerRecord(twoByTwo());
   record.resize(14);
   WalkContext ctx;
-  renderRecord(Mode::kReport, record, ctx);
+  ctx.take(recordOf(record), 4);
+  EXPECT_EQ(ctx.controller.bytes[4], 2u);  // the structure version is loaded
   EXPECT_EQ(ctx.controller.receivers(), 0u);
   EXPECT_EQ(ctx.controller.recordCount(), 0u);
-}
-
-TEST(IdentityRecords, DebugHeadings) {
-  WalkContext ctx;
-  const Bytes status = elementArray(cfgscribe::kStatus, 0x01, 4, 1, {0, 0, 0, 0});
-  EXPECT_EQ(renderRecord(Mode::kReport, status, ctx, true).rfind("debug Controller Status\ndebug  Record Type       : 2\n", 0), 0u);
-  EXPECT_EQ(renderRecord(Mode::kScript, status, ctx, true).rfind(";debug Controller Status\n;debug  Record Type       : 2\n", 0), 0u);
-  const Bytes serial = elementArray(cfgscribe::kSerial, 0x01, 8, 1, {0x52, 0x3E, 9, 0, 6, 0, 0, 1});
-  EXPECT_EQ(renderRecord(Mode::kReport, serial, ctx, true),
-            "debug  Serial\n"
-            "debug  Record Type       : 4\n"
-            "debug  Attributes        : 0x1\n"
-            "debug  Element Size      : 8\n"
-            "debug  Num Elements      : 1\n"
-            "debug  Serial Signature  : 523 *\n"
-            "\nSerial Port Configuration\n"
-            "  RS232-1: Auxiliary, 57600, 8 data bits, no parity, no flow control, no modem control\n"
-            "  RS232-2: Console,   , 8 data bits, no parity, no flow control, no modem control\n");
-  EXPECT_EQ(renderRecord(Mode::kScript, serial, ctx, true),
-            ";debug  Serial\n"
-            ";debug  Record Type       : 4\n"
-            ";debug  Attributes        : 0x1\n"
-            ";debug  Element Size      : 8\n"
-            ";debug  Num Elements      : 1\n");
 }
 
 TEST(IdentityRecords, ShortRecordsReadNothingBeyondThemselves) {
@@ -82,15 +49,15 @@ TEST(IdentityRecords, ShortRecordsReadNothingBeyondThemselves) {
   // Element size 20: no customer name (width would be negative), no format date.
   const Bytes identity = cat({elementArray(cfgscribe::kID, 0x01, 20, 1, cat({text("MODEL", 8), text("SERIAL", 8), {1, 2, 3, 4}})),
                               fill(40, 0x41)});
-  const std::string out = renderRecord(Mode::kReport, identity, ctx);
+  const std::string out = runRecord(Mode::kReport, identity, ctx).text;
   EXPECT_NE(out.find("  Original Customer Name           : \n"), std::string::npos) << out;
   EXPECT_NE(out.find("  Controller Format Date-Time      : 165/165/165 165:165:165\n"), std::string::npos) << out;
   // A name that fills its field has no terminator: it stops at the record's end.
   const Bytes name = cat({elementArray(cfgscribe::kName, 0x01, 4, 1, text("ABCD", 4)), text("EFGH", 4)});
-  EXPECT_EQ(renderRecord(Mode::kReport, name, ctx), "  User-Defined Controller Name     : ABCD\n");
+  EXPECT_EQ(runRecord(Mode::kReport, name, ctx).text, "  User-Defined Controller Name     : ABCD\n");
   // A versions record of 8 bytes: the missing slots read as never set.
   const Bytes versions = cat({elementArray(cfgscribe::kFWVer, 0x01, 8, 1, {1, 0, 0, 0, 2, 0, 0, 0}), fill(40, 3)});
-  EXPECT_NE(renderRecord(Mode::kReport, versions, ctx).find("  ORVA_A                           : version not set\n"),
+  EXPECT_NE(runRecord(Mode::kReport, versions, ctx).text.find("  ORVA_A                           : version not set\n"),
             std::string::npos);
 }
 

@@ -1,26 +1,10 @@
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
-using cfgscribe::ControllerDefinition;
-using cfgscribe::WalkContext;
-using cfgscribe::records::longNamesReport;
-using cfgscribe::records::longNamesScript;
-
-WalkContext longNameContext(std::uint8_t transmitters = 3, std::uint8_t nameDigits = 4) {
-  WalkContext ctx;
-  ctx.controller.bytes[ControllerDefinition::kTransmitters] = transmitters;
-  ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = nameDigits;
-  return ctx;
-}
 
 Bytes slot(std::uint8_t flags, const Bytes& macro, std::uint8_t count, const Bytes& name) {
   return cat({{flags}, macro, {count}, name});
@@ -35,41 +19,26 @@ const Bytes kSample = cat({{26, 0x00, 9, 4, 3},
                            slot(0x04, fill(3, 0xFF), 0, fill(4, 0xFF)),
                            slot(0x85, digits("5678", 3), 4, digits("1234", 4))});
 
-TEST(LongNames, WholeSections) {
-  WalkContext ctx = longNameContext();
-  HandlerRun run = runHandler(longNamesReport, kSample, ctx, Flavour::kReport, true);
-  expectGolden(run.text, "long_names/report_debug");
-  EXPECT_EQ(run.length, 41u);
-  expectGolden(runHandler(longNamesScript, kSample, ctx, Flavour::kScriptA, true).text, "long_names/script_all_debug");
-  // Two transmitters: the report drops port 3, the script's port line still writes it.
-  WalkContext two = longNameContext(2);
-  const std::string text = runHandler(longNamesReport, kSample, two, Flavour::kReport).text;
-  EXPECT_NE(text.find(" Long Name 2\n   Enable   :  Disabled\n   Ports    :  None\n"), std::string::npos);
-  EXPECT_NE(text.find(" Long Name 3\n   Enable   :  Enabled\n   Ports    :  1\n   Macro    :  5678\n"), std::string::npos);
-  run = runHandler(longNamesScript, kSample, two, Flavour::kScriptS);
-  expectGolden(run.text, "long_names/script");
-  EXPECT_EQ(run.length, 41u);
-}
-
-TEST(LongNames, DefaultsWidthsAndShortElements) {
-  WalkContext ctx = longNameContext();
+TEST(LongNames, Sections) {
   const Bytes atDefault = cat({{26, 0x00, 9, 1, 3}, kDefaultSlot});
-  expectGolden(runHandler(longNamesReport, atDefault, ctx, Flavour::kReport).text, "long_names/report_default");
-  expectGolden(runHandler(longNamesScript, atDefault, ctx, Flavour::kScriptS).text, "long_names/script_default");
   // Widths count fields, not printed digits: digit count 6 with four digits
   // stored; a macro name with a star digit.
   const Bytes starred = cat({{26, 0x00, 9, 1, 3}, slot(0x00, {0x5E, 0x12, 0xFF}, 6, digits("1234", 4))});
-  expectGolden(runHandler(longNamesScript, starred, ctx, Flavour::kScriptS).text, "long_names/script_widths");
-
   // Element size 5: slots follow every 5 bytes and the long name is not stored.
   const Bytes shortSlots = cat({{26, 0x00, 5, 2, 3}, {0x80, 0x12, 0x34, 0xFF, 0x00}, {0x00, 0xFF, 0xFF, 0xFF, 0x00}});
-  const HandlerRun run = runHandler(longNamesReport, shortSlots, ctx, Flavour::kReport);
-  expectGolden(run.text, "long_names/report_short_elements");
-  EXPECT_EQ(run.length, 15u);
   // Eight name digits: only the 3-byte macro field is read.
   const Bytes eight = cat({{26, 0x00, 9, 1, 3}, slot(0x00, {0x12, 0x34, 0x56}, 2, {0x78, 0xFF, 0xFF, 0xFF})});
-  WalkContext wide = longNameContext(3, 8);
-  expectGolden(runHandler(longNamesReport, eight, wide, Flavour::kReport).text, "long_names/report_eight_digits");
+  // Expected, flavour, debug, record, length, receivers, transmitters, name digits.
+  checkRecords({{"@long_names/script", S, false, kSample, 41, 0, 2},  // the port line still writes port 3
+                {"@long_names/report_default", R, false, atDefault, 0, 0, 3},
+                {"@long_names/script_default", S, false, atDefault, 0, 0, 3},
+                {"@long_names/script_widths", S, false, starred, 0, 0, 3},
+                {"@long_names/report_short_elements", R, false, shortSlots, 15, 0, 3},
+                {"@long_names/report_eight_digits", R, false, eight, 0, 0, 3, 8}});
+  // Two transmitters: the report drops port 3.
+  checkFragments({{" Long Name 2\n   Enable   :  Disabled\n   Ports    :  None\n", R, false, kSample, 41, 0, 2},
+                  {" Long Name 3\n   Enable   :  Enabled\n   Ports    :  1\n   Macro    :  5678\n", R, false, kSample,
+                   41, 0, 2}});
 }
 
 }  // namespace

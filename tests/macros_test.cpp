@@ -1,62 +1,31 @@
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
-using cfgscribe::ControllerDefinition;
-using cfgscribe::WalkContext;
-using cfgscribe::records::macrosReport;
-using cfgscribe::records::macrosScript;
-
-// Four name digits, one attribute byte.
-WalkContext macroContext() {
-  WalkContext ctx;
-  ctx.controller.bytes[ControllerDefinition::kMacroNameDigits] = 4;
-  ctx.controller.bytes[ControllerDefinition::kMacroAttrSize] = 1;
-  return ctx;
-}
 
 Bytes macrosRecord(std::uint8_t elementSize, unsigned firstLocation, const Bytes& entries) {
   return cat({{10, 0x01, elementSize, 0x40, 0x00}, be16(firstLocation), entries});
 }
 
-TEST(Macros, WholeSections) {
+TEST(Macros, Sections) {
   // Macro 1234 at location 5: a switch command behind the macro password and
   // a call of macro 5678. Macro 4321 at location 7: no commands.
   const Bytes two = macrosRecord(32, 5, cat({digits("1234", 2), {0x00}, {0x05, 0x99, 0x63, 0x00, 0x12},
                                              {0x03, 0x56, 0x78}, {0xFF}, be16(7), digits("4321", 2), {0x00},
                                              {0xFF}, be16(0xFFFF)}));
-  WalkContext ctx = macroContext();
-  HandlerRun run = runHandler(macrosReport, two, ctx, Flavour::kReport, true);
-  expectGolden(run.text, "macros/report_debug");
-  EXPECT_EQ(run.length, 27u);
-  for (Flavour flavour : {Flavour::kScriptS, Flavour::kScriptA}) {  // the same in both
-    run = runHandler(macrosScript, two, ctx, flavour);
-    expectGolden(run.text, "macros/script");
-    EXPECT_EQ(run.length, 27u);
-  }
-  expectGolden(runHandler(macrosScript, two, ctx, Flavour::kScriptS, true).text, "macros/script_debug");
-
   // Macro password, root 09 and 16 more bytes: 54 characters get no filler.
   const Bytes wide =
       macrosRecord(32, 1, cat({digits("1234", 2), {0x00, 19, 0x99, 0x09}, fill(16, 0x11), {0xFF}, be16(0xFFFF)}));
-  expectGolden(runHandler(macrosReport, wide, ctx, Flavour::kReport).text, "macros/report_wide_command");
-  expectGolden(runHandler(macrosScript, wide, ctx, Flavour::kScriptS).text, "macros/script_wide_command");
-
   const Bytes none = macrosRecord(32, 0xFFFF, {0xFF});
-  run = runHandler(macrosReport, none, ctx, Flavour::kReport);
-  EXPECT_EQ(run.text, "\nMacros\n  No Macros Defined\n");
-  EXPECT_EQ(run.length, 7u);
-  run = runHandler(macrosScript, none, ctx, Flavour::kScriptA);
-  EXPECT_EQ(run.text, "\n; Define Macros\n;   No Macros Defined\n");
-  EXPECT_EQ(run.length, 7u);
+  checkRecords({{"@macros/script", S, false, two, 27},
+                {"@macros/script", A, false, two, 27},  // every command is written either way
+                {"@macros/report_wide_command", R, false, wide},
+                {"@macros/script_wide_command", S, false, wide},
+                {"\nMacros\n  No Macros Defined\n", R, false, none, 7},
+                {"\n; Define Macros\n;   No Macros Defined\n", A, false, none, 7}});
 }
 
 TEST(Macros, MalformedCommandAreasAndChainsEnd) {
@@ -84,8 +53,8 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
       {"a chain longer than the directory", macrosRecord(32, 1, looping), "", 7 + 340 * 6},
   };
   for (const auto& c : cases) {
-    WalkContext ctx = macroContext();
-    const HandlerRun run = runHandler(macrosReport, c.record, ctx, Flavour::kReport);
+    WalkContext ctx = context(3);
+    const Rendered run = runRecord(Flavour::kReport, c.record, ctx);
     // The whole report where the tail ends it, its start where it does not.
     EXPECT_TRUE(run.text.starts_with("\nMacros\n Name: 1234\n   Location   : 1\n   Commands   :\n" + c.tail)) << c.what;
     if (!c.tail.empty()) {
@@ -93,8 +62,8 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
     }
     EXPECT_EQ(run.length, c.length) << c.what;
   }
-  WalkContext ctx = macroContext();
-  EXPECT_TRUE(runHandler(macrosScript, cases[4].record, ctx, Flavour::kScriptS)
+  WalkContext ctx = context(3);
+  EXPECT_TRUE(runRecord(Flavour::kScriptS, cases[4].record, ctx)
                   .text.ends_with(";   340 Macros of 340 Macros Used\n\n"));
 }
 

@@ -1,18 +1,23 @@
 // Message handlers: the beep codes, the per-transmitter table, commands for
 // what differs from cold start, short groups and more than three ports.
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/message_handler_units.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
-constexpr cfgscribe::RecordHandler kReport = cfgscribe::records::messageHandlersReport;
-constexpr cfgscribe::RecordHandler kScript = cfgscribe::records::messageHandlersScript;
+
+TEST(MessageHandlerUnits, CwSpeedTable) {
+  // code, command number, words per minute
+  const unsigned rows[][3] = {{24, 0, 5}, {17, 1, 7}, {12, 2, 10}, {9, 3, 13}, {8, 4, 15},
+                              {7, 5, 17}, {6, 6, 20}, {5, 7, 24},  {4, 8, 30}, {3, 9, 40}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(cfgscribe::records::cwSpeed(row[0]).number, static_cast<int>(row[1])) << row[0];
+    EXPECT_EQ(cfgscribe::records::cwSpeed(row[0]).wpm, static_cast<int>(row[2])) << row[0];
+  }
+}
 
 TEST(MessageHandlerUnits, CodesOffTheSpeedTableHaveNoSpeed) {
   // Code 0 included: the speed is never divided out of the dot length.
@@ -44,8 +49,7 @@ TEST(MessageHandlers, Sections) {
   // holds the same. A fourth port is commanded but has no report column.
   const Bytes wide = portGrouped(20, 0x00, 2, 6, 10, cat({kBeeps, kTx1, kTx2, kTx3}));
   const Bytes four = portGrouped(20, 0x00, 1, 12, 20, cat({kBeeps, kTx1, kTx2, kTx3, kTx2}));
-  checkRecords(kReport, kScript,
-               {{"@message_handlers/report", R, false, kHandlers, 77, 3},
+  checkRecords({{"@message_handlers/report", R, false, kHandlers, 77, 3},
                 {"@message_handlers/script", S, false, kHandlers, 77, 3},
                 {"@message_handlers/script_all", A, false,
                  portGrouped(20, 0x00, 1, 12, 20, cat({kBeeps, kTx3})), 0, 1},
@@ -58,8 +62,7 @@ TEST(MessageHandlers, Sections) {
 
 TEST(MessageHandlers, AbsentOrShortGroupsReadZeroAndGetNoCommands) {
   const std::string zeroLevel = "   00 (  0.0 dB)     00 (  0.0 dB)     00 (  0.0 dB)";
-  checkFragments(kReport, kScript,
-                 {{"    Speed     :    0 (   5 WPM)      -1 (  -1 WPM)      -1 (  -1 WPM) -- Select CW Speed\n"
+  checkFragments({{"    Speed     :    0 (   5 WPM)      -1 (  -1 WPM)      -1 (  -1 WPM) -- Select CW Speed\n"
                    "    Frequency : 0248 ( 1500 Hz)   0000 (  260 Hz)   0000 (  260 Hz) -- Select CW Frequency\n",
                    R, false, kOnePort, 0, 1},
                   {"    Level     :" + zeroLevel + " -- Select Speech Playback Level\n", R, false, kMiscOnly, 17, 0},
@@ -72,10 +75,9 @@ TEST(MessageHandlers, AbsentOrShortGroupsReadZeroAndGetNoCommands) {
                   {"\n;  Message Handler Port 4\n;   CW\nMPW 12 40 -1 * ", S, false,
                    portGrouped(20, 0x00, 1, 12, 20, cat({kBeeps, kTx1, kTx2, kTx3, kTx2})), 0, 4}});
   // With -d: the header and each group's bytes (the sections' first lines).
-  checkFragments(kReport, kScript,
-                 {{readGolden("message_handlers/report_debug_start"), R, true, kOnePort, 0, 1},
+  checkFragments({{readGolden("message_handlers/report_debug_start"), R, true, kOnePort, 0, 1},
                   {readGolden("message_handlers/script_debug_start"), S, true, kOnePort, 0, 1}});
-  checkFragments(kReport, kScript, {{"Port 1", S, false, kMiscOnly, 0, 0}, {"MPW 06 03", A, false, kShort, 0, 1}},
+  checkFragments({{"Port 1", S, false, kMiscOnly, 0, 0}, {"MPW 06 03", A, false, kShort, 0, 1}},
                  false);
 }
 

@@ -1,17 +1,12 @@
 // Messages: the miscellaneous and per-port groups, the contents column at its
 // edges, extra stored messages, slots outside the catalogue and cut records.
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
-constexpr cfgscribe::RecordHandler kReport = cfgscribe::records::messagesReport;
-constexpr cfgscribe::RecordHandler kScript = cfgscribe::records::messagesScript;
 
 // Slot counts below the catalogue's so the report stays short: 20
 // miscellaneous slots and 3 per port, 6 content bytes each. A message in an
@@ -30,14 +25,10 @@ const Bytes kExtra = portGrouped(15, 0x00, 4, 2, 14,
                                       {0, 0x05, 0xFF}, {0xFF}}));
 
 TEST(Messages, Sections) {
-  const Bytes small = portGrouped(15, 0x00, 4, 2, 1, {1, 0x12, 0xFF, 0xFF, 0xFF});
-  checkRecords(kReport, kScript,
-               {{"@messages/report", R, false, kMessages, 33, 3},
+  checkRecords({{"@messages/report", R, false, kMessages, 33, 3},
                 {"@messages/script", S, false, kMessages, 33, 3},
                 {"@messages/script_all", A, false, kMessages, 0, 1},
                 {"@messages/script_no_ports", S, false, kMessages, 20, 0},
-                {"@messages/report_debug", R, true, small, 0, 1},
-                {"@messages/script_debug", S, true, small, 0, 1},
                 {"@messages/script_no_misc", S, false, kEmpty, 6, 0},
                 {"@messages/script_extra", S, false, kExtra, 22, 1}});
 }
@@ -51,8 +42,7 @@ TEST(Messages, Fragments) {
   // group reads as empty.
   const Bytes cut = portGrouped(15, 0x00, 6, 25, 14, {1, 0x01, 0x02});
   // An empty miscellaneous group lists only the defined slots.
-  checkFragments(kReport, kScript,
-                 {{"   0003: " + kNone + "-- Error 2", R, false, kEmpty, 6, 0},
+  checkFragments({{"   0003: " + kNone + "-- Error 2", R, false, kEmpty, 6, 0},
                   {"   0024: " + kNone + "-- User Message #10\n", R, false, kEmpty, 0, 0},
                   {"   0001: 02 " + blanks(37) + "-- OK Command Response Message\n"
                    "   Warning: 2 stored messages beyond the 2 slots not shown\n"
@@ -66,8 +56,7 @@ TEST(Messages, Fragments) {
                   {"   0001: 01 02 " + blanks(34) + "-- OK", R, false, cut, 0, 3},
                   {"   0313: " + kNone + "-- TX3 DTMF Cover Tone Message\n", R, false, cut, 0, 3},
                   {";MPW 31 0313 <message> *" + blanks(26), A, false, cut, 0, 3}});
-  checkFragments(kReport, kScript,
-                 {{"   0004: ", R, false, kEmpty}, {"   0014: ", R, false, kEmpty}, {"0002: 03", R, false, kExtra, 0, 1}},
+  checkFragments({{"   0004: ", R, false, kEmpty}, {"   0014: ", R, false, kEmpty}, {"0002: 03", R, false, kExtra, 0, 1}},
                  false);
   // Contents that fill their field (no end mark) at the column edges: each
   // byte takes 3 characters of the 40-wide report column; the script's
@@ -79,8 +68,7 @@ TEST(Messages, Fragments) {
     std::string shown;
     for (std::size_t k = 0; k < bytes; ++k) shown += "12 ";
     const auto length = static_cast<std::uint32_t>(5 + 1 + bytes + 1);
-    checkFragments(kReport, kScript,
-                   {{"   0001: " + shown + blanks(pads.first) + "-- OK Command", R, false, record, length},
+    checkFragments({{"   0001: " + shown + blanks(pads.first) + "-- OK Command", R, false, record, length},
                     {"MPW 31 0001 " + shown + "* " + blanks(pads.second) + "; OK Command", S, false, record}});
   }
 }

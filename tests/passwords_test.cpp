@@ -1,84 +1,58 @@
-#include <gtest/gtest.h>
+// Passwords: defaults, the master password's default test, odd element
+// sizes and the table the walk keeps for the macro command decoder.
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
-using cfgscribe::WalkContext;
-using cfgscribe::records::passwordsReport;
-using cfgscribe::records::passwordsScript;
 
-// MPW at its default (12), CPW 2468, RBPW 135790, APW 4455; 4 bytes each.
-Bytes fourPasswords() {
-  return elementArray(6, 0x01, 4, 4, cat({digits("12", 4), digits("2468", 4), digits("135790", 4), digits("4455", 4)}));
-}
+const Bytes kDefaults = elementArray(6, 0x01, 4, 4, cat({digits("12", 4), fill(4, 0xFF), fill(4, 0xFF), fill(4, 0xFF)}));
+// A fifth location and an eight-byte RBPW.
+const Bytes kFive = elementArray(
+    6, 0x01, 8, 5, cat({digits("12", 8), fill(8, 0xFF), digits("11223344", 8), fill(8, 0xFF), digits("77", 8)}));
+// Element size 10: a short MPW fits the table whole; a CPW of 9 bytes is cut to its first 8.
+const Bytes kWide = elementArray(6, 0x01, 10, 2, cat({digits("1234", 10), digits("112233445566778899", 10)}));
 
-TEST(Passwords, SectionsAndTheTableEachWalkKeeps) {
-  WalkContext ctx;
-  HandlerRun run = runHandler(passwordsReport, fourPasswords(), ctx, Flavour::kReport, true);
-  expectGolden(run.text, "passwords/report_debug");
-  EXPECT_EQ(run.length, 20u);
-  EXPECT_EQ(ctx.passwords[1].count, 1);
-  EXPECT_EQ(ctx.passwords[3].count, 3);
-  EXPECT_EQ(ctx.passwords[4].count, 0);  // the report walk leaves the APW out
-  WalkContext scriptCtx;
-  run = runHandler(passwordsScript, fourPasswords(), scriptCtx, Flavour::kScriptS);
-  expectGolden(run.text, "passwords/script");
-  EXPECT_EQ(run.length, 20u);
-  EXPECT_EQ(scriptCtx.passwords[4].count, 2);
-  expectGolden(runHandler(passwordsScript, fourPasswords(), ctx, Flavour::kScriptA, true).text,
-               "passwords/script_all_debug");
-}
-
-TEST(Passwords, AllAtDefault) {
-  const Bytes record = elementArray(6, 0x01, 4, 4, cat({digits("12", 4), fill(4, 0xFF), fill(4, 0xFF), fill(4, 0xFF)}));
-  WalkContext ctx;
-  expectGolden(runHandler(passwordsReport, record, ctx, Flavour::kReport).text, "passwords/report_defaults");
-  expectGolden(runHandler(passwordsScript, record, ctx, Flavour::kScriptS).text, "passwords/script_defaults");
-  expectGolden(runHandler(passwordsScript, record, ctx, Flavour::kScriptA).text, "passwords/script_all_defaults");
-}
-
-TEST(Passwords, MasterPasswordDefaultTest) {
-  const std::pair<Bytes, bool> cases[] = {  // the record, and whether the MPW counts as changed
-      {elementArray(6, 1, 4, 1, digits("12", 4)), false},    // default digits then the end byte
-      {elementArray(6, 1, 4, 1, digits("1234", 4)), true},   // default digits followed by more digits
-      {elementArray(6, 1, 4, 1, fill(4, 0xFF)), true},       // not set
-      {elementArray(6, 1, 1, 2, {0x12, 0xFF}), false},       // a one-byte element holding the default
-  };
+TEST(Passwords, Sections) {
+  checkRecords({{"@passwords/report_defaults", R, false, kDefaults, 20},
+                {"@passwords/script_defaults", S, false, kDefaults, 20},
+                {"@passwords/script_all_defaults", A, false, kDefaults, 20},
+                {"@passwords/report_fifth_location", R, false, kFive, 44},
+                {"@passwords/script_fifth_location", S, false, kFive, 44},
+                {"@passwords/report_wide_elements", R, false, kWide, 24}});
   const std::string changed = ";  Set MPW\n12 93 MPW *" + blanks(39) + "; Assign Master Password\n";
-  for (const auto& [record, isChanged] : cases) {
-    WalkContext ctx;
-    const std::string text = runHandler(passwordsScript, record, ctx, Flavour::kScriptS).text;
-    EXPECT_EQ(text.find(changed) != std::string::npos, isChanged) << text;
-  }
+  checkFragments({{changed, S, false, elementArray(6, 1, 4, 1, digits("1234", 4))},  // more digits follow
+                  {changed, S, false, elementArray(6, 1, 4, 1, fill(4, 0xFF))}});     // not set
+  checkFragments({{changed, S, false, elementArray(6, 1, 4, 1, digits("12", 4))},  // default, then the end byte
+                  {changed, S, false, elementArray(6, 1, 1, 2, {0x12, 0xFF})}},    // a one-byte element
+                 false);
 }
 
-TEST(Passwords, UnusualElementSizesAndCounts) {
-  // A fifth location and an eight-byte RBPW.
-  const Bytes record = elementArray(
-      6, 0x01, 8, 5,
-      cat({digits("12", 8), fill(8, 0xFF), digits("11223344", 8), fill(8, 0xFF), digits("77", 8)}));
+TEST(Passwords, TableTheWalkKeeps) {
+  const Bytes four = elementArray(6, 0x01, 4, 4, cat({digits("12", 4), digits("2468", 4), digits("135790", 4),
+                                                      digits("4455", 4)}));
+  const struct {
+    Bytes record;
+    unsigned kept;
+    std::array<unsigned, 5> counts;  // digit bytes of each entry, entry 0 the macro password
+  } cases[] = {
+      {four, 3, {1, 1, 2, 3, 0}},  // the report leaves the APW out
+      {four, 4, {1, 1, 2, 3, 2}},
+      {kFive, 4, {1, 1, 0, 4, 0}},
+      {kWide, 4, {1, 2, 8, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    WalkContext ctx;
+    ctx.take(recordOf(c.record), c.kept);
+    for (std::size_t e = 0; e < c.counts.size(); ++e) EXPECT_EQ(ctx.passwords[e].count, c.counts[e]) << e;
+    EXPECT_EQ(ctx.switchBitCount, 0u);  // a passwords record holds no switch bits
+  }
   WalkContext ctx;
-  expectGolden(runHandler(passwordsReport, record, ctx, Flavour::kReport).text, "passwords/report_fifth_location");
-  const HandlerRun run = runHandler(passwordsScript, record, ctx, Flavour::kScriptS);
-  expectGolden(run.text, "passwords/script_fifth_location");
-  EXPECT_EQ(run.length, 44u);
-  EXPECT_EQ(ctx.passwords[3].count, 4);
-
-  // Element size 10: a short MPW fits the table whole; a CPW of 9 bytes is
-  // cut to its first 8.
-  const Bytes wide = elementArray(6, 0x01, 10, 2, cat({digits("1234", 10), digits("112233445566778899", 10)}));
-  WalkContext wideCtx;
-  expectGolden(runHandler(passwordsReport, wide, wideCtx, Flavour::kReport).text, "passwords/report_wide_elements");
-  EXPECT_EQ(wideCtx.passwords[1].count, 2);
-  EXPECT_EQ(wideCtx.passwords[2].count, 8);
-  EXPECT_EQ(wideCtx.passwords[2].digits[7], 0x88);
+  ctx.take(recordOf(kWide), 4);
+  EXPECT_EQ(ctx.passwords[2].digits[7], 0x88);
+  EXPECT_EQ(ctx.passwords[0].digits[0], cfgscribe::kMacroPassword);
 }
 
 }  // namespace

@@ -1,28 +1,16 @@
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/setpoint_text.h"
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
 using namespace testsupport;
 using cfgscribe::WalkContext;
-using cfgscribe::records::schedulerReport;
-using cfgscribe::records::schedulerScript;
 
 std::string sentence(std::uint8_t month, std::uint8_t day, std::uint8_t hour, std::uint8_t minute) {
   const Bytes setpoint{0x12, 0x34, 0x00, month, day, hour, minute, 0x01};
-  std::string text;
-  {
-    orva::Sink sink(text);
-    cfgscribe::records::printSetpointSentence(sink, orva::ByteView(setpoint.data(), setpoint.size()));
-  }
-  return text;
+  return capture([&](orva::Sink& sink) { cfgscribe::records::printSetpointSentence(sink, recordOf(setpoint)); });
 }
 
 TEST(SetpointSentence, EveryBranch) {
@@ -58,50 +46,26 @@ TEST(SetpointSentence, EveryBranch) {
         << std::hex << int(c.month) << " " << int(c.day) << " " << int(c.hour) << " " << int(c.minute);
 }
 
-TEST(Scheduler, WholeSections) {
-  // Setpoint 3 (enabled, October, last Sunday, 08:30) chained to setpoint 7
-  // (disabled, every minute); 100 setpoint numbers.
-  const Bytes two = cat({{9, 0x01, 8, 100, 3},
-                         {0x12, 0x34, 0x00, 0x10, 0x76, 0x08, 0x30, 0x01}, {7},
-                         {0x56, 0x78, 0x00, 0x99, 0x99, 0x99, 0x99, 0x00}, {0xFF}});
-  WalkContext ctx;
-  ctx.switchBitCount = 1;
-  ctx.switchBits[0] = 0x01;  // switch 1 (Scheduler Enable) cleared
-  HandlerRun run = runHandler(schedulerReport, two, ctx, Flavour::kReport, true);
-  expectGolden(run.text, "scheduler/report_debug");
-  EXPECT_EQ(run.length, 23u);
-  run = runHandler(schedulerScript, two, ctx, Flavour::kScriptS);
-  expectGolden(run.text, "scheduler/script");
-  EXPECT_EQ(run.length, 23u);
-  expectGolden(runHandler(schedulerScript, two, ctx, Flavour::kScriptA, true).text, "scheduler/script_all_debug");
-}
-
-TEST(Scheduler, NoSetpoints) {
-  for (const Bytes& record : {Bytes{9, 0x01, 8, 100, 0xFF}, Bytes{9, 0x01, 8, 100, 100, 1, 2, 3, 4, 5, 6, 7, 8, 0xFF}}) {
-    WalkContext ctx;
-    HandlerRun run = runHandler(schedulerReport, record, ctx, Flavour::kReport);
-    EXPECT_EQ(run.text, "\nScheduler\n Scheduler is Enabled\n   No Setpoints Set\n");
-    EXPECT_EQ(run.length, 5u);
-    run = runHandler(schedulerScript, record, ctx, Flavour::kScriptS);
-    EXPECT_EQ(run.text, "\n; Set Scheduler Setpoints\n;   No Setpoints Set\n");
-    run = runHandler(schedulerScript, record, ctx, Flavour::kScriptA);
-    expectGolden(run.text, "scheduler/script_all_none");
-    EXPECT_EQ(run.length, 5u);
-  }
-}
-
-TEST(Scheduler, BadChainsAndShortElements) {
+TEST(Scheduler, Sections) {
+  const Bytes none = {9, 0x01, 8, 100, 0xFF};
+  const Bytes noneThenData = {9, 0x01, 8, 100, 100, 1, 2, 3, 4, 5, 6, 7, 8, 0xFF};
   // A chain that points back ends at the element count.
   const Bytes setpoint{0x12, 0x34, 0x00, 0x99, 0x99, 0x99, 0x99, 0x01};
   const Bytes looping = cat({{9, 0x01, 8, 3, 0}, setpoint, {0}, setpoint, {0}, setpoint, {0}, setpoint, {0xFF}});
-  WalkContext ctx;
-  HandlerRun run = runHandler(schedulerReport, looping, ctx, Flavour::kReport);
-  expectGolden(run.text, "scheduler/report_chain_back");
-  EXPECT_EQ(run.length, 5u + 3 * 9);
   // Element size 4: the month is stored, day, hour, minute and flags are not.
-  run = runHandler(schedulerReport, Bytes{9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF}, ctx, Flavour::kReport);
-  expectGolden(run.text, "scheduler/report_short_element");
-  EXPECT_EQ(run.length, 10u);
+  const Bytes shortElement = {9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF};
+  checkRecords({{"\nScheduler\n Scheduler is Enabled\n   No Setpoints Set\n", R, false, none, 5},
+                {"\nScheduler\n Scheduler is Enabled\n   No Setpoints Set\n", R, false, noneThenData, 5},
+                {"\n; Set Scheduler Setpoints\n;   No Setpoints Set\n", S, false, noneThenData, 5},
+                {"@scheduler/script_all_none", A, false, none, 5},
+                {"@scheduler/script_all_none", A, false, noneThenData, 5},
+                {"@scheduler/report_chain_back", R, false, looping, 5 + 3 * 9},
+                {"@scheduler/report_short_element", R, false, shortElement, 10}});
+  // Switch 1 (Scheduler Enable) cleared by an earlier switch record.
+  WalkContext ctx;
+  ctx.switchBitCount = 1;
+  ctx.switchBits[0] = 0x01;
+  EXPECT_TRUE(runRecord(R, none, ctx).text.starts_with("\nScheduler\n Scheduler is Disabled\n"));
 }
 
 }  // namespace

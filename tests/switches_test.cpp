@@ -1,20 +1,13 @@
 // The software switches in the report and both scripts, and the switch
 // bits the report keeps for the scheduler.
-#include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
-#include "golden_support.h"
-#include "handler_run.h"
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
-using cfgscribe::Mode;
-using cfgscribe::WalkContext;
-using testsupport::Bytes;
-using testsupport::renderPorts;
+using namespace testsupport;
 
 // Switches on after a cold start: 0, 1 and, on every port, these entries.
 std::set<unsigned> coldStart() {
@@ -29,7 +22,7 @@ Bytes switchRecord(const std::set<unsigned>& on, std::uint8_t size = 50, std::ui
   Bytes payload(static_cast<std::size_t>(size) * count, 0);
   for (unsigned k : on)
     if (k / 8 < payload.size()) payload[k / 8] |= static_cast<std::uint8_t>(1u << (k % 8));
-  return testsupport::elementArray(7, 0x01, size, count, payload);
+  return elementArray(7, 0x01, size, count, payload);
 }
 
 // Off from on: 1 (Scheduler Enable), 112, 200, 343. On from off: 3, 60, 99,
@@ -42,44 +35,47 @@ std::set<unsigned> changed() {
 }
 const Bytes kSwitches = switchRecord(changed());
 
-TEST(Switches, WholeSections) {
-  using testsupport::expectGolden;
-  expectGolden(renderPorts(Mode::kReport, kSwitches, 3), "switches/report");
-  expectGolden(renderPorts(Mode::kReport, kSwitches, 3, true), "switches/report_debug");
-  expectGolden(renderPorts(Mode::kScript, kSwitches, 3), "switches/script");
-  expectGolden(renderPorts(Mode::kScript, kSwitches, 3, true), "switches/script_debug");
-  // Two bytes: switches 0 to 15; the group is cut short with no closing line.
-  expectGolden(renderPorts(Mode::kScript, switchRecord(changed(), 2), 3, false, true), "switches/script_all_short");
-  expectGolden(renderPorts(Mode::kScript, switchRecord(coldStart()), 3), "switches/script_defaults");
-}
-
-TEST(Switches, ScriptEdges) {
-  // Reserved switches never count as changes; all-values never says "defaults".
+TEST(Switches, Sections) {
+  // Reserved switches never count as changes.
   std::set<unsigned> reserved = coldStart();
   for (unsigned k : {5, 10, 22, 59, 121, 140, 289, 389}) reserved.insert(k);
-  const std::string defaults = renderPorts(Mode::kScript, switchRecord(coldStart()), 3);
-  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(reserved), 3), defaults);
-  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord(coldStart()), 3, false, true).find("All Switches"),
-            std::string::npos);
   // Thirteen bytes reach into port 1 (entries 0 to 3).
-  std::set<unsigned> on = changed();
-  on.erase(101);
-  EXPECT_TRUE(renderPorts(Mode::kScript, switchRecord(on, 13), 3, false, true)
-                  .ends_with("\n;  Port 1 Switches\n"
-                             ";MPW 63 0100 1 *                                  ; 1 (Enabled),  DTMF Command Responses Enable\n"
-                             "MPW 63 0101 0 *                                   ; 0 (Disabled), DTMF OK Command Responses Enable\n"
-                             ";MPW 63 0102 1 *                                  ; 1 (Enabled),  DTMF Error Command Responses Enable\n"
-                             ";MPW 63 0103 0 *                                  ; 0 (Disabled), DTMF End-Of-Transmission Command Execution Enable\n"));
+  std::set<unsigned> into = changed();
+  into.erase(101);
   // 60 bytes hold 480 bits; numbers from 400 on do not exist and get no group.
-  on = coldStart();
-  on.insert(420);
-  EXPECT_TRUE(renderPorts(Mode::kScript, switchRecord(on, 60), 3)
-                  .ends_with("\n;  Port 3 Switches\n;   All Switches Set to Defaults.\n"));
-  // No element: no Bit Set, nothing visited.
-  EXPECT_EQ(renderPorts(Mode::kScript, switchRecord({}, 50, 0), 3), "\n; Set Software Switches\n");
+  std::set<unsigned> beyond = coldStart();
+  beyond.insert(420);
+  Bytes cut = switchRecord(changed());
+  cut.resize(4 + 3);  // the image ends inside the record
+  checkRecords({
+      {"@switches/script_defaults", S, false, switchRecord(coldStart()), 54},
+      {"@switches/script_defaults", S, false, switchRecord(reserved), 54},
+      // Two bytes: switches 0 to 15; the group is cut short with no closing line.
+      {"@switches/script_all_short", A, false, switchRecord(changed(), 2), 6},
+      {"\n; Set Software Switches\n", S, false, switchRecord({}, 50, 0), 4},  // no element: no Bit Set
+  });
+  checkFragments({
+      {"\n;  Port 1 Switches\n"
+       ";MPW 63 0100 1 *" + blanks(34) + "; 1 (Enabled),  DTMF Command Responses Enable\n"
+       "MPW 63 0101 0 *" + blanks(35) + "; 0 (Disabled), DTMF OK Command Responses Enable\n"
+       ";MPW 63 0102 1 *" + blanks(34) + "; 1 (Enabled),  DTMF Error Command Responses Enable\n"
+       ";MPW 63 0103 0 *" + blanks(34) + "; 0 (Disabled), DTMF End-Of-Transmission Command Execution Enable\n",
+       A, false, switchRecord(into, 13), 17},
+      {"\n;  Port 3 Switches\n;   All Switches Set to Defaults.\n", S, false, switchRecord(beyond, 60), 64},
+      // A Bit Set shorter than the switches reads as off.
+      {"   0015: 1 (Enabled ) -- Logic Output 5 Inversion\n   0016: 0 (Disabled) -- Logic Output 6 Inversion\n", R,
+       false, switchRecord({0, 1, 3, 11, 15}, 2), 6},
+      {"   0112: 0 (Disabled)     0212: 0 (Disabled)     0312: 0 (Disabled) -- TXp PTT Enable\n", R, false,
+       switchRecord({0, 1, 3, 11, 15}, 2)},
+      {"   0099: 0 (Disabled)", R, false, cut, 54},
+      {";MPW 63 0021 0 *" + blanks(34) + "; 0 (Disabled), CTCSS Logic Output 3 Inversion\n", A, false, cut},
+      {"", R, false, switchRecord(coldStart(), 50, 2), 104},  // the length: header and elements x size
+  });
+  // All-values never says "defaults".
+  checkFragments({{"All Switches", A, false, switchRecord(coldStart())}}, false);
 }
 
-TEST(Switches, ReportKeepsTheLeadingBytesForTheScheduler) {
+TEST(Switches, WalkKeepsTheLeadingBytesForTheScheduler) {
   const struct {
     Bytes record;
     unsigned receivers;
@@ -97,30 +93,12 @@ TEST(Switches, ReportKeepsTheLeadingBytesForTheScheduler) {
     WalkContext ctx;
     ctx.switchBits.fill(0xAA);
     ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
-    testsupport::renderRecord(Mode::kReport, c.record, ctx);
+    ctx.take(recordOf(c.record), 4);
     EXPECT_EQ(ctx.switchBitCount, c.count);
     EXPECT_EQ(ctx.schedulerEnabled(), c.scheduler);
     for (std::size_t i = 0; i < ctx.switchBits.size(); ++i)
       EXPECT_EQ(ctx.switchBits[i], i < c.count ? c.record[4 + i] : 0) << i;
   }
-  WalkContext ctx;  // the script leaves the context alone
-  testsupport::renderRecord(Mode::kScript, kSwitches, ctx);
-  EXPECT_EQ(ctx.switchBitCount, 0u);
-}
-
-TEST(Switches, ShortOrCutBitSetsReadAsOffAndTheLengthIsTheRecords) {
-  const std::string report = renderPorts(Mode::kReport, switchRecord({0, 1, 3, 11, 15}, 2), 3);
-  EXPECT_NE(report.find("   0015: 1 (Enabled ) -- Logic Output 5 Inversion\n"
-                        "   0016: 0 (Disabled) -- Logic Output 6 Inversion\n"), std::string::npos);
-  EXPECT_NE(report.find("   0112: 0 (Disabled)     0212: 0 (Disabled)     0312: 0 (Disabled) -- TXp PTT Enable\n"),
-            std::string::npos);
-  Bytes cut = switchRecord(changed());
-  cut.resize(4 + 3);  // the image ends inside the record
-  EXPECT_NE(renderPorts(Mode::kReport, cut, 3).find("   0099: 0 (Disabled)"), std::string::npos);
-  EXPECT_TRUE(renderPorts(Mode::kScript, cut, 3, false, true)
-                  .ends_with(";MPW 63 0021 0 *                                  ; 0 (Disabled), CTCSS Logic Output 3 Inversion\n"));
-  // Both handlers return the record length: header and elements x size.
-  for (Mode mode : {Mode::kReport, Mode::kScript}) EXPECT_EQ(testsupport::lengthOf(mode, switchRecord(coldStart(), 50, 2)), 104u);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // User timers: the column-wise payload, the report, the MPW 49 value and
 // macro commands with their padding, and columns that run past the record.
-#include <gtest/gtest.h>
 
-#include "cfgscribe/records/handlers.h"
-#include "record_run.h"
+#include "harness.h"
 
 namespace {
 
@@ -25,12 +23,9 @@ TEST(UserTimers, Sections) {
   // also end inside a column.
   const Bytes narrow = cat({elementArray(23, 1, 6, 2, cat({{1, 1}, be16(0), be16(0), Bytes(6, 0xFF)})), {0, 0}});
   const Bytes cut = elementArray(23, 1, 7, 2, cat({{1, 1}, be16(0), be16(0), Bytes(6, 0xFF), {0}}));
-  checkRecords(cfgscribe::records::userTimersReport, cfgscribe::records::userTimersScript,
-               {{"@user_timers/report", R, false, three, 25},
-                {"@user_timers/report_debug", R, true, three, 25},
+  checkRecords({{"@user_timers/report", R, false, three, 25},
                 {"@user_timers/script", S, false, three, 25},
                 {"@user_timers/script_all", A, false, three, 25},
-                {"@user_timers/script_debug", S, true, three, 25},
                 {"@user_timers/none", S, false, atDefaults, 18},
                 {"@user_timers/none", S, false, none, 4},
                 {"@user_timers/none", A, false, none, 4},

@@ -1,10 +1,8 @@
 // The record walk and its stopping rules, the dispatch debug lines, the
 // unrecognised-record handler and the report and script header blocks.
-#include <gtest/gtest.h>
 
-#include <string>
 
-#include "support/image_builder.h"
+#include "harness.h"
 
 namespace {
 
@@ -26,8 +24,9 @@ int countOf(const std::string& text, const std::string& what) {
 TEST(RecordWalk, StoppingRules) {
   ControllerSpec three;
   three.recordCount = 3;
-  ControllerSpec zero;
+  ControllerSpec zero, many, four;
   zero.recordCount = 0;
+  four.recordCount = 4;  // counts every record handled so far
   struct Case {
     const char* what;
     Bytes image;
@@ -43,6 +42,8 @@ TEST(RecordWalk, StoppingRules) {
       {"no end marker: stops at the image end", cat({unknownRecord(40, 2), unknownRecord(41, 2)}), 2},
       {"end marker after a record", cat({unknownRecord(40, 2), {0xFF}, unknownRecord(41, 2)}), 1},
       {"record running past the image end", cat({unknownRecord(40, 1), elementArray(41, 0x01, 200, 200, {1, 2})}), 2},
+      {"a later definition replaces the count", cat({controllerRecord(many), unknownRecord(40, 1), controllerRecord(four),
+                                                     unknownRecord(41, 1), unknownRecord(42, 1), unknownRecord(43, 1)}), 2},
   };
   for (const Case& c : cases) {
     const std::string out = renderWalk(Mode::kReport, c.image);
@@ -50,23 +51,9 @@ TEST(RecordWalk, StoppingRules) {
   }
 }
 
-TEST(RecordWalk, LaterControllerDefinitionReplacesTheCount) {
-  ControllerSpec many, two;
-  two.recordCount = 4;  // counts every record handled so far
-  const Bytes image = cat({controllerRecord(many), unknownRecord(40, 1), controllerRecord(two), unknownRecord(41, 1),
-                           unknownRecord(42, 1), unknownRecord(43, 1)});
-  EXPECT_EQ(countOf(renderWalk(Mode::kReport, image), "Unrecognized Config Record Type"), 2);
-}
-
-TEST(RecordWalk, DispatchDebugLines) {
-  ControllerSpec definition;
-  const Bytes image = cat({controllerRecord(definition), elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6})});
-  const std::string report = renderWalk(Mode::kReport, image, true);
-  EXPECT_NE(report.find("debug  offset 0x0:\ndebug  cfgRec_Controller (0x0):\nController Definition\n"), std::string::npos);
-  EXPECT_NE(report.find("debug  offset 0x24:\ndebug  cfgRec_Unrecognized 40 (0x28):\n"), std::string::npos);
-  const std::string script = renderWalk(Mode::kScript, image, true);
-  EXPECT_NE(script.find("; offset 0x0:\n; cfgRec_Controller (0x0):\n; Controller Definition\n"), std::string::npos);
-  EXPECT_NE(script.find("; offset 0x24:\n; cfgRec_Unrecognized 40 (0x28):\n"), std::string::npos);
+TEST(RecordWalk, DispatchDebugLinesOfAnUnknownType) {
+  const Bytes image = elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6});
+  EXPECT_TRUE(renderWalk(Mode::kReport, image, true).starts_with("debug  offset 0x0:\ndebug  cfgRec_Unrecognized 40 (0x28):\n"));
   EXPECT_EQ(renderWalk(Mode::kReport, image).find("debug"), std::string::npos);
 }
 
@@ -86,6 +73,13 @@ TEST(UnrecognisedRecord, DumpsByLayoutKindAndSteps) {
        "\nUnrecognized Config Record Type 31 (0x1f)\n    0000  0a 0b \n"
        "  Internal Error: Record Type Not Handled (2). Call ORVA.",
        4 + 2 * 3 + 1},
+      {"element array of two dump rows", elementArray(40, 0x01, 20, 1, fill(20, 0x11)),
+       "\nUnrecognized Config Record Type 40 (0x28)\n    0000  11 11 11 11 11 11 11 11 - 11 11 11 11 11 11 11 11\n"
+       "    0010  11 11 11 11 \n",
+       24},
+      {"indexed list: at most 101 entries", elementArray(33, 0x02, 0, 1, fill(102, 0x01)),
+       "\nUnrecognized Config Record Type 33 (0x21)\n  Internal Error: Record Type Not Handled (2). Call ORVA.",
+       4 + 101 + 1},
       {"unsupported kind", elementArray(32, 0x03, 2, 1, {0, 7, 8}),
        "\nUnrecognized Config Record Type 32 (0x20)\n    0000  07 08 \n"
        "  Internal Error: Record Type Not Handled (3). Call ORVA.",
@@ -112,7 +106,7 @@ TEST(UnrecognisedRecord, ScriptFormAndDebugLines) {
             ";  Internal Error: Record Type Not Handled (3). Call ORVA.");
 }
 
-TEST(HeaderBlock, ReportAndScript) {
+TEST(HeaderBlock, FullFieldsAreCut) {
   ConfigFile f;
   f.name("Sixteen chars!!!").version("v12345678901").dateText("11/28/26 18:40");
   const Bytes file = f.file();
@@ -124,18 +118,6 @@ TEST(HeaderBlock, ReportAndScript) {
             "  Configuration File Date-Time     : 11/28/26 18:40\n"
             "\n"
             "\nEnd of Report\n\n");
-  EXPECT_EQ(render(Mode::kScript, file, true),
-            "; ORVA Programming Script Generated From:\n"
-            ";debug  Signature     : ORVA\n"
-            ";debug  Header Version: 0\n"
-            ";   Script Generated Date-Time       : 12/06/26 12:00:00\n"
-            ";   Configuration File Name          : Sixteen chars!!!\n"
-            ";   Configuration File Version       : v1234567\n"
-            ";   Configuration File Datetime      : 11/28/26 18:40\n"
-            "\n"
-            ";debug  File Type     : 1, Configuration File\n"
-            ";debug  File Size     : 1 (0x0001) bytes\n"
-            "; End of Script\n\n");
 }
 
 TEST(HeaderBlock, AbsentVersionAndBcdDate) {

@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
   const std::string dir = argc > 1 ? argv[1] : "examples";
-  for (const auto& example : testsupport::exampleConfigs()) {
+  for (const auto& example : generators::exampleConfigs()) {
     const std::string path = dir + "/" + example.fileName;
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) {

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "examples/example_configs.h"
-#include "support/image_builder.h"
-#include "support/sndbank_files.h"
+#include "generators/image_builder.h"
+#include "generators/sndbank_files.h"
 
 namespace fs = std::filesystem;
-using testsupport::Bytes;
+using generators::Bytes;
 
 namespace {
 
@@ -58,18 +58,18 @@ Bytes payload(std::size_t count, int style) {
 }
 
 Bytes configWith(std::uint8_t receivers, const Bytes& records, bool end = true) {
-  testsupport::ControllerSpec definition;
+  generators::ControllerSpec definition;
   definition.receivers = receivers;
   definition.transmitters = receivers;
-  testsupport::ConfigFile file;
-  file.add(testsupport::controllerRecord(definition)).add(records);
+  generators::ConfigFile file;
+  file.add(generators::controllerRecord(definition)).add(records);
   if (!end) file.noEnd();
   return file.file();
 }
 
 bool writeConfigSeeds(const fs::path& dir) {
-  using testsupport::elementArray;
-  using testsupport::portGrouped;
+  using generators::elementArray;
+  using generators::portGrouped;
   std::vector<std::uint8_t> types;
   for (unsigned t = 0; t <= 26; ++t) types.push_back(static_cast<std::uint8_t>(t));
   for (unsigned t : {27u, 64u, 200u, 254u}) types.push_back(static_cast<std::uint8_t>(t));
@@ -96,13 +96,13 @@ bool writeConfigSeeds(const fs::path& dir) {
     }
     // Indexed list: two entries of three bytes, then the closing index 0xFF.
     put(configWith(3, elementArray(type, 0x02, 3, 4,
-                                   testsupport::cat({{0x01}, payload(3, 0), {0x02}, payload(3, 1),
+                                   generators::cat({{0x01}, payload(3, 0), {0x02}, payload(3, 1),
                                                      {0xFF}}))));
     // A record cut short by the end of the image, with no end marker.
     const Bytes longRecord = elementArray(type, 0x01, 16, 8, payload(128, 0));
     put(configWith(3, Bytes(longRecord.begin(), longRecord.begin() + 20), false));
     // Every known type after the controller definition, in one file.
-    if (type >= 1 && type <= 26) everyType = testsupport::cat({everyType, elementArray(type, 0x01, 8, 4, payload(32, 1))});
+    if (type >= 1 && type <= 26) everyType = generators::cat({everyType, elementArray(type, 0x01, 8, 4, payload(32, 1))});
   }
   ok = save(dir / "every_type.cfg", configWith(3, everyType)) && ok;
   // Macros whose commands start with the macro password, so that the
@@ -111,15 +111,15 @@ bool writeConfigSeeds(const fs::path& dir) {
     Bytes commands;
     for (unsigned root = first; root < first + 10; ++root) {
       const auto bcdRoot = static_cast<std::uint8_t>((root / 10) << 4 | (root % 10));
-      commands = testsupport::cat(
+      commands = generators::cat(
           {commands, {0x0A, cfgscribe::kMacroPassword, bcdRoot, 0x12, 0x34, 0x56, 0x78, 0x90, 0x1E, 0xFF}});
     }
-    const Bytes macros = testsupport::cat({{10, 0x01, 200, 0x40, 0x00}, testsupport::be16(5),
-                                           testsupport::digits("1234", 2), {0x00}, commands, {0xFF},
-                                           testsupport::be16(0xFFFF)});
+    const Bytes macros = generators::cat({{10, 0x01, 200, 0x40, 0x00}, generators::be16(5),
+                                           generators::digits("1234", 2), {0x00}, commands, {0xFF},
+                                           generators::be16(0xFFFF)});
     ok = save(dir / ("macros_roots" + std::to_string(first) + ".cfg"), configWith(3, macros)) && ok;
   }
-  for (const auto& example : testsupport::exampleConfigs()) {
+  for (const auto& example : generators::exampleConfigs()) {
     ok = save(dir / ("example_" + example.fileName), example.bytes) && ok;
   }
   return ok;
@@ -157,7 +157,7 @@ bool writeDefinitionSeeds(const fs::path& dir) {
 // keeps the images: no words, one word, the three words the verify target
 // expects (42: 100, 100: 300, 3000: 100 samples), and word 0 of one sample.
 bool writeLibrarySeeds(const fs::path& dir) {
-  testsupport::ScratchDir scratch;
+  generators::ScratchDir scratch;
   struct Word {
     int code;
     std::size_t samples;
@@ -170,15 +170,15 @@ bool writeLibrarySeeds(const fs::path& dir) {
     std::string definitions = "# seed library\n";
     for (const Word& w : words) {
       const std::string file = scratch / ("w" + std::to_string(w.code) + ".raw");
-      testsupport::writeRamp(file, w.samples);
+      generators::writeRamp(file, w.samples);
       definitions += std::to_string(w.code) + " " + file + "\n";
     }
-    testsupport::writeFile(scratch / "words.def", definitions);
+    generators::writeFile(scratch / "words.def", definitions);
     const std::string bin = scratch / "lib.bin";
-    const auto run = testsupport::runSndbankInProcess(
+    const auto run = generators::runSndbankInProcess(
         {"sndbank", "SeedLib", "1.0", "12/06/26 12:00", scratch / "words.def", bin,
          scratch / "lib.inc", scratch / "lib.tab", scratch / "lib.h"});
-    const std::string text = testsupport::readFile(bin);
+    const std::string text = generators::readFile(bin);
     const Bytes image(text.begin(), text.end());
     if (run.status != 0 || image.empty()) {
       std::fprintf(stderr, "sndbank did not build seed library %d:\n%s", n, run.output.c_str());
@@ -217,7 +217,7 @@ std::string riffChunk(const std::string& id, const std::string& data) {
 }
 
 bool writeWavSeeds(const fs::path& dir) {
-  const std::string samples = testsupport::ramp(300);
+  const std::string samples = generators::ramp(300);
   const std::string data = riffChunk("data", samples);
   const std::vector<std::pair<const char*, std::string>> seeds = {
       {"pcm8.wav", wavFile(1, 1, 8000, 8, data)},

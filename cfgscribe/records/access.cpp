@@ -42,21 +42,21 @@ void debugAccessBytes(Out& o, const Record& r) {
 
 }  // namespace
 
-std::uint32_t accessReport(const Record& r, WalkContext&, Out& o) {
+std::uint32_t accessReport(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\nControl Operator Privilege Level\n Commands by Root Number\n");
   if (o.debug) debugAccessBytes(o, r);
 
   const AccessBytes access(r);
   for (unsigned root = 0; root < access.roots(); ++root) {
-    if (!isControllableRoot(static_cast<int>(root))) continue;
+    if (!isControllableRoot(root)) continue;
     out.printf("   Command %02u:  %s -- %s\n", root, access.denied(root) ? "Disabled" : "Enabled ",
-               rootCommandName(static_cast<int>(root)));
+               rootCommandName(root));
   }
   return elementArrayLength(r);
 }
 
-std::uint32_t accessScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t accessScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Control Operator Privilege Level\n");
   if (o.debug) debugAccessBytes(o, r);
@@ -64,15 +64,12 @@ std::uint32_t accessScript(const Record& r, WalkContext&, Out& o) {
   const AccessBytes access(r);
   unsigned printed = 0;
   for (unsigned root = 0; root < access.roots(); ++root) {
-    if (!isControllableRoot(static_cast<int>(root))) continue;
+    if (!isControllableRoot(root)) continue;
     const bool denied = access.denied(root);
     if (!denied && !o.allValues) continue;
-    int width = denied ? 0 : out.put(';');
-    width += out.printf("MPW 94 %02u %u *", root, denied ? 1u : 0u);
-    padToCommentColumn(out, width);
-    out.put("; ");
+    o.command(!denied, "MPW 94 %02u %u *", root, denied ? 1u : 0u);
     out.put(denied ? "Disabled, " : "Enabled,  ");
-    out.put(rootCommandName(static_cast<int>(root)));
+    out.put(rootCommandName(root));
     out.put('\n');
     ++printed;
   }

@@ -4,8 +4,7 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/scratch_table.h"
-#include "cfgscribe/records/timer_groups.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 
@@ -19,26 +18,17 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
   } else {
     out.printf("\n;  Port %u Counters\n", group);
   }
-  unsigned printed = 0;
-  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
-    const unsigned value = groups.value(group, i);
-    const bool atDefault = value == 0;
-    if (atDefault && !o.allValues) continue;
-    int width = atDefault ? out.put(';') : 0;
-    width += out.printf("MPW 45 %02u%02u %5u *", group, i, value);
-    padToCommentColumn(out, width);
-    out.put("; ");
-    printDescription(out, lookupDescription(kCounterTexts, static_cast<int>(group), static_cast<int>(i)),
-                     static_cast<char>('0' + group));
-    out.put('\n');
-    ++printed;
-  }
-  if (printed == 0) out.put(";    All Counters Set to Defaults\n");
+  scriptValues(o, groups, group, "Counters", [](unsigned) { return 0u; },
+               [&](unsigned i, unsigned value, bool atDefault) {
+                 o.command(atDefault, "MPW 45 %02u%02u %5u *", group, i, value);
+                 printDescription(out, lookupDescription(Catalogue::kCounters, group, i), portDigit(group));
+                 out.put('\n');
+               });
 }
 
 }  // namespace
 
-std::uint32_t countersReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t countersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned ports = ctx.controller.receivers();
   const PortGroups groups(r, ports);
@@ -46,36 +36,33 @@ std::uint32_t countersReport(const Record& r, WalkContext& ctx, Out& o) {
   out.put("\nCounter Reload Values\n");
   if (o.debug) debugPortGroupedHeader(o, r);
 
-  ScratchTable table;
-  const std::uint32_t length = table.load(r, ports);
-
   out.put(" Miscellaneous Counters\n");
   out.put("   No.  Set                   Description\n");
   for (unsigned j = 0; j < groups.shown(0); ++j) {
     // There are no miscellaneous descriptions: the row ends in two dash pairs.
-    out.printf("   00%02u: %5u   --  -- \n", j, groups.value(table, 0, j));
+    out.printf("   00%02u: %5u   --  -- \n", j, groups.shownValue(0, j));
   }
   if (groups.count(0) == 0) out.put("   None defined\n");
 
   out.put("\n Port Counters\n");
   out.put("   No.     Set      No.     Set      No.     Set       Description\n");
   for (unsigned j = 0; j < groups.shown(1); ++j) {
-    for (unsigned g = 1; g <= kAddressablePorts; ++g) out.printf("   0%u%02u: %5u   ", g, j, groups.value(table, g, j));
+    for (unsigned g = 1; g <= PortGroups::kNumberedPorts; ++g) out.printf("   0%u%02u: %5u   ", g, j, groups.shownValue(g, j));
     out.put(" -- ");
-    printDescription(out, lookupDescription(kCounterTexts, 1, static_cast<int>(j)), 'p');
+    printDescription(out, lookupDescription(Catalogue::kCounters, 1, j), 'p');
     out.put('\n');
   }
   if (groups.count(1) == 0) out.put("   None defined\n");
-  return length;
+  return groups.length();
 }
 
-std::uint32_t countersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t countersScript(const Record& r, const WalkContext& ctx, Out& o) {
   const PortGroups groups(r, ctx.controller.receivers());
 
   o.sink.put("\n; Define Counters\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, g);
-  return portGroupedLength(r, groups.ports());
+  return groups.length();
 }
 
 }  // namespace cfgscribe::records

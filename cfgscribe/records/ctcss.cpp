@@ -4,7 +4,7 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -22,21 +22,19 @@ struct Encoder {
 
   explicit Encoder(ByteView group) : tone(group.u8(0)), mode(group.u8(1)), reverseBurst(group.u8(2)) {}
 
-  const char* toneText() const { return lookupDescription(kCtcssToneTexts, 0, static_cast<int>(tone)); }
-  const char* modeText() const { return lookupDescription(kCtcssModeTexts, 0, static_cast<int>(mode)); }
+  const char* toneText() const { return lookupDescription(Catalogue::kCtcssTones, 0, tone); }
+  const char* modeText() const { return lookupDescription(Catalogue::kCtcssModes, 0, mode); }
   const char* burstText() const {
-    return lookupDescription(kReverseBurstTexts, 0, static_cast<int>(reverseBurst));
+    return lookupDescription(Catalogue::kReverseBursts, 0, reverseBurst);
   }
 };
 
 }  // namespace
 
-std::uint32_t ctcssReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
-  s.put("\nCTCSS Encoders\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  const PortGroups groups(r, ctx.controller.receivers());
+  return groups.section(o, "\nCTCSS Encoders\n", [&](unsigned p) {
     const Encoder e(groups.group(p));
     s.printf(" CTCSS Encoder Port %u\n", p);
     s.printf("   Tone Number  : %u   -- %s Hz\n", e.tone, e.toneText());
@@ -49,16 +47,13 @@ std::uint32_t ctcssReport(const Record& r, WalkContext& ctx, Out& o) {
     s.printf("   CTCSS Active-to-Inactive Macros, see ETM number 0%u12.\n", p);
     s.printf("   CTCSS Encoder Controls Logic Output, Software Switch number 0%u17.\n", p);
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
-std::uint32_t ctcssScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
-  s.put("\n; Set CTCSS Encoders\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  const PortGroups groups(r, ctx.controller.receivers());
+  return groups.section(o, "\n; Set CTCSS Encoders\n", [&](unsigned p) {
     const Encoder e(groups.group(p));
     s.printf(";  CTCSS Encoder Port #%u\n", p);
     s.printf(";   Tone Number   = %u (%s Hz)\n", e.tone, e.toneText());
@@ -66,17 +61,13 @@ std::uint32_t ctcssScript(const Record& r, WalkContext& ctx, Out& o) {
     s.printf(";   Reverse Burst = %u (%s)\n", e.reverseBurst, e.burstText());
 
     const bool toneAtDefault = e.tone == kDefaultTone;
-    if (toneAtDefault) s.put(';');
-    s.printf("MPW 03 %u %02u * ", p, e.tone);
-    padToCommentColumn(s, kToneCommandLength + (toneAtDefault ? 1 : 0));
-    s.put("; Set Tone Number (CTCSS Frequency)\n");
+    o.commandAs(kToneCommandLength, toneAtDefault, "MPW 03 %u %02u * ", p, e.tone);
+    s.put("Set Tone Number (CTCSS Frequency)\n");
 
     // Mode and reverse burst travel in one command, judged by the mode.
     const bool modeAtDefault = e.mode == kDefaultMode;
-    if (modeAtDefault) s.put(';');
-    s.printf("MPW 02 %u %u %u * ", p, e.mode, e.reverseBurst);
-    padToCommentColumn(s, kModeCommandLength + (modeAtDefault ? 1 : 0));
-    s.put("; Set Mode and Reverse Burst Enable\n");
+    o.commandAs(kModeCommandLength, modeAtDefault, "MPW 02 %u %u %u * ", p, e.mode, e.reverseBurst);
+    s.put("Set Mode and Reverse Burst Enable\n");
 
     s.put(";  Notes:\n");
     s.printf(";   CTCSS On Time, See Timer 0%u15.\n", p);
@@ -86,8 +77,7 @@ std::uint32_t ctcssScript(const Record& r, WalkContext& ctx, Out& o) {
     s.printf(";   CTCSS Encoder Controls Logic Output, Software Switch Number 0%u17.\n", p);
     s.printf(";   CTCSS Encoder/Logic Output Jumper, J3%u.\n", p + 6);
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
 }  // namespace cfgscribe::records

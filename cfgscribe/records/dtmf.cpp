@@ -1,6 +1,7 @@
 // DTMF decoders (type 21): one port group per receiver, of which only the
 // first byte, the digit count at which DTMF commands execute, is shown.
 // The script section is comments only; it issues no command.
+#include "cfgscribe/port_groups.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/record_bounds.h"
 
@@ -23,10 +24,7 @@ std::uint32_t printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, 
   // Laid out like every port-grouped record: a miscellaneous group (empty
   // in the records the controller writes) and then one group per port. A
   // stray miscellaneous group is stepped over rather than read as port 1.
-  const std::uint32_t length = portGroupedLength(r, ports);
-  const ByteView bytes = recordBytes(r, length);
-  const std::uint32_t groupSize = r.elementSize() * r.numPort();
-  const std::uint32_t firstGroup = 5 + r.elementSize() * r.numMisc();
+  const PortGroups groups(r, ports);
 
   // The heading has no line end: the first port line, or the next section,
   // supplies it. With -d the debug lines continue the heading's line.
@@ -39,26 +37,26 @@ std::uint32_t printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, 
   }
   unsigned shown = 0;
   for (unsigned p = 1; p <= ports; ++p) {
-    const std::uint32_t group = firstGroup + groupSize * (p - 1);
     // An empty group (no elements or zero-byte elements) or one past the
     // loaded bytes has no digit count to show.
-    if (!bytes.has(group)) break;
+    const ByteView group = groups.group(p);
+    if (group.empty()) break;
     o.sink.printf(t.port, p);
-    o.sink.printf(t.digitCount, bytes.u8(group));
+    o.sink.printf(t.digitCount, group.u8(0));
     ++shown;
   }
   if (shown < ports) o.sink.put('\n');
   noteItemsNotShown(o, ports - shown, ports, "ports");
-  return length;
+  return groups.length();
 }
 
 }  // namespace
 
-std::uint32_t dtmfReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t dtmfReport(const Record& r, const WalkContext& ctx, Out& o) {
   return printDtmfSection(r, ctx, o, kReportTexts);
 }
 
-std::uint32_t dtmfScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t dtmfScript(const Record& r, const WalkContext& ctx, Out& o) {
   return printDtmfSection(r, ctx, o, kScriptTexts);
 }
 

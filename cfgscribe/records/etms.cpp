@@ -15,22 +15,14 @@ constexpr unsigned kNumbersPerGroup = 100;
 constexpr unsigned kShownGroups = 4;      // miscellaneous and ports 1 to 3
 constexpr std::size_t kShownNameBytes = 2;  // four digits of each macro name
 
-// The ETM numbers that exist, miscellaneous and per port.
-bool isDefinedMiscEtm(unsigned e) { return e <= 1 || (e >= 61 && e <= 68); }
-bool isDefinedPortEtm(unsigned e) {
-  return e <= 19 || (e >= 22 && e <= 24) || (e >= 30 && e <= 32) || (e >= 38 && e <= 40) ||
-         (e >= 46 && e <= 48) || (e >= 54 && e <= 56) || (e >= 71 && e <= 79) || (e >= 84 && e <= 99);
-}
-bool isDefinedEtm(unsigned group, unsigned e) {
-  return group == 0 ? isDefinedMiscEtm(e) : isDefinedPortEtm(e);
-}
+bool isDefinedEtm(unsigned group, unsigned e) { return isDefinedEntry(Catalogue::kEtms, group, e); }
 
 // Port marker of a description: the group's digit ("TX2"), or 'p' in rows
 // that show every port.
 char portChar(unsigned group) { return group < 10 ? static_cast<char>('0' + group) : 'p'; }
 
 int printEtmDescription(Sink& out, unsigned group, unsigned e, char marker) {
-  return printDescription(out, lookupDescription(kEtmTexts, static_cast<int>(group), static_cast<int>(e)), marker);
+  return printDescription(out, lookupDescription(Catalogue::kEtms, group, e), marker);
 }
 
 struct EtmEntry {
@@ -92,7 +84,7 @@ class EtmTable {
 
 }  // namespace
 
-std::uint32_t etmsReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t etmsReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nEvent-Triggered Macros\n");
   if (o.debug) debugPortGroupedHeader(o, r);
@@ -103,7 +95,7 @@ std::uint32_t etmsReport(const Record& r, WalkContext& ctx, Out& o) {
   out.put(" Miscellaneous ETMs\n");
   out.put("   No.    Macro       Description\n");
   for (unsigned e = 0; e < kNumbersPerGroup; ++e) {
-    if (!isDefinedMiscEtm(e)) continue;
+    if (!isDefinedEtm(0, e)) continue;
     out.printf("   %02d%02d:  ", 0, e);
     table.print(out, 0, e, "----     -- ", "     -- ");
     printEtmDescription(out, 0, e, portChar(0));
@@ -113,7 +105,7 @@ std::uint32_t etmsReport(const Record& r, WalkContext& ctx, Out& o) {
   out.put("\n Port ETMs\n");
   out.put("   No.    Macro   No.    Macro   No.    Macro       Description\n");
   for (unsigned e = 0; e < kNumbersPerGroup; ++e) {
-    if (!isDefinedPortEtm(e)) continue;
+    if (!isDefinedEtm(1, e)) continue;
     for (unsigned g = 1; g < kShownGroups; ++g) {
       out.printf("   %02d%02d:  ", g, e);
       table.print(out, g, e, "---- ", " ");
@@ -125,7 +117,7 @@ std::uint32_t etmsReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t etmsScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Event-Triggered Macros\n");
   if (o.debug) {
@@ -136,9 +128,7 @@ std::uint32_t etmsScript(const Record& r, WalkContext& ctx, Out& o) {
   auto unsetLines = [&](unsigned g, unsigned from, unsigned to) {
     for (unsigned e = from; e <= to && e < kNumbersPerGroup; ++e) {
       if (!isDefinedEtm(g, e)) continue;
-      out.printf(";MPW 26 %02d%02d <macroname> *", g, e);
-      out.pad(24);
-      out.put("; ");
+      o.commandAs(25, true, "MPW 26 %02d%02d <macroname> *", g, e);
       printEtmDescription(out, g, e, portChar(g));
       out.put('\n');
     }
@@ -163,8 +153,7 @@ std::uint32_t etmsScript(const Record& r, WalkContext& ctx, Out& o) {
         out.printf("MPW 26 %02d%02d ", g, e.number);
         printDigitString(out, e.name, e.name.size());
         out.put(" *");
-        out.pad(32);
-        out.put("; ");
+        o.toComment(18);  // counted as a four-digit name
         printEtmDescription(out, g, e.number, portChar(g));
         out.put('\n');
         nextUnset = std::max(nextUnset, e.number + 1);

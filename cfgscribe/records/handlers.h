@@ -7,16 +7,19 @@
 namespace cfgscribe::records {
 
 #define CFGSCRIBE_HANDLER_PAIR(name)                                   \
-  std::uint32_t name##Report(const Record& r, WalkContext& ctx, Out& o); \
-  std::uint32_t name##Script(const Record& r, WalkContext& ctx, Out& o)
+  std::uint32_t name##Report(const Record& r, const WalkContext& ctx, Out& o); \
+  std::uint32_t name##Script(const Record& r, const WalkContext& ctx, Out& o)
+
+// A handler whose section is the same in the report and the script.
+#define CFGSCRIBE_HANDLER(name) std::uint32_t name(const Record& r, const WalkContext& ctx, Out& o)
 
 // identity.cpp
 CFGSCRIBE_HANDLER_PAIR(controller);
-CFGSCRIBE_HANDLER_PAIR(identity);
-CFGSCRIBE_HANDLER_PAIR(status);
+CFGSCRIBE_HANDLER(identitySection);
+CFGSCRIBE_HANDLER(statusSection);
 CFGSCRIBE_HANDLER_PAIR(versions);
 CFGSCRIBE_HANDLER_PAIR(serial);
-CFGSCRIBE_HANDLER_PAIR(name);
+CFGSCRIBE_HANDLER(nameSection);
 // passwords.cpp
 CFGSCRIBE_HANDLER_PAIR(passwords);
 // switches.cpp
@@ -56,5 +59,15 @@ CFGSCRIBE_HANDLER_PAIR(tones);
 CFGSCRIBE_HANDLER_PAIR(longNames);
 
 #undef CFGSCRIBE_HANDLER_PAIR
+#undef CFGSCRIBE_HANDLER
+
+// The handlers of record types 0 to 26 in type order, for one walk (Report
+// or Script): the report and script tables are this one list.
+#define CFGSCRIBE_HANDLERS_BY_TYPE(walk)                                                               \
+  controller##walk, identitySection, statusSection, versions##walk, serial##walk, nameSection,         \
+      passwords##walk, switches##walk, etms##walk, scheduler##walk, macros##walk, timers##walk,         \
+      timers##walk, timers##walk, counters##walk, messages##walk, pathMode##walk, pathPriority##walk,   \
+      ctcss##walk, idTail##walk, messageHandlers##walk, dtmf##walk, access##walk, userTimers##walk,     \
+      routing##walk, tones##walk, longNames##walk
 
 }  // namespace cfgscribe::records

@@ -3,7 +3,7 @@
 // command; an unset one (first byte 0xFF) has none.
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -21,13 +21,11 @@ void printTail(Sink& s, ByteView tail, unsigned nameDigits) {
 
 }  // namespace
 
-std::uint32_t idTailReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
-  s.put("\nID Tail Message Number\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  return groups.section(o, "\nID Tail Message Number\n", [&](unsigned p) {
     const ByteView initial = groups.element(p, kInitialTail);
     const ByteView normal = groups.element(p, kNormalTail);
     s.printf(" Port %u\n", p);
@@ -46,17 +44,14 @@ std::uint32_t idTailReport(const Record& r, WalkContext& ctx, Out& o) {
       s.put("None");
     }
     s.put("\n\n");
-  }
-  return groups.length();
+  });
 }
 
-std::uint32_t idTailScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
-  s.put("\n; Set ID Tail Message Number\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  return groups.section(o, "\n; Set ID Tail Message Number\n", [&](unsigned p) {
     // Command slots: 2p - 2 for the initial tail, 2p - 1 for the normal one.
     const ByteView initial = groups.element(p, kInitialTail);
     const ByteView normal = groups.element(p, kNormalTail);
@@ -80,8 +75,7 @@ std::uint32_t idTailScript(const Record& r, WalkContext& ctx, Out& o) {
       s.put("None");
     }
     s.put("\n\n");
-  }
-  return groups.length();
+  });
 }
 
 }  // namespace cfgscribe::records

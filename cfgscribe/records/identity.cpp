@@ -2,6 +2,7 @@
 // factory identity, jumper status, firmware versions, serial ports and name.
 // The script shows them as comments only; no command sets them.
 
+#include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
 #include "common/printable_text.h"
@@ -20,14 +21,6 @@ void printText(Sink& out, ByteView bytes, std::size_t offset, std::size_t width)
   const ByteView field = bytes.sub(offset, width);
   for (std::size_t n = 0; n < field.size() && field.u8(n) != 0; ++n) {
     out.put(orva::printableByte(field.u8(n)));
-  }
-}
-
-// Copies the 32 payload bytes into the walk context. Bytes past the loaded
-// image count as 0, like header fields a short file does not reach.
-void storeController(const Record& r, WalkContext& ctx) {
-  for (std::size_t i = 0; i < ctx.controller.bytes.size(); ++i) {
-    ctx.controller.bytes[i] = r.has(4 + i) ? r.u8(4 + i) : 0;
   }
 }
 
@@ -56,13 +49,11 @@ const char* jumper(unsigned bits, unsigned bit) {
 }
 const char* aux(unsigned bits, unsigned bit) { return (bits >> bit & 1) != 0 ? "In " : "Out"; }
 
-constexpr const char* kBaudRates[] = {" 1200", " 2400", " 4800", " 9600", "19200", "38400", "57600"};
-const char* baudRate(unsigned code) { return code < 7 ? kBaudRates[code] : ""; }
+const char* baudRate(unsigned code) { return lookupDescription(Catalogue::kBaudRates, 0, code); }
 
 }  // namespace
 
-std::uint32_t controllerReport(const Record& r, WalkContext& ctx, Out& o) {
-  storeController(r, ctx);
+std::uint32_t controllerReport(const Record& r, const WalkContext& ctx, Out& o) {
   const ControllerDefinition& c = ctx.controller;
   const auto& b = c.bytes;
   Sink& out = o.sink;
@@ -90,8 +81,7 @@ std::uint32_t controllerReport(const Record& r, WalkContext& ctx, Out& o) {
   return elementArrayLength(r);
 }
 
-std::uint32_t controllerScript(const Record& r, WalkContext& ctx, Out& o) {
-  storeController(r, ctx);
+std::uint32_t controllerScript(const Record& r, const WalkContext& ctx, Out& o) {
   const ControllerDefinition& c = ctx.controller;
   const auto& b = c.bytes;
   Sink& out = o.sink;
@@ -122,7 +112,7 @@ namespace {
 std::uint32_t identity(const Record& r, Out& o) {
   const ByteView bytes = ownBytes(r);
   const std::size_t nameWidth = r.elementSize() > 30 ? r.elementSize() - 30 : 0;
-  const char* lead = o.script ? ";   " : "  ";
+  const char* lead = o.lead();
   Sink& out = o.sink;
   if (o.debug) debugHeading(o, r, "Controller ID");
   out.printf("%sOriginal Customer Name           : ", lead);
@@ -141,8 +131,7 @@ std::uint32_t identity(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t identityReport(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
-std::uint32_t identityScript(const Record& r, WalkContext&, Out& o) { return identity(r, o); }
+std::uint32_t identitySection(const Record& r, const WalkContext&, Out& o) { return identity(r, o); }
 
 namespace {
 
@@ -151,7 +140,7 @@ namespace {
 std::uint32_t status(const Record& r, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
-  const char* lead = o.script ? ";   " : "  ";
+  const char* lead = o.lead();
   if (o.debug) {
     out.put(o.script ? ";debug Controller Status\n" : "debug Controller Status\n");
     debugRecordHeader(o, r);
@@ -173,10 +162,9 @@ std::uint32_t status(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t statusReport(const Record& r, WalkContext&, Out& o) { return status(r, o); }
-std::uint32_t statusScript(const Record& r, WalkContext&, Out& o) { return status(r, o); }
+std::uint32_t statusSection(const Record& r, const WalkContext&, Out& o) { return status(r, o); }
 
-std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
+std::uint32_t versionsReport(const Record& r, const WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
   if (o.debug) debugHeading(o, r, "FW Versions");
@@ -199,12 +187,12 @@ std::uint32_t versionsReport(const Record& r, WalkContext&, Out& o) {
   return 4 + r.elementSize();
 }
 
-std::uint32_t versionsScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t versionsScript(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "FW Versions");
   return 4 + r.elementSize();
 }
 
-std::uint32_t serialReport(const Record& r, WalkContext&, Out& o) {
+std::uint32_t serialReport(const Record& r, const WalkContext&, Out& o) {
   const ByteView b = ownBytes(r);
   Sink& out = o.sink;
   if (o.debug) {
@@ -226,7 +214,7 @@ std::uint32_t serialReport(const Record& r, WalkContext&, Out& o) {
   return 4 + r.elementSize();
 }
 
-std::uint32_t serialScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t serialScript(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "Serial");
   return 4 + r.elementSize();
 }
@@ -235,7 +223,7 @@ namespace {
 
 std::uint32_t name(const Record& r, Out& o) {
   if (o.debug) debugHeading(o, r, "Name");
-  o.sink.put(o.script ? ";   User-Defined Controller Name     : " : "  User-Defined Controller Name     : ");
+  o.sink.printf("%sUser-Defined Controller Name     : ", o.lead());
   printText(o.sink, ownBytes(r), 4, r.elementSize());
   o.sink.put('\n');
   return 4 + r.elementSize();
@@ -243,7 +231,6 @@ std::uint32_t name(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t nameReport(const Record& r, WalkContext&, Out& o) { return name(r, o); }
-std::uint32_t nameScript(const Record& r, WalkContext&, Out& o) { return name(r, o); }
+std::uint32_t nameSection(const Record& r, const WalkContext&, Out& o) { return name(r, o); }
 
 }  // namespace cfgscribe::records

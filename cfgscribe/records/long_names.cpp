@@ -57,14 +57,14 @@ void debugHeader(Out& o, const Record& r) {
 }
 
 // Pads a script line whose counted width is `width` and adds its comment.
-void endLine(Sink& out, int width, const char* comment, unsigned k) {
-  out.pad(50 - width);
-  out.printf("; %s %d\n", comment, k);
+void endLine(Out& o, int width, const char* comment, unsigned k) {
+  o.toComment(width);
+  o.sink.printf("%s %d\n", comment, k);
 }
 
 }  // namespace
 
-std::uint32_t longNamesReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t longNamesReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nLong Names\n");
   if (o.debug) debugHeader(o, r);
@@ -95,7 +95,7 @@ std::uint32_t longNamesReport(const Record& r, WalkContext& ctx, Out& o) {
   });
 }
 
-std::uint32_t longNamesScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t longNamesScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Long Names\n");
   if (o.debug) debugHeader(o, r);
@@ -110,19 +110,19 @@ std::uint32_t longNamesScript(const Record& r, WalkContext& ctx, Out& o) {
     const char* comment = atDefault ? ";" : "";
 
     out.printf("%sMPW 46 %02d 00 %d *", comment, k, slot.enabled() ? 1 : 0);
-    endLine(out, lead + 16, "Set Enable For Long Name", k);
+    endLine(o, lead + 16, "Set Enable For Long Name", k);
 
     out.printf("%sMPW 46 %02d 01 ", comment, k);
     int printed = printDigitString(out, slot.name(), LongNameSlot::kNameField).chars;
     if (printed > 0) out.put(' ');
     out.put('*');
-    endLine(out, lead + 14 + static_cast<int>(slot.digitCount()) + (printed > 0), "Set Long Name", k);
+    endLine(o, lead + 14 + static_cast<int>(slot.digitCount()) + (printed > 0), "Set Long Name", k);
 
     out.printf("%sMPW 46 %02d 02 ", comment, k);
     printed = printDigitString(out, slot.macro(), slot.macroBytes).chars;
     if (printed > 0) out.put(' ');
     out.put('*');
-    endLine(out, lead + 14 + (slot.macroSet() ? 4 : 0) + (printed > 0), "Set Macro For Long Name", k);
+    endLine(o, lead + 14 + (slot.macroSet() ? 4 : 0) + (printed > 0), "Set Macro For Long Name", k);
 
     out.printf("%sMPW 46 %02d 03 ", comment, k);
     printed = 0;
@@ -130,7 +130,7 @@ std::uint32_t longNamesScript(const Record& r, WalkContext& ctx, Out& o) {
       if (slot.acceptsPort(p)) printed += out.printf("%d", p);
     if (printed > 0) out.put(' ');
     out.put('*');
-    endLine(out, lead + 14 + printed + (printed > 0), "Set Port Access For Long Name", k);
+    endLine(o, lead + 14 + printed + (printed > 0), "Set Port Access For Long Name", k);
   });
   if (!anyLine) out.put(";   No Long Names Configured\n");
   return length;

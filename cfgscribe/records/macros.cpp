@@ -49,10 +49,9 @@ template <class OnMacro>
 std::uint32_t forEachMacro(const Record& r, const WalkContext& ctx, OnMacro onMacro) {
   const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
   const std::size_t attrSize = ctx.controller.macroAttrSize();
-  const std::size_t remaining = std::min(ctx.remaining, r.size());
   std::size_t length = kFirstEntry;
   unsigned location = r.u16(kFirstLocation);
-  for (unsigned shown = 0; location != kNoMacro && length < remaining && shown < kDirectorySize; ++shown) {
+  for (unsigned shown = 0; location != kNoMacro && length < r.size() && shown < kDirectorySize; ++shown) {
     const std::size_t commandsStart = length + nameBytes + attrSize;
     onMacro(MacroEntry{location, r.sub(length, nameBytes), length, commandsStart});
     length = commandsStart + forEachCommand(r, commandsStart, r.elementSize(), [](ByteView, unsigned) {});
@@ -66,14 +65,10 @@ int printName(Sink& out, const MacroEntry& m) { return printDigitString(out, m.n
 
 }  // namespace
 
-std::uint32_t macrosReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t macrosReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nMacros\n");
-  if (o.debug) {
-    o.dbg("Record Type       : %d\n", r.type());
-    o.dbg("Attributes        : 0x%x\n", r.attributes());
-    o.dbg("Element Size      : %d\n", r.elementSize());
-  }
+  if (o.debug) debugTypeAttributesSize(o, r);
   unsigned count = 0;
   const std::uint32_t length = forEachMacro(r, ctx, [&](const MacroEntry& m) {
     if (o.debug) {
@@ -101,14 +96,10 @@ std::uint32_t macrosReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t macrosScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Define Macros\n");
-  if (o.debug) {
-    o.dbg("Record Type       : %d\n", r.type());
-    o.dbg("Attributes        : 0x%x\n", r.attributes());
-    o.dbg("Element Size      : %d\n", r.elementSize());
-  }
+  if (o.debug) debugTypeAttributesSize(o, r);
   const int nameDigits = static_cast<int>(ctx.controller.macroNameDigits());
   unsigned count = 0;
   const std::uint32_t length = forEachMacro(r, ctx, [&](const MacroEntry& m) {
@@ -134,8 +125,8 @@ std::uint32_t macrosScript(const Record& r, WalkContext& ctx, Out& o) {
       const DecodedCommand command = decodeCommand(out, ctx.passwords, digits);
       // The comment column counts the name by its digit count, so it lines
       // up whatever the name holds.
-      out.pad(50 - (command.chars + nameDigits + 8));
-      out.printf("; %s", describeCommand(command));
+      o.toComment(command.chars + nameDigits + 8);
+      out.put(describeCommand(command));
       anyCommand = true;
     });
     if (anyCommand) out.put('\n');

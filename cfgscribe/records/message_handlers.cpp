@@ -13,7 +13,7 @@
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/message_handler_units.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -75,41 +75,39 @@ void printReportValue(Sink& s, const PortSetting& setting, unsigned v) {
 }
 
 // Prints the command and its comment for one stored setting of port `port`.
-void printScriptSetting(Sink& s, const PortSetting& setting, unsigned port, unsigned v, bool commented) {
+void printScriptSetting(Out& o, const PortSetting& setting, unsigned port, unsigned v, bool commented) {
+  Sink& s = o.sink;
   switch (setting.kind) {
     case SettingKind::kCwSpeed: {
       const CwSpeed speed = cwSpeed(v);
-      s.printf("MPW 12 %u0 %d * ", port, speed.number);
-      padToCommentColumn(s, kSpeedCommandLength + commented);
-      s.printf("; TX%u,   %2d WPM, %s\n", port, speed.wpm, setting.name);
+      o.commandAs(kSpeedCommandLength, commented, "MPW 12 %u0 %d * ", port, speed.number);
+      s.printf("TX%u,   %2d WPM, %s\n", port, speed.wpm, setting.name);
       return;
     }
     case SettingKind::kCwTone:
-      s.printf("MPW 06 %u0 %04u * ", port, v);
-      padToCommentColumn(s, kToneCommandLength + commented);
-      s.printf("; TX%u,  %4u Hz, %s\n", port, toneHertz(v), setting.name);
+      o.commandAs(kToneCommandLength, commented, "MPW 06 %u0 %04u * ", port, v);
+      s.printf("TX%u,  %4u Hz, %s\n", port, toneHertz(v), setting.name);
       return;
     case SettingKind::kLevel:
-      s.printf("MPW 10 0%u%02u %02u * ", port, static_cast<unsigned>(setting.selector), v);
-      padToCommentColumn(s, kLevelCommandLength + commented);
-      s.printf("; TX%u, ", port);
+      o.commandAs(kLevelCommandLength, commented, "MPW 10 0%u%02u %02u * ", port,
+                  static_cast<unsigned>(setting.selector), v);
+      s.printf("TX%u, ", port);
       printLevel(s, v);
       s.printf(" dB, %s\n", setting.name);
       return;
     case SettingKind::kBeepDuration:
     case SettingKind::kDtmfDuration:
-      s.printf("MPW 08 %02u %02u * ", 4 * port + setting.selector, v);
-      padToCommentColumn(s, kDurationCommandLength + commented);
-      s.printf("; TX%u,   %3u ms, %s\n", port, durationMs(v), setting.name);
+      o.commandAs(kDurationCommandLength, commented, "MPW 08 %02u %02u * ", 4 * port + setting.selector, v);
+      s.printf("TX%u,   %3u ms, %s\n", port, durationMs(v), setting.name);
       return;
   }
 }
 
 }  // namespace
 
-std::uint32_t messageHandlersReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messageHandlersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\nMessage Handler\n");
   debugHeader(o, r);
   if (o.debug) {
@@ -165,10 +163,8 @@ void scriptBeeps(Sink& s, Out& o, ByteView group) {
     const unsigned code = misc.read(2 * b, 2);
     const bool atDefault = code == kDefaultBeepCodes[b];
     if (atDefault && !o.allValues) continue;
-    if (atDefault) s.put(';');
-    s.printf("MPW 06 0%u %04u * ", b + 1, code);
-    padToCommentColumn(s, kBeepCommandLength + atDefault);
-    s.printf("; %4u Hz, Select Frequency of Single-Tone Beep %u\n", toneHertz(code), b + 1);
+    o.commandAs(kBeepCommandLength, atDefault, "MPW 06 0%u %04u * ", b + 1, code);
+    s.printf("%4u Hz, Select Frequency of Single-Tone Beep %u\n", toneHertz(code), b + 1);
     printed = true;
   }
   if (!printed) s.put(";   All Set to Defaults.\n");
@@ -191,8 +187,7 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
       const unsigned v = settings.read(setting->offset, width);
       const bool atDefault = v == setting->defaultValue;
       if (atDefault && !o.allValues) continue;
-      if (atDefault) s.put(';');
-      printScriptSetting(s, *setting, port, v, atDefault);
+      printScriptSetting(o, *setting, port, v, atDefault);
       printed = true;
     }
     if (!printed) s.put(";     Set to Default.\n");
@@ -201,9 +196,9 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
 
 }  // namespace
 
-std::uint32_t messageHandlersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t messageHandlersScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
+  const PortGroups groups(r, ctx.controller.receivers());
   s.put("\n; Set Message Handler\n");
   debugHeader(o, r);
   scriptBeeps(s, o, groups.group(0));

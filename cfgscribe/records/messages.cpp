@@ -8,7 +8,7 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -17,24 +17,21 @@ namespace {
 constexpr int kContentsColumn = 40;
 // The script's placeholder command is 24 characters; the comment follows
 // 26 blanks, after column 50.
-constexpr int kPlaceholderPad = 26;
+constexpr int kPlaceholderWidth = 23;  // "MPW 31 nnnn <message> *"
 // Slot numbers are one byte and ascend, so a sound group holds fewer
 // messages; the cap bounds the step over a group that does not end.
 constexpr unsigned kMostStoredMessages = 256;
 
 // Slots that exist on the controller: the command responses and user
 // messages of the miscellaneous group, every slot of a port group.
-bool isDefinedSlot(unsigned group, unsigned slot) {
-  if (group == 0) return slot <= 3 || (slot >= 15 && slot <= 24);
-  return slot <= 13;
-}
+bool isDefinedSlot(unsigned group, unsigned slot) { return isDefinedEntry(Catalogue::kMessages, group, slot); }
 
 void printSlotDescription(Sink& s, unsigned group, unsigned slot) {
   // Port slots from 100 on are no port entry (the catalogue would read
   // slot 101 as entry 1), so they have no description.
   const char* text = group != 0 && slot >= 100
                          ? ""
-                         : lookupDescription(kMessageTexts, static_cast<int>(group), static_cast<int>(slot));
+                         : lookupDescription(Catalogue::kMessages, group, slot);
   printDescription(s, text, portDigit(group));
 }
 
@@ -119,25 +116,24 @@ std::size_t reportGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
   return g.end();
 }
 
-void printPlaceholder(Sink& s, unsigned group, unsigned slot) {
-  s.printf(";MPW 31 %02u%02u <message> *", group, slot);
-  s.pad(kPlaceholderPad);
-  s.put("; ");
-  printSlotDescription(s, group, slot);
-  s.put('\n');
+void printPlaceholder(Out& o, unsigned group, unsigned slot) {
+  o.commandAs(kPlaceholderWidth, true, "MPW 31 %02u%02u <message> *", group, slot);
+  printSlotDescription(o.sink, group, slot);
+  o.sink.put('\n');
 }
 
-void placeholdersBetween(Sink& s, unsigned group, unsigned from, unsigned to) {
+void placeholdersBetween(Out& o, unsigned group, unsigned from, unsigned to) {
   for (unsigned i = from; i < to; ++i) {
-    if (isDefinedSlot(group, i)) printPlaceholder(s, group, i);
+    if (isDefinedSlot(group, i)) printPlaceholder(o, group, i);
   }
 }
 
 // Placeholders of the all-values script run up to this slot.
 constexpr unsigned kLastPlaceholderSlot = 99;
 
-std::size_t scriptGroup(Sink& s, const Record& r, unsigned group, unsigned slotCount, std::size_t start,
-                        bool allValues) {
+std::size_t scriptGroup(Out& o, const Record& r, unsigned group, unsigned slotCount, std::size_t start) {
+  Sink& s = o.sink;
+  const bool allValues = o.allValues;
   if (group == 0) {
     s.put(";  Miscellaneous Messages\n");
   } else {
@@ -147,18 +143,17 @@ std::size_t scriptGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
   unsigned next = 0;
   while (g.hasNext()) {
     const unsigned n = g.slot();
-    if (allValues) placeholdersBetween(s, group, next, n);
+    if (allValues) placeholdersBetween(o, group, next, n);
     int line = s.printf("MPW 31 %04u ", group * 100 + n);
     const Printed printed = printMessageContents(s, g.contents(), g.contentsSize);
     line += printed.chars + s.put("* ");
-    padToCommentColumn(s, line);
-    s.put("; ");
+    o.toComment(line);
     printSlotDescription(s, group, n);
     s.put('\n');
     g.advance(printed.consumed);
     next = n + 1;
   }
-  if (allValues) placeholdersBetween(s, group, next, kLastPlaceholderSlot + 1);
+  if (allValues) placeholdersBetween(o, group, next, kLastPlaceholderSlot + 1);
   if (!allValues && g.stored == 0) {
     if (group == 0) {
       s.put(";    No Misc. Messages Set\n");
@@ -172,28 +167,31 @@ std::size_t scriptGroup(Sink& s, const Record& r, unsigned group, unsigned slotC
   return g.end();
 }
 
-}  // namespace
-
-std::uint32_t messagesReport(const Record& r, WalkContext& ctx, Out& o) {
-  Sink& s = o.sink;
-  s.put("\nMessages\n");
+// The heading, then each group's list in turn (miscellaneous, then each
+// port), each read from where the one before ended. Returns the length.
+template <class PrintGroup>
+std::uint32_t printGroups(const Record& r, const WalkContext& ctx, Out& o, const char* heading, PrintGroup printGroup) {
+  o.sink.put(heading);
   if (o.debug) debugPortGroupedHeader(o, r);
   std::size_t position = 5;
   for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
-    position = reportGroup(s, r, g, g == 0 ? r.numMisc() : r.numPort(), position);
+    position = printGroup(g, g == 0 ? r.numMisc() : r.numPort(), position);
   }
   return static_cast<std::uint32_t>(position);
 }
 
-std::uint32_t messagesScript(const Record& r, WalkContext& ctx, Out& o) {
-  Sink& s = o.sink;
-  s.put("\n; Define Messages\n");
-  if (o.debug) debugPortGroupedHeader(o, r);
-  std::size_t position = 5;
-  for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
-    position = scriptGroup(s, r, g, g == 0 ? r.numMisc() : r.numPort(), position, o.allValues);
-  }
-  return static_cast<std::uint32_t>(position);
+}  // namespace
+
+std::uint32_t messagesReport(const Record& r, const WalkContext& ctx, Out& o) {
+  return printGroups(r, ctx, o, "\nMessages\n", [&](unsigned g, unsigned slots, std::size_t start) {
+    return reportGroup(o.sink, r, g, slots, start);
+  });
+}
+
+std::uint32_t messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
+  return printGroups(r, ctx, o, "\n; Define Messages\n", [&](unsigned g, unsigned slots, std::size_t start) {
+    return scriptGroup(o, r, g, slots, start);
+  });
 }
 
 }  // namespace cfgscribe::records

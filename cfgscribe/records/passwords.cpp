@@ -1,6 +1,6 @@
 // cfgRec_Passwords: the master, control operator, RBPW and APW passwords.
-// Both handlers also fill the password table that the macro command decoder
-// searches for command prefixes.
+// The walk fills the password table that the macro command decoder
+// searches for command prefixes from this record.
 #include <algorithm>
 
 #include "cfgscribe/catalogue.h"
@@ -26,22 +26,6 @@ struct PasswordsRecord {
   unsigned count;
 };
 
-// Copies a password into its table entry. An entry holds 8 digit bytes: a
-// longer element is cut to its first 8 bytes, and the count stops there
-// too, so the decoder matches a prefix by those bytes.
-void fillEntry(PasswordEntry& entry, ByteView password, unsigned elementSize) {
-  entry = PasswordEntry{};
-  const std::size_t kept = std::min<std::size_t>(elementSize, entry.digits.size());
-  std::size_t count = 0;
-  while (count < kept && password.u8(count) != kEndMarker) ++count;
-  for (std::size_t i = 0; i < kept; ++i) entry.digits[i] = password.u8(i);
-  entry.count = static_cast<std::uint8_t>(count);
-}
-
-void fillTable(WalkContext& ctx, const PasswordsRecord& rec, unsigned location) {
-  fillEntry(ctx.passwords[location + 1], rec.password(location), rec.size);
-}
-
 // The stored MPW equals the cold-start default: its default byte and then
 // the end byte (an element of one byte has room for no end byte).
 bool mpwAtDefault(const PasswordsRecord& rec) {
@@ -50,22 +34,15 @@ bool mpwAtDefault(const PasswordsRecord& rec) {
          (rec.size == 1 || mpw.u8(1) == kEndMarker);
 }
 
-void printCommented(Sink& out, bool commented, int& width) {
-  if (commented) width += out.put(';');
-}
-
 }  // namespace
 
-std::uint32_t passwordsReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t passwordsReport(const Record& r, const WalkContext&, Out& o) {
   const PasswordsRecord rec(r);
   o.sink.put("\nPasswords\n");
   if (o.debug) debugRecordHeader(o, r);
   static constexpr const char* kLabels[kLocationsKnown] = {" MPW : ", " CPW : ", " RBPW: ", " APW : "};
   for (unsigned i = 0; i < rec.count; ++i) {
     o.sink.put(i < kLocationsKnown ? kLabels[i] : " FIXME Other Password Location Found\n");
-    // The report walk leaves the APW entry empty: commands prefixed with the
-    // APW then show as macro calls.
-    if (i < kAPW) fillTable(ctx, rec, i);
     if (rec.isSet(i))
       printDigitString(o.sink, rec.password(i), rec.size);
     else
@@ -75,25 +52,20 @@ std::uint32_t passwordsReport(const Record& r, WalkContext& ctx, Out& o) {
   return rec.length();
 }
 
-std::uint32_t passwordsScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
   const PasswordsRecord rec(r);
   Sink& out = o.sink;
   out.put("\n; Define Passwords\n");
   if (o.debug) debugRecordHeader(o, r);
   bool commandWritten = false;
   for (unsigned i = 0; i < rec.count; ++i) {
-    if (i < kLocationsKnown) fillTable(ctx, rec, i);
-    int width = 0;
     switch (i) {
       case kMPW: {
         const bool atDefault = mpwAtDefault(rec);
         if (atDefault && !o.allValues) break;
         out.put(";  Set MPW\n");
-        printCommented(out, atDefault, width);
-        width += printDigitPair(out, kDefaultMasterPassword);
-        width += out.put(" 93 MPW *");
-        padToCommentColumn(out, width);
-        out.printf("; %s\n", rootCommandName(93));
+        o.command(atDefault, "%02X 93 MPW *", kDefaultMasterPassword);  // its two digits
+        out.printf("%s\n", rootCommandName(93));
         commandWritten |= !atDefault;
         break;
       }
@@ -101,10 +73,8 @@ std::uint32_t passwordsScript(const Record& r, WalkContext& ctx, Out& o) {
         const bool set = rec.isSet(i);
         if (!set && !o.allValues) break;
         out.put(";  Set CPW\n");
-        printCommented(out, !set, width);
-        width += out.put("MPW 92 CPW *");
-        padToCommentColumn(out, width);
-        out.printf("; %s\n", rootCommandName(92));
+        o.command(!set, "MPW 92 CPW *");
+        out.printf("%s\n", rootCommandName(92));
         commandWritten |= set;
         break;
       }
@@ -113,11 +83,10 @@ std::uint32_t passwordsScript(const Record& r, WalkContext& ctx, Out& o) {
         if (!rec.isSet(i)) break;
         const bool rbpw = i == kRBPW;
         out.put(rbpw ? ";  Set RBPW\n" : ";  Set APW\n");
-        width += out.put(rbpw ? "MPW 39 02 " : "MPW 23 ");
+        int width = out.put(rbpw ? "MPW 39 02 " : "MPW 23 ");
         width += printDigitString(out, rec.password(i), rec.size).chars;
-        width += out.put(" *");
-        padToCommentColumn(out, width);
-        out.printf("; %s\n", rootCommandName(rbpw ? 39 : 23));
+        o.toComment(width + out.put(" *"));
+        out.printf("%s\n", rootCommandName(rbpw ? 39 : 23));
         commandWritten = true;
         break;
       }

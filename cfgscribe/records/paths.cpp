@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/port_group_views.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 namespace {
@@ -24,18 +24,12 @@ void printAccessMode(Sink& s, unsigned mode) {
   }
 }
 
-void debugHeader(Out& o, const Record& r) {
-  if (o.debug) debugPortGroupedHeader(o, r);
-}
-
 }  // namespace
 
-std::uint32_t pathModeReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
-  s.put("\nPath Mode\n");
-  debugHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  const PortGroups groups(r, ctx.controller.receivers());
+  return groups.section(o, "\nPath Mode\n", [&](unsigned p) {
     s.printf(" Port %u Path Mode\n", p);
     for (std::size_t i = 0; i < groups.perPort(); ++i) {
       // An element too short to hold its mode byte reads 0xFF: an error.
@@ -49,36 +43,29 @@ std::uint32_t pathModeReport(const Record& r, WalkContext& ctx, Out& o) {
       s.put('\n');
     }
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
-std::uint32_t pathModeScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathModeScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
-  s.put("\n; Set Path Mode\n");
-  debugHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  const PortGroups groups(r, ctx.controller.receivers());
+  return groups.section(o, "\n; Set Path Mode\n", [&](unsigned p) {
     s.printf(";  Port %u Path Mode\n", p);
     for (std::size_t i = 0; i < groups.perPort(); ++i) {
       const unsigned mode = groups.element(p, i).u8(0);
-      // The comment follows a fixed run of blanks: both commands are 13
-      // characters for single-digit values.
+      // Both commands count as 13 characters, their width for single-digit values.
       if (i == 0) {
-        s.printf("MPW 57 %2u %u *", p, mode);
-        s.pad(37);
-        s.printf("; RX%u-DTMF, ", p);
+        o.commandAs(13, false, "MPW 57 %2u %u *", p, mode);
+        s.printf("RX%u-DTMF, ", p);
       } else {
-        s.printf("MPW 57 %zu%u %u *", i, p, mode);
-        s.pad(37);
-        s.printf("; RX%zu-TX%u,  ", i, p);
+        o.commandAs(13, false, "MPW 57 %zu%u %u *", i, p, mode);
+        s.printf("RX%zu-TX%u,  ", i, p);
       }
       printAccessMode(s, mode);
       s.put('\n');
     }
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
 namespace {
@@ -118,27 +105,22 @@ constexpr std::size_t kMixList = 1;
 
 }  // namespace
 
-std::uint32_t pathPriorityReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
-  s.put("\nPath Priority\n");
-  debugHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  const PortGroups groups(r, ctx.controller.receivers());
+  return groups.section(o, "\nPath Priority\n", [&](unsigned p) {
     s.printf(" Receivers Priority to Port %u : ", p);
     ReceiverList(groups.element(p, kPriorityList), groups.ports()).print(s);
     s.printf("\n Receivers Mixed to Port %u    : ", p);
     ReceiverList(groups.element(p, kMixList), groups.ports()).print(s);
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
-std::uint32_t pathPriorityScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t pathPriorityScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroupViews groups(r, ctx.controller.receivers());
-  s.put("\n; Set Path Priority\n");
-  debugHeader(o, r);
-  for (unsigned p = 1; p <= groups.ports(); ++p) {
+  const PortGroups groups(r, ctx.controller.receivers());
+  return groups.section(o, "\n; Set Path Priority\n", [&](unsigned p) {
     s.printf(";  Receiver Priority to Port %u : ", p);
     ReceiverList(groups.element(p, kPriorityList), groups.ports()).print(s);
     s.printf("\n;  Receiver Mixed to Port %u    : ", p);
@@ -152,8 +134,7 @@ std::uint32_t pathPriorityScript(const Record& r, WalkContext& ctx, Out& o) {
       s.printf("*    ; RX-TX%u\n", p);
     }
     s.put('\n');
-  }
-  return groups.length();
+  });
 }
 
 }  // namespace cfgscribe::records

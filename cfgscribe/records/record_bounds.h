@@ -20,7 +20,7 @@ inline ByteView recordBytes(const Record& r, std::uint32_t length) { return r.su
 // same after ";" and three blanks (script). Prints nothing when none is missing.
 inline void noteItemsNotShown(Out& o, unsigned missing, unsigned total, const char* items) {
   if (missing == 0) return;
-  o.sink.printf("%sWARNING: Record data missing, %u of %u %s not shown\n", o.script ? ";   " : "  ",
+  o.sink.printf("%sWARNING: Record data missing, %u of %u %s not shown\n", o.lead(),
                 missing, total, items);
 }
 

@@ -16,7 +16,7 @@ std::uint32_t printRoutingDebug(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t routingReport(const Record& r, WalkContext&, Out& o) { return printRoutingDebug(r, o); }
-std::uint32_t routingScript(const Record& r, WalkContext&, Out& o) { return printRoutingDebug(r, o); }
+std::uint32_t routingReport(const Record& r, const WalkContext&, Out& o) { return printRoutingDebug(r, o); }
+std::uint32_t routingScript(const Record& r, const WalkContext&, Out& o) { return printRoutingDebug(r, o); }
 
 }  // namespace cfgscribe::records

@@ -10,6 +10,9 @@ namespace {
 constexpr std::size_t kFirstNumber = 4;
 constexpr std::size_t kFirstSetpoint = 5;
 constexpr unsigned kLastSetpointNumber = 99;
+// Widths the script counts its setpoint commands as.
+constexpr int kCreateWidth = 28;  // "MPW 28 nn xxxx yy dd hh mm *"
+constexpr int kEnableWidth = 13;  // "MPW 28 nn 1 *"
 
 // Follows the chain from the first setpoint number while the numbers and
 // the count of setpoints read stay below the element count, so a chain
@@ -52,21 +55,19 @@ void printDebugLine(Out& o, unsigned number, ByteView setpoint) {
 }
 
 // The commented commands of setpoints from..to that are not in use.
-void printTemplates(Sink& out, unsigned from, unsigned to) {
+void printTemplates(Out& o, unsigned from, unsigned to) {
   for (unsigned k = from; k <= to && k <= kLastSetpointNumber; ++k) {
-    out.printf(";  Set Setpoint %d\n", k);
-    out.printf(";MPW 28 %02d xxxx yy dd hh mm *", k);
-    out.pad(21);
-    out.put("; Create a Setpoint\n");
-    out.printf(";MPW 28 %02d 1 *", k);
-    out.pad(36);
-    out.put("; Enabled,  Enable/Disable Setpoint\n\n");
+    o.sink.printf(";  Set Setpoint %d\n", k);
+    o.commandAs(kCreateWidth, true, "MPW 28 %02d xxxx yy dd hh mm *", k);
+    o.sink.put("Create a Setpoint\n");
+    o.commandAs(kEnableWidth, true, "MPW 28 %02d 1 *", k);
+    o.sink.put("Enabled,  Enable/Disable Setpoint\n\n");
   }
 }
 
 }  // namespace
 
-std::uint32_t schedulerReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t schedulerReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.printf("\nScheduler\n Scheduler is %s\n", ctx.schedulerEnabled() ? "Enabled" : "Disabled");
   if (o.debug) debugRecordHeader(o, r);
@@ -82,7 +83,7 @@ std::uint32_t schedulerReport(const Record& r, WalkContext& ctx, Out& o) {
   return length;
 }
 
-std::uint32_t schedulerScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t schedulerScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Scheduler Setpoints\n");
   if (o.debug) debugRecordHeader(o, r);
@@ -90,7 +91,7 @@ std::uint32_t schedulerScript(const Record& r, WalkContext&, Out& o) {
   unsigned nextTemplate = 0;  // first setpoint number without a block yet
   const std::uint32_t length = forEachSetpoint(r, [&](unsigned n, ByteView setpoint) {
     out.put('\n');
-    if (o.allValues && n > 0) printTemplates(out, nextTemplate, n - 1);
+    if (o.allValues && n > 0) printTemplates(o, nextTemplate, n - 1);
     if (o.debug) printDebugLine(o, n, setpoint);
     out.printf(";  Set Setpoint %d\n;   ", n);
     printSetpointSentence(out, setpoint);
@@ -101,18 +102,17 @@ std::uint32_t schedulerScript(const Record& r, WalkContext&, Out& o) {
       printDigitPair(out, setpoint.u8(field));
     }
     out.put(" *");
-    out.pad(22);
-    out.put("; Create a Setpoint\n");
+    o.toComment(kCreateWidth);
+    out.put("Create a Setpoint\n");
     const bool enabled = isEnabled(setpoint);
-    out.printf("MPW 28 %02d %s", n, enabled ? "1 *" : "0 *");
-    out.pad(37);
-    out.printf("%s, Enable/Disable Setpoint\n", enabled ? "; Enabled " : "; Disabled");
+    o.commandAs(kEnableWidth, false, "MPW 28 %02d %s", n, enabled ? "1 *" : "0 *");
+    out.printf("%s, Enable/Disable Setpoint\n", enabled ? "Enabled " : "Disabled");
     if (n + 1 > nextTemplate) nextTemplate = n + 1;
     any = true;
   });
   if (o.allValues) {
     out.put('\n');
-    printTemplates(out, nextTemplate, kLastSetpointNumber);
+    printTemplates(o, nextTemplate, kLastSetpointNumber);
   } else if (!any) {
     out.put(";   No Setpoints Set\n");
   }

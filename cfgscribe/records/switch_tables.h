@@ -4,10 +4,8 @@
 // exist.
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <initializer_list>
-#include <utility>
+#include "cfgscribe/catalogue.h"
+#include "cfgscribe/catalogue_build.h"
 
 namespace cfgscribe::records {
 
@@ -15,32 +13,32 @@ constexpr unsigned kSwitchCount = 400;
 
 namespace switch_tables {
 
-using Runs = std::initializer_list<std::pair<unsigned, unsigned>>;  // first, last
+using catalogue_build::buildTable;
+constexpr bool kOn = true;
+constexpr bool kOff = false;
 
-// Marks the entries of the runs in the miscellaneous group and in every port.
-constexpr std::array<bool, kSwitchCount> mark(Runs misc, Runs port) {
-  std::array<bool, kSwitchCount> set{};
-  for (auto [first, last] : misc)
-    for (unsigned n = first; n <= last; ++n) set[n] = true;
-  for (unsigned p = 1; p <= 3; ++p)
-    for (auto [first, last] : port)
-      for (unsigned n = first; n <= last; ++n) set[p * 100 + n] = true;
-  return set;
-}
+constexpr auto kMiscOnAtColdStart = buildTable<100, bool>({
+    {0, 1, kOn},  // Front Panel Enable, Scheduler Enable
+    {2, 99, kOff},
+});
 
-constexpr auto kDefined = mark(
-    {{0, 4}, {11, 21}, {41, 43}, {60, 99}},
-    {{0, 20}, {41, 43}, {51, 53}, {61, 63}, {71, 73}, {81, 83}, {90, 99}});
-
-constexpr auto kOnAtColdStart = mark(
-    {{0, 0}, {1, 1}},  // Front Panel Enable, Scheduler Enable
-    {{0, 2}, {12, 12}, {17, 17}, {19, 19}, {41, 43}, {51, 53}, {61, 63}});
+constexpr auto kPortOnAtColdStart = buildTable<100, bool>({
+    {0, 2, kOn},   {3, 11, kOff},  {12, 12, kOn}, {13, 16, kOff}, {17, 17, kOn},
+    {18, 18, kOff}, {19, 19, kOn}, {20, 40, kOff}, {41, 43, kOn}, {44, 50, kOff},
+    {51, 53, kOn}, {54, 60, kOff}, {61, 63, kOn}, {64, 99, kOff},
+});
 
 }  // namespace switch_tables
 
-constexpr bool isDefinedSwitch(unsigned n) { return n < kSwitchCount && switch_tables::kDefined[n]; }
+// A switch exists where the catalogue describes it.
+inline bool isDefinedSwitch(unsigned n) {
+  return n < kSwitchCount && isDefinedEntry(Catalogue::kSwitches, n / 100, n % 100);
+}
 
 // Cold-start state of a defined switch (off for anything else).
-constexpr bool switchDefault(unsigned n) { return n < kSwitchCount && switch_tables::kOnAtColdStart[n]; }
+constexpr bool switchDefault(unsigned n) {
+  if (n >= kSwitchCount) return false;
+  return n < 100 ? switch_tables::kMiscOnAtColdStart[n] : switch_tables::kPortOnAtColdStart[n % 100];
+}
 
 }  // namespace cfgscribe::records

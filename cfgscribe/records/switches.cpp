@@ -34,31 +34,26 @@ class BitSet {
 
 const char* stateWord(unsigned bit) { return bit ? "Enabled " : "Disabled"; }
 
-void printReportSwitch(Sink& out, const BitSet& bits, unsigned n) {
-  out.printf("   %04u: %u (%s)", n, bits.bit(n), stateWord(bits.bit(n)));
-}
-
-// Keeps the leading bytes for later records: (receivers + 1) x 100 switches,
-// no more than the record stores or the context holds.
-void keepSwitchBits(const Record& r, const BitSet& bits, WalkContext& ctx) {
-  const std::size_t wanted = (ctx.controller.receivers() + 1u) * 100u / 8u;
-  const std::size_t kept = std::min({wanted, bits.bytes(), kSwitchBitsKept});
-  ctx.switchBits.fill(0);
-  for (std::size_t i = 0; i < kept; ++i) ctx.switchBits[i] = r.u8(kBitSetOffset + i);
-  ctx.switchBitCount = kept;
-}
-
-}  // namespace
-
-std::uint32_t switchesReport(const Record& r, WalkContext& ctx, Out& o) {
-  Sink& out = o.sink;
-  const BitSet bits(r);
-
-  out.put("\nSoftware Switches\n");
+// The section heading; with -d the record header and the Bit Set label.
+void heading(Out& o, const Record& r, const char* title) {
+  o.sink.put(title);
   if (o.debug) {
     debugRecordHeader(o, r);
     o.dbg("Bit Set           : \n");
   }
+}
+
+void printReportSwitch(Sink& out, const BitSet& bits, unsigned n) {
+  out.printf("   %04u: %u (%s)", n, bits.bit(n), stateWord(bits.bit(n)));
+}
+
+}  // namespace
+
+std::uint32_t switchesReport(const Record& r, const WalkContext&, Out& o) {
+  Sink& out = o.sink;
+  const BitSet bits(r);
+
+  heading(o, r, "\nSoftware Switches\n");
 
   out.put(" Miscellaneous Switches\n");
   out.put("   No.   Set             Description\n");
@@ -66,7 +61,7 @@ std::uint32_t switchesReport(const Record& r, WalkContext& ctx, Out& o) {
     if (!isDefinedSwitch(n)) continue;
     printReportSwitch(out, bits, n);
     out.put(" -- ");
-    printDescription(out, lookupDescription(kSwitchTexts, 0, static_cast<int>(n)), '0');
+    printDescription(out, lookupDescription(Catalogue::kSwitches, 0, n), '0');
     out.put('\n');
   }
 
@@ -80,23 +75,18 @@ std::uint32_t switchesReport(const Record& r, WalkContext& ctx, Out& o) {
     out.put("  ");
     printReportSwitch(out, bits, 300 + n);
     out.put(" -- ");
-    printDescription(out, lookupDescription(kSwitchTexts, 1, static_cast<int>(n)), 'p');
+    printDescription(out, lookupDescription(Catalogue::kSwitches, 1, n), 'p');
     out.put('\n');
   }
 
-  keepSwitchBits(r, bits, ctx);
   return elementArrayLength(r);
 }
 
-std::uint32_t switchesScript(const Record& r, WalkContext&, Out& o) {
+std::uint32_t switchesScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   const BitSet bits(r);
 
-  out.put("\n; Set Software Switches\n");
-  if (o.debug) {
-    debugRecordHeader(o, r);
-    o.dbg("Bit Set           : \n");
-  }
+  heading(o, r, "\n; Set Software Switches\n");
 
   // Every switch the Bit Set holds, up to the last one that exists: no
   // headings for ports the controller does not have.
@@ -115,12 +105,9 @@ std::uint32_t switchesScript(const Record& r, WalkContext&, Out& o) {
     const unsigned bit = bits.bit(n);
     const bool atDefault = bit == (switchDefault(n) ? 1u : 0u);
     if (isDefinedSwitch(n) && (o.allValues || !atDefault)) {
-      int width = atDefault ? out.put(';') : 0;
-      width += out.printf("MPW 63 %04u %u * ", n, bit);
-      padToCommentColumn(out, width);
-      out.put("; ");
+      o.command(atDefault, "MPW 63 %04u %u * ", n, bit);
       out.put(bit ? "1 (Enabled),  " : "0 (Disabled), ");
-      printDescription(out, lookupDescription(kSwitchTexts, static_cast<int>(group), static_cast<int>(n % 100)),
+      printDescription(out, lookupDescription(Catalogue::kSwitches, group, n % 100),
                        static_cast<char>('0' + group));
       out.put('\n');
       ++printedInGroup;

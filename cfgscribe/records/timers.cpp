@@ -4,18 +4,23 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/handlers.h"
-#include "cfgscribe/records/scratch_table.h"
 #include "cfgscribe/records/timer_defaults.h"
-#include "cfgscribe/records/timer_groups.h"
+#include "cfgscribe/port_groups.h"
 
 namespace cfgscribe::records {
 
 namespace {
 
-// The resolution digit of timer numbers, which is also the catalogue kind.
+// The resolution digit of timer numbers.
 unsigned resolutionOf(const Record& r) {
   const unsigned type = r.type();
   return type >= kTimers10 && type <= kTimers1000 ? type - kTimers10 : 0;
+}
+
+// The catalogue of a resolution's timer descriptions.
+Catalogue timerTexts(unsigned resolution) {
+  constexpr Catalogue kTexts[] = {Catalogue::kTimers10, Catalogue::kTimers100, Catalogue::kTimers1000};
+  return resolution < 3 ? kTexts[resolution] : Catalogue::kTimers10;
 }
 
 const char* resolutionWord(unsigned resolution) {
@@ -61,27 +66,18 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned
   out.put(resolutionWord(resolution));
   out.put("Timers\n");
 
-  unsigned printed = 0;
-  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
-    const unsigned value = groups.value(group, i);
-    const bool atDefault = value == timerDefault(resolution, group != 0, i);
-    if (atDefault && !o.allValues) continue;
-    int width = atDefault ? out.put(';') : 0;
-    width += out.printf("MPW 09 %u%u%02u %5u * ", resolution, group, i, value);
-    padToCommentColumn(out, width);
-    out.put("; ");
-    printScriptTime(out, resolution, value);
-    printDescription(out, lookupDescription(static_cast<int>(resolution), static_cast<int>(group), static_cast<int>(i)),
-                     static_cast<char>('0' + group));
-    out.put('\n');
-    ++printed;
-  }
-  if (printed == 0) out.put(";    All Timers Set to Defaults\n");
+  scriptValues(o, groups, group, "Timers", [&](unsigned i) { return timerDefault(resolution, group != 0, i); },
+               [&](unsigned i, unsigned value, bool atDefault) {
+                 o.command(atDefault, "MPW 09 %u%u%02u %5u * ", resolution, group, i, value);
+                 printScriptTime(out, resolution, value);
+                 printDescription(out, lookupDescription(timerTexts(resolution), group, i), portDigit(group));
+                 out.put('\n');
+               });
 }
 
 }  // namespace
 
-std::uint32_t timersReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned resolution = resolutionOf(r);
   const char* word = resolutionWord(resolution);
@@ -93,29 +89,26 @@ std::uint32_t timersReport(const Record& r, WalkContext& ctx, Out& o) {
   out.put('\n');
   if (o.debug) debugPortGroupedHeader(o, r);
 
-  ScratchTable table;
-  const std::uint32_t length = table.load(r, ports);
-
   out.printf(" Miscellaneous -- %sTimers\n", word);
   out.put("   No.    Set    Time        Description\n");
   for (unsigned j = 0; j < groups.shown(0); ++j) {
-    printReportTimer(out, resolution, 0, j, groups.value(table, 0, j));
-    out.printf(" -- %s\n", lookupDescription(static_cast<int>(resolution), 0, static_cast<int>(j)));
+    printReportTimer(out, resolution, 0, j, groups.shownValue(0, j));
+    out.printf(" -- %s\n", lookupDescription(timerTexts(resolution), 0, j));
   }
   if (groups.count(0) == 0) out.put("   None defined\n");
 
   out.printf("\n Port -- %sTimers\n", word);
   out.put("   No.    Set    Time       No.    Set    Time       No.    Set    Time        Description\n");
   for (unsigned j = 0; j < groups.shown(1); ++j) {
-    for (unsigned g = 1; g <= kAddressablePorts; ++g) printReportTimer(out, resolution, g, j, groups.value(table, g, j));
+    for (unsigned g = 1; g <= PortGroups::kNumberedPorts; ++g) printReportTimer(out, resolution, g, j, groups.shownValue(g, j));
     out.put(" -- ");
-    printDescription(out, lookupDescription(static_cast<int>(resolution), 1, static_cast<int>(j)), 'p');
+    printDescription(out, lookupDescription(timerTexts(resolution), 1, j), 'p');
     out.put('\n');
   }
-  return length;
+  return groups.length();
 }
 
-std::uint32_t timersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t timersScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned resolution = resolutionOf(r);
   const PortGroups groups(r, ctx.controller.receivers());
@@ -123,7 +116,7 @@ std::uint32_t timersScript(const Record& r, WalkContext& ctx, Out& o) {
   out.printf("\n; Define %sTimers\n", resolutionWord(resolution));
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, resolution, g);
-  return portGroupedLength(r, groups.ports());
+  return groups.length();
 }
 
 }  // namespace cfgscribe::records

@@ -93,7 +93,7 @@ void printToneDebug(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t tonesReport(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t tonesReport(const Record& r, const WalkContext& ctx, Out& o) {
   const ToneBlocks blocks(r, ctx.controller.transmitters());
   o.sink.put("\nTone Generators\n");
   printToneDebug(r, o);
@@ -103,7 +103,7 @@ std::uint32_t tonesReport(const Record& r, WalkContext& ctx, Out& o) {
   return ToneBlocks::length(r, blocks.ports());
 }
 
-std::uint32_t tonesScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t tonesScript(const Record& r, const WalkContext& ctx, Out& o) {
   const ToneBlocks blocks(r, ctx.controller.transmitters());
   o.sink.put("\n; Tone Generators\n");
   printToneDebug(r, o);
@@ -114,11 +114,9 @@ std::uint32_t tonesScript(const Record& r, WalkContext& ctx, Out& o) {
     // Any mode but Off is set, unsupported codes included; Off only under -a.
     if (b.mode == kModeOff && !o.allValues) continue;
     const bool commented = b.mode == kModeOff;
-    if (commented) o.sink.put(';');
-    o.sink.printf("MPW 79 %d %02d %02d %04d *", n, b.mode, b.level, b.toneCode);
-    // A fixed count: the comment starts in column 51 for ports 1 to 9.
-    o.sink.pad(commented ? 28 : 29);
-    o.sink.put("; Control Tx Tone Generator\n");
+    // A fixed width: the comment starts in column 51 for ports 1 to 9.
+    o.commandAs(21, commented, "MPW 79 %d %02d %02d %04d *", n, b.mode, b.level, b.toneCode);
+    o.sink.put("Control Tx Tone Generator\n");
     ++commands;
   }
   if (shown < blocks.ports()) {

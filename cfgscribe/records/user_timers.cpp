@@ -88,11 +88,9 @@ unsigned printTimerScript(const UserTimerColumns& timers, unsigned i, Out& o) {
   const unsigned v = timers.timeout(i);
   if (v != kDefaultTimeout || o.allValues) {
     const bool commented = v == kDefaultTimeout;
-    if (commented) out.put(';');
-    out.printf("MPW 49 %02d 03 %5d *", i, v);
-    // A fixed count: the comment starts in column 51 for timers 0 to 99.
-    out.pad(commented ? 29 : 30);
-    out.printf("; %4d.%1d seconds, Set User Timer #%d Value \n", v / 10, v % 10, i);
+    // A fixed width: the comment starts in column 51 for timers 0 to 99.
+    o.commandAs(20, commented, "MPW 49 %02d 03 %5d *", i, v);
+    out.printf("%4d.%1d seconds, Set User Timer #%d Value \n", v / 10, v % 10, i);
     ++lines;
   }
 
@@ -114,30 +112,30 @@ unsigned printTimerScript(const UserTimerColumns& timers, unsigned i, Out& o) {
   return lines;
 }
 
-}  // namespace
-
-std::uint32_t userTimersReport(const Record& r, WalkContext& ctx, Out& o) {
-  const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
-  o.sink.put("\nUser Timers\n");
+// The section heading, with -d the record header and the column heading.
+void heading(Out& o, const Record& r, const char* title) {
+  o.sink.put(title);
   if (o.debug) {
     debugRecordHeader(o, r);
     o.dbg("Timers\n");
     o.dbg("   # : Enable  Value   Macro\n");
   }
+}
+
+}  // namespace
+
+std::uint32_t userTimersReport(const Record& r, const WalkContext& ctx, Out& o) {
+  const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
+  heading(o, r, "\nUser Timers\n");
   const unsigned shown = timersShown(timers);
   for (unsigned i = 0; i < shown; ++i) printTimerReport(timers, i, o.sink);
   noteItemsNotShown(o, timers.count() - shown, timers.count(), "timers");
   return elementArrayLength(r);
 }
 
-std::uint32_t userTimersScript(const Record& r, WalkContext& ctx, Out& o) {
+std::uint32_t userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
   const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
-  o.sink.put("\n; Set User Timers\n");
-  if (o.debug) {
-    debugRecordHeader(o, r);
-    o.dbg("Timers\n");
-    o.dbg("   # : Enable  Value   Macro\n");
-  }
+  heading(o, r, "\n; Set User Timers\n");
   const unsigned shown = timersShown(timers);
   unsigned lines = 0;
   for (unsigned i = 0; i < shown; ++i) lines += printTimerScript(timers, i, o);

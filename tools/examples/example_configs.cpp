@@ -1,6 +1,6 @@
 #include "examples/example_configs.h"
 
-namespace testsupport {
+namespace generators {
 
 Bytes exampleIdentityRecords() {
   // Factory identity: model, serial, manufacture and format dates, customer.
@@ -82,4 +82,4 @@ std::vector<ExampleConfig> exampleConfigs() {
   return all;
 }
 
-}  // namespace testsupport
+}  // namespace generators

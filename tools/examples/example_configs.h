@@ -1,13 +1,13 @@
 // The example configuration files that the project ships, made by the
-// test-side image builder.
+// image builder.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "support/image_builder.h"
+#include "generators/image_builder.h"
 
-namespace testsupport {
+namespace generators {
 
 struct ExampleConfig {
   std::string fileName;
@@ -37,4 +37,4 @@ Bytes exampleCompleteConfig();
 // every slot holding 40 bytes of contents. For the benchmark.
 Bytes exampleLargeConfig();
 
-}  // namespace testsupport
+}  // namespace generators

@@ -7,7 +7,7 @@
 
 #include "examples/example_configs.h"
 
-namespace testsupport {
+namespace generators {
 
 namespace {
 
@@ -172,4 +172,4 @@ Bytes exampleAccessAndMacroRecords() {
               macrosRecord(), operatorAccessRecord(), longNamesRecord()});
 }
 
-}  // namespace testsupport
+}  // namespace generators

@@ -6,7 +6,7 @@
 
 #include "examples/example_configs.h"
 
-namespace testsupport {
+namespace generators {
 
 namespace {
 
@@ -180,4 +180,4 @@ Bytes exampleTimingAndAudioRecords() {
               toneGeneratorsRecord()});
 }
 
-}  // namespace testsupport
+}  // namespace generators

@@ -1,5 +1,5 @@
-// Builds configuration images and files for tests (and the shipped
-// examples) from readable field values instead of hex blobs.
+// Builds configuration images and files from readable field values instead
+// of hex blobs: the shipped examples, the fuzz seeds and the tests' records.
 #pragma once
 
 #include <array>
@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "cfgscribe/image.h"
-#include "cfgscribe/modes.h"
 
-namespace testsupport {
+namespace generators {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -85,18 +84,4 @@ class ConfigFile {
   bool end_ = true;
 };
 
-// The date-time that rendered outputs show as "generated".
-constexpr std::string_view kGeneratedAt = "12/06/26 12:00:00";
-
-// Whole output of one mode (header block, walk, closing line) for a file.
-std::string render(cfgscribe::Mode mode, const Bytes& file, bool debug = false, bool allValues = false);
-
-// Output of the walk alone over the records of `image` (no header block or
-// closing line), with the mode's handler table.
-std::string renderWalk(cfgscribe::Mode mode, const Bytes& image, bool debug = false, bool allValues = false);
-
-// Output of one handler for one record, with a given walk context.
-std::string renderRecord(cfgscribe::Mode mode, const Bytes& record, cfgscribe::WalkContext& ctx,
-                         bool debug = false, bool allValues = false);
-
-}  // namespace testsupport
+}  // namespace generators

@@ -1,11 +1,10 @@
-#include "support/image_builder.h"
+#include "generators/image_builder.h"
 
 #include <algorithm>
 
 #include "common/image_header.h"
-#include "common/sink.h"
 
-namespace testsupport {
+namespace generators {
 
 Bytes cat(std::initializer_list<Bytes> parts) {
   Bytes all;
@@ -112,58 +111,4 @@ Bytes ConfigFile::file() const {
   return all;
 }
 
-namespace {
-orva::HeaderBytes headerOf(const Bytes& file) {
-  orva::HeaderBytes h{};
-  std::copy_n(file.begin(), std::min(file.size(), h.size()), h.begin());
-  return h;
-}
-}  // namespace
-
-std::string render(cfgscribe::Mode mode, const Bytes& file, bool debug, bool allValues) {
-  std::string text;
-  {
-    orva::Sink sink(text);
-    cfgscribe::RunSettings s{mode, debug, allValues, kGeneratedAt};
-    const std::size_t body = file.size() > orva::kHeaderSize ? file.size() - orva::kHeaderSize : 0;
-    cfgscribe::runMode(sink, s, headerOf(file), orva::ByteView(file.data() + orva::kHeaderSize, body));
-  }
-  return text;
-}
-
-namespace {
-const cfgscribe::HandlerTable& tableFor(cfgscribe::Mode mode) {
-  switch (mode) {
-    case cfgscribe::Mode::kScript: return cfgscribe::scriptHandlers();
-    case cfgscribe::Mode::kRaw: return cfgscribe::rawHandlers();
-    default: return cfgscribe::reportHandlers();
-  }
-}
-}  // namespace
-
-std::string renderWalk(cfgscribe::Mode mode, const Bytes& image, bool debug, bool allValues) {
-  std::string text;
-  {
-    orva::Sink sink(text);
-    cfgscribe::Out o{sink, debug, allValues, mode == cfgscribe::Mode::kScript};
-    cfgscribe::walkRecords(orva::ByteView(image.data(), image.size()), tableFor(mode), o);
-  }
-  return text;
-}
-
-std::string renderRecord(cfgscribe::Mode mode, const Bytes& record, cfgscribe::WalkContext& ctx,
-                         bool debug, bool allValues) {
-  std::string text;
-  {
-    orva::Sink sink(text);
-    cfgscribe::Out o{sink, debug, allValues, mode == cfgscribe::Mode::kScript};
-    const cfgscribe::Record r(orva::ByteView(record.data(), record.size()));
-    if (ctx.remaining == 0) ctx.remaining = record.size();
-    const cfgscribe::HandlerTable& table = tableFor(mode);
-    auto handler = r.type() < cfgscribe::kRecordTypeCount ? table.known[r.type()] : table.unrecognised;
-    handler(r, ctx, o);
-  }
-  return text;
-}
-
-}  // namespace testsupport
+}  // namespace generators
