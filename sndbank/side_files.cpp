@@ -1,6 +1,7 @@
 // Writers of the .inc, tab-delimited and named-constant files.
 #include "sndbank/side_files.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -41,76 +42,66 @@ void reportCreationFailure(SideFile kind, const char* path, orva::Sink& out) {
 
 namespace {
 
-// Formats one line into the file; false once a line could not be written.
-#define SIDE_LINE(file, ...) (std::fprintf((file), __VA_ARGS__) >= 0)
+// The eight header lines of a side file, each its own wording followed by
+// the value it names (none for the title, "Matching Library" and last line).
+using HeaderWording = std::array<const char*, 8>;
 
-bool writeIncludeFile(std::FILE* file, const SideFileHeader& h, const WordList& list) {
-  bool ok = SIDE_LINE(file, "; Speech Library Include File\n") &&
-            SIDE_LINE(file, ";  Tool          = %s\n", h.toolName) &&
-            SIDE_LINE(file, ";  Tool Version  = %s\n", kBanner) &&
-            SIDE_LINE(file, "; Matching Library:\n") &&
-            SIDE_LINE(file, ";  Name          = %s\n", h.imageName) &&
-            SIDE_LINE(file, ";  Version       = %s\n", h.imageVersion) &&
-            SIDE_LINE(file, ";  DateTime      = %s\n", h.dateText) &&
-            SIDE_LINE(file, ";  NOTE: all values in BCD to support ORVA Repeater App!!!\n");
-  char base[kFileNameSize];
-  for (int i = 0; ok && i < list.count; ++i) {
-    const WordEntry& e = list.entries[static_cast<std::size_t>(i)];
-    symbolBase(e.fileName, base, sizeof base);
-    ok = SIDE_LINE(file, "SL_%s \t\tEQU \t$%04d \t\t\t;%d (0x%X) bytes\n", base, e.code, e.size,
-                   static_cast<unsigned>(e.size));
-  }
-  return ok;
-}
+// One word's line; false when it could not be written.
+using WordLine = bool (*)(std::FILE* file, const WordEntry& e, const char* symbol);
 
-bool writeTabDelimitedFile(std::FILE* file, const SideFileHeader& h, const WordList& list) {
-  bool ok = SIDE_LINE(file, "Speech Library Words\n") &&
-            SIDE_LINE(file, "Tool\t%s\n", h.toolName) &&
-            SIDE_LINE(file, "Tool Version\t%s\n", kBanner) &&
-            SIDE_LINE(file, "Matching Library:\n") &&
-            SIDE_LINE(file, "Name\t%s\n", h.imageName) &&
-            SIDE_LINE(file, "Version\t%s\n", h.imageVersion) &&
-            SIDE_LINE(file, "DateTime\t%s\n", h.dateText) &&
-            SIDE_LINE(file, "\nWordCode\tName\tSize\n");
-  char base[kFileNameSize];
-  for (int i = 0; ok && i < list.count; ++i) {
-    const WordEntry& e = list.entries[static_cast<std::size_t>(i)];
-    symbolBase(e.fileName, base, sizeof base);
-    ok = SIDE_LINE(file, "%d\t%s\t%d\n", e.code, base, e.size);
-  }
-  return ok;
-}
+struct SideFileFormat {
+  HeaderWording header;
+  WordLine word;
+};
 
-bool writeNamedConstantFile(std::FILE* file, const SideFileHeader& h, const WordList& list) {
-  bool ok = SIDE_LINE(file, "; 5220 Speech Library Words\n") &&
-            SIDE_LINE(file, ";   Tool\t%s\n", h.toolName) &&
-            SIDE_LINE(file, ";   Tool Version\t%s\n", kBanner) &&
-            SIDE_LINE(file, ";   Matching Library:\n") &&
-            SIDE_LINE(file, ";   Name\t%s\n", h.imageName) &&
-            SIDE_LINE(file, ";   Version\t%s\n", h.imageVersion) &&
-            SIDE_LINE(file, ";   DateTime\t%s\n", h.dateText) &&
-            SIDE_LINE(file, ";   Name = WordCode ; Size\n");
-  char base[kFileNameSize];
-  for (int i = 0; ok && i < list.count; ++i) {
-    const WordEntry& e = list.entries[static_cast<std::size_t>(i)];
-    symbolBase(e.fileName, base, sizeof base);
-    ok = SIDE_LINE(file, "w_%s = %04d         ; %d\n", base, e.code, e.size);
+const SideFileFormat& formatOf(SideFile kind) {
+  static const SideFileFormat kInclude{
+      {"; Speech Library Include File", ";  Tool          = ", ";  Tool Version  = ",
+       "; Matching Library:", ";  Name          = ", ";  Version       = ", ";  DateTime      = ",
+       ";  NOTE: all values in BCD to support ORVA Repeater App!!!"},
+      [](std::FILE* f, const WordEntry& e, const char* symbol) {
+        return std::fprintf(f, "SL_%s \t\tEQU \t$%04d \t\t\t;%d (0x%X) bytes\n", symbol, e.code, e.size,
+                            static_cast<unsigned>(e.size)) >= 0;
+      }};
+  static const SideFileFormat kTabDelimited{
+      {"Speech Library Words", "Tool\t", "Tool Version\t", "Matching Library:", "Name\t", "Version\t",
+       "DateTime\t", "\nWordCode\tName\tSize"},
+      [](std::FILE* f, const WordEntry& e, const char* symbol) {
+        return std::fprintf(f, "%d\t%s\t%d\n", e.code, symbol, e.size) >= 0;
+      }};
+  static const SideFileFormat kNamedConstants{
+      {"; 5220 Speech Library Words", ";   Tool\t", ";   Tool Version\t", ";   Matching Library:",
+       ";   Name\t", ";   Version\t", ";   DateTime\t", ";   Name = WordCode ; Size"},
+      [](std::FILE* f, const WordEntry& e, const char* symbol) {
+        return std::fprintf(f, "w_%s = %04d         ; %d\n", symbol, e.code, e.size) >= 0;
+      }};
+  switch (kind) {
+    case SideFile::kInclude: return kInclude;
+    case SideFile::kTabDelimited: return kTabDelimited;
+    case SideFile::kNamedConstants: break;
   }
-  return ok;
+  return kNamedConstants;
 }
 
 }  // namespace
 
-bool writeSideFile(SideFile kind, std::FILE* file, const SideFileHeader& header,
-                   const WordList& list) {
-  switch (kind) {
-    case SideFile::kInclude: return writeIncludeFile(file, header, list);
-    case SideFile::kTabDelimited: return writeTabDelimitedFile(file, header, list);
-    case SideFile::kNamedConstants: return writeNamedConstantFile(file, header, list);
+bool writeSideFile(SideFile kind, std::FILE* file, const SideFileHeader& h, const WordList& list) {
+  const SideFileFormat& format = formatOf(kind);
+  // The banner carries its own line end, so the tool version is followed by
+  // an empty line.
+  const std::array<const char*, 8> values{"", h.toolName, kBanner, "", h.imageName, h.imageVersion,
+                                          h.dateText, ""};
+  bool ok = true;
+  for (std::size_t i = 0; ok && i < values.size(); ++i) {
+    ok = std::fprintf(file, "%s%s\n", format.header[i], values[i]) >= 0;
   }
-  return false;
+  char symbol[kFileNameSize];
+  for (int i = 0; ok && i < list.count; ++i) {
+    const WordEntry& e = list.entries[static_cast<std::size_t>(i)];
+    symbolBase(e.fileName, symbol, sizeof symbol);
+    ok = format.word(file, e, symbol);
+  }
+  return ok;
 }
-
-#undef SIDE_LINE
 
 }  // namespace sndbank
