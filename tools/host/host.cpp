@@ -37,4 +37,17 @@ std::string readAs(const std::string& path, std::ios::openmode mode) {
 std::string readBytes(const std::string& path) { return readAs(path, std::ios::binary); }
 std::string readText(const std::string& path) { return readAs(path, {}); }
 
+ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& cwd) {
+  const std::string dir = makeTempDirectory("run");
+  const std::string output = (std::filesystem::path(dir) / "output").string();
+  ProgramRun run;
+  run.status = detail::runWithOutput(program, args, cwd, output);
+  run.bytes = readBytes(output);
+  run.text = readText(output);
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+  return run;
+}
+
 }  // namespace testhost

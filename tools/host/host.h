@@ -32,6 +32,13 @@ std::string readText(const std::string& path);
 ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
                       const std::string& cwd);
 
+namespace detail {
+// The system's half of runProgram: runs `program` in `cwd` with standard
+// output and error going to the file `output`; returns the exit status.
+int runWithOutput(const std::string& program, const std::vector<std::string>& args,
+                  const std::string& cwd, const std::string& output);
+}  // namespace detail
+
 // A read stream over `size` bytes (which must outlive it); nullptr on failure.
 std::FILE* openBytes(const void* data, std::size_t size);
 

@@ -2,7 +2,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 #include "host/host.h"
 
@@ -21,21 +20,13 @@ std::string quoted(const std::string& word) {
 
 }  // namespace
 
-ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& cwd) {
-  const std::string dir = makeTempDirectory("run");
-  const std::string output = dir + "/output";
+int detail::runWithOutput(const std::string& program, const std::vector<std::string>& args,
+                          const std::string& cwd, const std::string& output) {
   std::string command = "cd " + quoted(cwd) + " && " + quoted(program);
   for (const std::string& a : args) command += " " + quoted(a);
   command += " > " + quoted(output) + " 2>&1";
   const int raw = std::system(command.c_str());
-  ProgramRun run;
-  run.status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1000;
-  run.bytes = readBytes(output);
-  run.text = readText(output);
-  std::error_code ec;
-  std::filesystem::remove_all(dir, ec);
-  return run;
+  return raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1000;
 }
 
 std::FILE* openBytes(const void* data, std::size_t size) {

@@ -37,11 +37,9 @@ std::wstring quoted(const std::wstring& word) {
 
 }  // namespace
 
-ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& cwd) {
-  ProgramRun run;
-  const std::string dir = makeTempDirectory("run");
-  const std::string output = dir + "\\output";
+int detail::runWithOutput(const std::string& program, const std::vector<std::string>& args,
+                          const std::string& cwd, const std::string& output) {
+  int status = -1000;
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE file = CreateFileW(wide(output).c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -60,17 +58,13 @@ ProgramRun runProgram(const std::string& program, const std::vector<std::string>
                        &process)) {
       WaitForSingleObject(process.hProcess, INFINITE);
       DWORD code = 0;
-      if (GetExitCodeProcess(process.hProcess, &code)) run.status = static_cast<int>(code);
+      if (GetExitCodeProcess(process.hProcess, &code)) status = static_cast<int>(code);
       CloseHandle(process.hThread);
       CloseHandle(process.hProcess);
     }
     CloseHandle(file);
   }
-  run.bytes = readBytes(output);
-  run.text = readText(output);
-  std::error_code ec;
-  std::filesystem::remove_all(dir, ec);
-  return run;
+  return status;
 }
 
 std::FILE* openBytes(const void* data, std::size_t size) {
