@@ -15,7 +15,7 @@ namespace orva {
 
 namespace {
 
-struct Spec {
+struct Conversion {
   bool left = false;   // '-': pad on the right
   bool zero = false;   // '0': pad numbers with zeros
   bool other = false;  // '+', ' ' or '#': left to snprintf
@@ -49,8 +49,8 @@ int number(const char*& f, std::va_list& args) {
 }
 
 // Parses what follows a '%' up to and including the conversion letter.
-Spec parseSpec(const char*& f, std::va_list& args) {
-  Spec s;
+Conversion parseConversion(const char*& f, std::va_list& args) {
+  Conversion s;
   for (std::size_t n = 0;; ++f) {
     if (*f == '-') s.left = true;
     else if (*f == '0') s.zero = true;
@@ -108,7 +108,7 @@ std::uintmax_t unsignedArgument(std::va_list& args, char length) {
   }
 }
 
-void appendInteger(Out& out, const Spec& s, std::uintmax_t magnitude, bool negative) {
+void appendInteger(Out& out, const Conversion& s, std::uintmax_t magnitude, bool negative) {
   char digits[sizeof(std::uintmax_t) * 3];  // enough for 64 bits in octal
   char* const end = digits + sizeof digits;
   char* p = end;
@@ -150,14 +150,14 @@ void appendInteger(Out& out, const Spec& s, std::uintmax_t magnitude, bool negat
   out.count += static_cast<std::size_t>(out.sink.commit(w));
 }
 
-void appendText(Out& out, const Spec& s, const char* text, std::size_t size) {
+void appendText(Out& out, const Conversion& s, const char* text, std::size_t size) {
   const int blanks = size < static_cast<std::size_t>(s.width) ? s.width - static_cast<int>(size) : 0;
   if (!s.left) out.fill(' ', blanks);
   out.put(std::string_view(text, size));
   if (s.left) out.fill(' ', blanks);
 }
 
-void appendString(Out& out, const Spec& s, const char* text) {
+void appendString(Out& out, const Conversion& s, const char* text) {
   if (text == nullptr) text = s.precision < 0 || s.precision >= 6 ? "(null)" : "";
   std::size_t size = 0;
   // With a precision the text need not be terminated: read no further.
@@ -171,7 +171,7 @@ void appendString(Out& out, const Spec& s, const char* text) {
 
 // Rebuilds one field's conversion with its width and precision resolved
 // and the given length modifier, for snprintf.
-void rebuild(char (&into)[48], const Spec& s, const char* length) {
+void rebuild(char (&into)[48], const Conversion& s, const char* length) {
   char width[16] = "";
   char precision[16] = "";
   if (s.width > 0) std::snprintf(width, sizeof width, "%d", s.width);
@@ -195,7 +195,7 @@ void appendBySnprintf(Out& out, const char* conversion, T value) {
 
 // A field this formatter does not render itself, original flags kept.
 // Returns false for a conversion it does not know at all.
-bool appendRare(Out& out, const Spec& s, std::va_list& args) {
+bool appendRare(Out& out, const Conversion& s, std::va_list& args) {
   char conversion[48];
   switch (s.conversion) {
     case 'd': case 'i':
@@ -253,7 +253,7 @@ std::size_t appendFormatted(Sink& sink, const char* format, std::va_list argumen
     }
     if (*f != '%') break;
     ++f;
-    const Spec s = parseSpec(f, args);
+    const Conversion s = parseConversion(f, args);
     if (s.other && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
       known = appendRare(out, s, args);
       continue;
