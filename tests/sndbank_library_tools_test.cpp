@@ -106,6 +106,7 @@ TEST(WavFile, AcceptedAndRefusedWordFiles) {
       {"24-bit", wav(1, 1, 8000, 24, data), "8000 Hz, 1 channels, 24-bit"},
       {"compressed", wav(6, 1, 8000, 8, data), "format 6, not PCM"},
       {"data longer than the file", wav(1, 1, 8000, 8, "data" + le32(1000) + "abc"), "a data chunk of 1000 bytes"},
+      {"data past 64 KiB claimed", wav(1, 1, 8000, 8, "data" + le32(0x10003) + "abc"), "a data chunk of 65539 bytes"},
       {"no data chunk", wav(1, 1, 8000, 8, chunk("LIST", "ab")), "no data chunk"},
       {"not RIFF", "RIFX" + std::string(40, '\0'), "no RIFF WAVE header"},
   };
@@ -175,6 +176,8 @@ TEST(LibraryTools, DamagedImagesAreListedWithEveryFinding) {
        {"ERROR: si_sBas does not match si_nBas", "ERROR: si_nBas is above the 8192",
         "ERROR: the index entries do not fit the file"}},
       {"header only", {}, 100, {"ERROR: the file is too short for the image and library headers"}},
+      {"both headers, no index", {}, 512,
+       {"  Type          = 2 (Speech Library)\n  isz", "ERROR: the index entries do not fit the file"}},
   };
   for (const Case& c : cases) {
     std::string image = good;
