@@ -24,14 +24,29 @@ const std::string kHead =
     "ORVA Build Speech Lib Utility, V1.2.0\n"
     "Builds speech and custom audio libraries for ORVA repeater controllers.\n";
 
+// The files of a directory but its word files, by name, with their content:
+// what a failed run must leave as it was (a temporary file shows as one more).
+using Files = std::map<std::string, std::string>;
+Files snapshot(const ScratchDir& dir) {
+  Files files;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    if (entry.is_regular_file() && entry.path().extension() != ".raw") {
+      files[entry.path().filename().string()] = readFile(entry.path().string());
+    }
+  }
+  return files;
+}
+
 // Runs the built program in `cwd` and returns its exit status and output.
 testsupport::Run runBinary(const std::string& cwd, const std::vector<std::string>& args) {
   const testhost::ProgramRun run = testhost::runProgram(std::string(ORVA_BIN_DIR) + "/sndbank", args, cwd);
   return {run.status, run.text};
 }
 
+// Every failed run leaves an earlier library as it was.
 TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
   ScratchDir dir;
+  testsupport::writeFile(dir / "CustomAudioLib.bin", "earlier");
   const std::string customHelp = readGolden("sndbank_cli/custom_help");
   const std::string twoModeHelp = readGolden("sndbank_cli/two_mode_help");
   const int unknown = orva::platform::kUnknownOptionStatus;
@@ -62,6 +77,7 @@ TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
     const testsupport::Run run = runBinary(dir.path(), args);
     EXPECT_EQ(run.status, status) << args[0];
     EXPECT_EQ(run.output, kHead + output) << args[0];
+    EXPECT_EQ(snapshot(dir), (Files{{"CustomAudioLib.bin", "earlier"}})) << args[0];
   }
   const testsupport::Run version = runBinary(dir.path(), {"--version"});
   EXPECT_EQ(version.status, 0);
@@ -99,7 +115,11 @@ TEST(SndbankCustomAudio, DirectoryWithoutUsableEntries) {
       "Error\n\nError:  no entries were found in this directory with the format xxxx.raw.\n"
       "Please correct the directory name or verify that entries are in the directory\n"
       "in the range 3000.raw through 4999.raw.\n";
-  EXPECT_EQ(runBinary(cwd.path(), {dir.path()}).output, start + block);
+  testsupport::writeFile(cwd / "CustomAudioLib.bin", "earlier");
+  const testsupport::Run run = runBinary(cwd.path(), {dir.path()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, start + block);
+  EXPECT_EQ(snapshot(cwd), (Files{{"CustomAudioLib.bin", "earlier"}}));
   testsupport::writeRamp(dir / "5000.raw", 4);
   EXPECT_EQ(runBinary(cwd.path(), {dir.path()}).output,
             start + "Error: Word Code 5000, Filename '" + absolute + "/5000.raw', out of range (0-4999)\n" + block);
@@ -122,9 +142,14 @@ TEST(SndbankCustomAudio, TwelveMinutesIsTheLimit) {
 }
 
 // Speech-library runs in-process: every path is given, nothing lands in the
-// current directory.
+// current directory. A failed run replaces nothing: the library and side
+// files of an earlier run stay byte for byte and no temporary file is left.
 TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
   ScratchDir dir;
+  for (const char* name : {"lib.bin", "lib.inc", "lib.tab", "lib.txt"}) {
+    testsupport::writeFile(dir / name, std::string("earlier ") + name);
+  }
+  std::filesystem::create_directory(dir / "adir");
   testsupport::writeRamp(dir / "w.raw", 10);
   testsupport::writeRamp(dir / "empty.raw", 0);
   // 512 + 256 of headers and index, 3 of stop address: 64,765 samples fill 65,536.
@@ -149,6 +174,8 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
   };
   const std::vector<Outcome> cases = {
       {word, {5, dir / "no/lib.bin"}, kHead + "Cannot create .bin output file " + (dir / "no/lib.bin") + ".\n"},
+      {word, {5, dir / "adir"}, kHead + "Cannot create .bin output file " + (dir / "adir") + ".\n"},
+      {"x " + (dir / "w.raw") + "\n", {}, "Error: Word Code 'x' on line 1 is not a decimal number.\n"},
       {"-", {}, "\nPass 1: Create file list\nParse " + (dir / "words.def") + "...\nInput file " +
                     (dir / "words.def") + " cannot be opened.\n"},
       {"-", {4, dir.path()}, "Parse " + dir.path() + "...\nError: the definition file cannot be read, Is a directory\n"},
@@ -179,10 +206,14 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
     if (c.definitions != "-") testsupport::writeFile(dir / "words.def", c.definitions);
     std::vector<std::string> args = testsupport::speechArgs(dir);
     if (c.change.first != 0) args[static_cast<std::size_t>(c.change.first)] = c.change.second;
+    const Files before = snapshot(dir);
     const testsupport::Run run = testsupport::runSndbankInProcess(args);
     EXPECT_EQ(run.status, c.status) << c.text;
     EXPECT_TRUE(c.ends ? run.output.ends_with(c.text) : run.output.find(c.text) != std::string::npos)
         << c.text << run.output;
+    if (c.status != 0) {
+      EXPECT_TRUE(snapshot(dir) == before) << c.text;
+    }
   }
   // Texts that fit their fields exactly are taken whole.
   testsupport::writeFile(dir / "words.def", word);
@@ -191,77 +222,10 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
        dir / "lib.inc", dir / "lib.tab", dir / "lib.txt"});
   EXPECT_NE(run.output.find("  Verify Complete.\n"), std::string::npos);
   EXPECT_EQ(readFile(dir / "lib.bin").substr(5, 44), "Sixteen chars!!!Twelve chars16 chars of date");
+  const Files after = snapshot(dir);
+  EXPECT_EQ(after.size(), 5u);  // the four outputs and words.def: nothing temporary
+  for (const auto& [name, bytes] : after) EXPECT_FALSE(bytes.starts_with("earlier")) << name;
 }
 
-// Every file of a directory, by name, with its content.
-std::map<std::string, std::string> snapshot(const ScratchDir& dir) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-    if (entry.is_regular_file()) files[entry.path().filename().string()] = readFile(entry.path().string());
-  }
-  return files;
-}
-
-// A failed run replaces nothing: the library and side files of an earlier
-// run stay byte for byte as they were, no temporary file is left, and the
-// status says the run failed.
-TEST(SndbankFailures, LeaveThePreviousOutputsAsTheyWere) {
-  ScratchDir dir;
-  for (const char* name : {"CustomAudioLib.bin", "lib.bin", "lib.inc", "lib.tab", "lib.txt"}) {
-    testsupport::writeFile(dir / name, std::string("earlier ") + name);
-  }
-  std::filesystem::create_directory(dir / "empty");
-  std::filesystem::create_directory(dir / "adir");
-  testsupport::writeRamp(dir / "w.raw", 10);
-  testsupport::writeRamp(dir / "silent.raw", 0);
-  const std::string word = "1 " + (dir / "w.raw") + "\n";
-  struct Case {
-    const char* what;
-    std::vector<std::string> customAudio;  // run as the program in dir, when not empty
-    std::string definitions;               // else a speech library from these ("-": no file)
-    std::pair<std::size_t, std::string> change{};
-    std::string says{};  // a line the output holds
-  };
-  const std::vector<Case> cases = {
-      {"directory name one letter short", {"CustomAudioFile"}, {}},
-      {"-d taken as the directory", {"-v", "-d"}, {}},
-      {"directory without word files", {"empty"}, {}},
-      {"no definition file", {}, "-"},
-      {"bad definition line", {}, "x " + (dir / "w.raw") + "\n"},
-      {"empty word file", {}, word + "2 " + (dir / "silent.raw") + "\n"},
-      {"missing word file", {}, word + "2 " + (dir / "gone.raw") + "\n"},
-      {"library target is a directory", {}, word, {5, dir / "adir"},
-       "Cannot create .bin output file " + (dir / "adir") + ".\n"},
-      {"library directory missing", {}, word, {5, dir / "no/lib.bin"}},
-  };
-  for (const Case& c : cases) {
-    std::filesystem::remove(dir / "words.def");
-    if (!c.customAudio.empty()) {
-      std::filesystem::remove(dir / "out.txt");
-      const auto before = snapshot(dir);
-      EXPECT_EQ(runBinary(dir.path(), c.customAudio).status, 1) << c.what;
-      auto after = snapshot(dir);
-      after.erase("out.txt");
-      EXPECT_TRUE(after == before) << c.what;
-      continue;
-    }
-    if (c.definitions != "-") testsupport::writeFile(dir / "words.def", c.definitions);
-    std::vector<std::string> args = testsupport::speechArgs(dir);
-    if (c.change.first != 0) args[c.change.first] = c.change.second;
-    const auto before = snapshot(dir);
-    const testsupport::Run run = testsupport::runSndbankInProcess(args);
-    EXPECT_EQ(run.status, 1) << c.what;
-    EXPECT_TRUE(snapshot(dir) == before) << c.what << "\n" << run.output;
-    EXPECT_NE(run.output.find(c.says), std::string::npos) << c.what << "\n" << run.output;
-  }
-  // A good run replaces all four outputs and leaves no temporary file.
-  testsupport::writeFile(dir / "words.def", word);
-  const auto before = snapshot(dir);
-  EXPECT_EQ(testsupport::runSndbankInProcess(testsupport::speechArgs(dir)).status, 0);
-  const auto after = snapshot(dir);
-  EXPECT_EQ(after.size(), before.size());
-  EXPECT_EQ(after.at("lib.bin").size(), 768u + 3u + 10u);
-  for (const char* name : {"lib.inc", "lib.tab", "lib.txt"}) EXPECT_NE(after.at(name), before.at(name)) << name;
-}
 
 }  // namespace
