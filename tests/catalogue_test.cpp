@@ -81,15 +81,6 @@ TEST(Catalogue, WhichNumbersExist) {
           << static_cast<int>(c.kind) << " port " << c.port << " entry " << n;
 }
 
-TEST(Catalogue, CtcssTonesAscend) {
-  double previous = 0;
-  for (unsigned i = 0; i < 64; ++i) {
-    const double hz = std::stod(lookupDescription(Catalogue::kCtcssTones, 0, i));
-    EXPECT_GT(hz, previous) << i;
-    previous = hz;
-  }
-}
-
 TEST(Catalogue, PortMarkerIsReplacedEverywhere) {
   const struct {
     const char* text;

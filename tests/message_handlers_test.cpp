@@ -9,21 +9,15 @@ namespace {
 
 using namespace testsupport;
 
+// The speed codes, their command numbers and words per minute; codes off the
+// table (0 included: the speed is never divided out of the dot length) have none.
 TEST(MessageHandlerUnits, CwSpeedTable) {
-  // code, command number, words per minute
-  const unsigned rows[][3] = {{24, 0, 5}, {17, 1, 7}, {12, 2, 10}, {9, 3, 13}, {8, 4, 15},
-                              {7, 5, 17}, {6, 6, 20}, {5, 7, 24},  {4, 8, 30}, {3, 9, 40}};
-  for (const auto& row : rows) {
-    EXPECT_EQ(cfgscribe::records::cwSpeed(row[0]).number, static_cast<int>(row[1])) << row[0];
-    EXPECT_EQ(cfgscribe::records::cwSpeed(row[0]).wpm, static_cast<int>(row[2])) << row[0];
-  }
-}
-
-TEST(MessageHandlerUnits, CodesOffTheSpeedTableHaveNoSpeed) {
-  // Code 0 included: the speed is never divided out of the dot length.
-  for (unsigned code : {0u, 1u, 2u, 10u, 25u, 255u}) {
-    EXPECT_EQ(cfgscribe::records::cwSpeed(code).number, -1) << code;
-    EXPECT_EQ(cfgscribe::records::cwSpeed(code).wpm, -1) << code;
+  const int rows[][3] = {{24, 0, 5}, {17, 1, 7}, {12, 2, 10}, {9, 3, 13}, {8, 4, 15},  {7, 5, 17},  {6, 6, 20},
+                         {5, 7, 24}, {4, 8, 30}, {3, 9, 40},  {0, -1, -1}, {1, -1, -1}, {2, -1, -1}, {10, -1, -1},
+                         {25, -1, -1}, {255, -1, -1}};
+  for (const auto& [code, number, wpm] : rows) {
+    EXPECT_EQ(cfgscribe::records::cwSpeed(static_cast<unsigned>(code)).number, number) << code;
+    EXPECT_EQ(cfgscribe::records::cwSpeed(static_cast<unsigned>(code)).wpm, wpm) << code;
   }
 }
 

@@ -16,6 +16,7 @@ namespace {
 
 using testsupport::readFile;
 using testsupport::runSndbankInProcess;
+using testsupport::speechArgs;
 using testsupport::ScratchDir;
 using testsupport::writeFile;
 
@@ -33,12 +34,6 @@ std::string chunk(const std::string& id, const std::string& data) {
   return id + le32(static_cast<std::uint32_t>(data.size())) + data + (data.size() % 2 != 0 ? std::string(1, '\0') : "");
 }
 
-// The speech-library build of `definitions` in dir, into `<stem>.bin`.
-std::vector<std::string> speechBuild(const ScratchDir& dir, const std::string& stem) {
-  return {"sndbank", "Lib", "1.2", "12/01/26 10:00", dir / (stem + ".def"), dir / (stem + ".bin"),
-          dir / (stem + ".inc"), dir / (stem + ".tab"), dir / (stem + ".txt")};
-}
-
 // Builds from raw words, extracts as raw and as WAV, and builds again from
 // each: the same image, byte for byte.
 TEST(LibraryTools, ExtractedWordsBuildTheSameImage) {
@@ -47,8 +42,8 @@ TEST(LibraryTools, ExtractedWordsBuildTheSameImage) {
   for (int i = 0; i < 256; ++i) samples += static_cast<char>(i);  // every byte value, folded and not
   writeFile(dir / "a.raw", samples);
   writeFile(dir / "b.raw", samples.substr(7, 101));  // odd: the WAV data chunk gets a pad byte
-  writeFile(dir / "first.def", "7 " + (dir / "a.raw") + "\n300 " + (dir / "b.raw") + "\n");
-  ASSERT_EQ(runSndbankInProcess(speechBuild(dir, "first")).status, 0);
+  writeFile(dir / "words.def", "7 " + (dir / "a.raw") + "\n300 " + (dir / "b.raw") + "\n");
+  ASSERT_EQ(runSndbankInProcess(speechArgs(dir, "first")).status, 0);
   const std::string image = readFile(dir / "first.bin");
   for (const std::string letter : {"e", "w"}) {
     const std::string ext = letter == "e" ? ".raw" : ".wav";
@@ -56,8 +51,8 @@ TEST(LibraryTools, ExtractedWordsBuildTheSameImage) {
     const testsupport::Run run = runSndbankInProcess({"sndbank", "-" + letter, dir / "first.bin", words});
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_NE(run.output.find("Extracted 2 words from "), std::string::npos) << run.output;
-    writeFile(dir / "again.def", "7 " + words + "/0007" + ext + "\n300 " + words + "/0300" + ext + "\n");
-    EXPECT_EQ(runSndbankInProcess(speechBuild(dir, "again")).status, 0) << letter;
+    writeFile(dir / "words.def", "7 " + words + "/0007" + ext + "\n300 " + words + "/0300" + ext + "\n");
+    EXPECT_EQ(runSndbankInProcess(speechArgs(dir, "again")).status, 0) << letter;
     EXPECT_TRUE(readFile(dir / "again.bin") == image) << letter;
   }
   EXPECT_EQ(readFile(dir / "wordse/0300.raw"), samples.substr(7, 101));
@@ -114,8 +109,7 @@ TEST(WavFile, AcceptedAndRefusedWordFiles) {
   };
   for (const Case& c : cases) {
     writeFile(dir / "w.WAV", c.file);
-    writeFile(dir / "lib.def", "5 " + (dir / "w.WAV") + "\n");
-    const testsupport::Run run = runSndbankInProcess(speechBuild(dir, "lib"));
+    const testsupport::Run run = testsupport::buildSpeechLibrary(dir, "5 " + (dir / "w.WAV") + "\n");
     if (c.holds.empty()) {
       EXPECT_EQ(run.status, 0) << c.what << run.output;
       EXPECT_NE(run.output.find("Verify Pass: Found 1 entries"), std::string::npos) << c.what;
@@ -155,8 +149,7 @@ TEST(LibraryTools, DamagedImagesAreListedWithEveryFinding) {
   ScratchDir dir;
   writeFile(dir / "a.raw", std::string(10, 'a'));
   writeFile(dir / "b.raw", std::string(20, 'b'));
-  writeFile(dir / "lib.def", "1 " + (dir / "a.raw") + "\n2 " + (dir / "b.raw") + "\n");
-  ASSERT_EQ(runSndbankInProcess(speechBuild(dir, "lib")).status, 0);
+  ASSERT_EQ(testsupport::buildSpeechLibrary(dir, "1 " + (dir / "a.raw") + "\n2 " + (dir / "b.raw") + "\n").status, 0);
   const std::string good = readFile(dir / "lib.bin");  // index at 512, words at 768 and 781
   struct Case {
     const char* what;

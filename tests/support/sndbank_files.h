@@ -10,11 +10,11 @@ namespace testsupport {
 
 using namespace generators;
 
-// The speech-library command line for dir: words.def into lib.bin, lib.inc,
-// lib.tab and lib.txt, named "Lib", version "1.2", dated "12/01/26 10:00".
-inline std::vector<std::string> speechArgs(const ScratchDir& dir) {
-  return {"sndbank", "Lib", "1.2", "12/01/26 10:00", dir / "words.def", dir / "lib.bin", dir / "lib.inc",
-          dir / "lib.tab", dir / "lib.txt"};
+// The speech-library command line for dir: words.def into <stem>.bin,
+// .inc, .tab and .txt, named "Lib", version "1.2", dated "12/01/26 10:00".
+inline std::vector<std::string> speechArgs(const ScratchDir& dir, const std::string& stem = "lib") {
+  return {"sndbank", "Lib", "1.2", "12/01/26 10:00", dir / "words.def", dir / (stem + ".bin"),
+          dir / (stem + ".inc"), dir / (stem + ".tab"), dir / (stem + ".txt")};
 }
 
 // Writes words.def and runs the speech-library build on it.
