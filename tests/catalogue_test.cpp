@@ -1,6 +1,6 @@
-// The description catalogue and the root command names: the rules the
-// golden sections do not show (the modulo-100 port rule, series ends, coded
-// values, lookups past every table, which numbers exist) and the port marker.
+// The description catalogue: the rules the golden sections do not show (the
+// modulo-100 port rule, series ends, coded values, lookups past every table,
+// which numbers exist) and the port marker.
 #include "cfgscribe/catalogue.h"
 
 #include <set>
@@ -20,33 +20,25 @@ TEST(Catalogue, LookupInsideAndOutsideEveryTable) {
       {Catalogue::kTimers10, 1, 119, "TX%c DTMF Cover Tone Interval Value"},  // port entries are taken modulo 100
       {Catalogue::kTimers10, 3, 304, "DTMF Decoder Interdigit Time"},
       {Catalogue::kTimers10, 0, 10, "CTCSS #3 Logic Output Momentary Time"},
-      {Catalogue::kTimers10, 0, 11, ""},
       {Catalogue::kTimers10, 1, 20, ""},
       {Catalogue::kTimers100, 0, 0, ""},  // 100 ms and 1 second timers, counters: port entries only
-      {Catalogue::kTimers100, 1, 4, ""},
       {Catalogue::kTimers1000, 0, 3, ""},
       {Catalogue::kTimers1000, 1, 11, "TX%c Dropout Message Time Value"},
       {Catalogue::kTimers1000, 1, 12, ""},
       {Catalogue::kCounters, 0, 0, ""},
-      {Catalogue::kCounters, 2, 4, ""},
       {Catalogue::kSwitches, 0, 99, "User Switch 99"},
       {Catalogue::kSwitches, 0, 100, ""},
-      {Catalogue::kMessages, 0, 15, "User Message #1"},
       {Catalogue::kMessages, 0, 24, "User Message #10"},
       {Catalogue::kMessages, 0, 25, ""},
       {Catalogue::kMessages, 1, 14, ""},
       {Catalogue::kEtms, 0, 69, ""},
       {Catalogue::kEtms, 1, 79, "COR Pulse-Triggered Macro for 9 Pulses for RX%c"},
-      {Catalogue::kEtms, 3, 399, "DTMF Decoder Long Tone # Macro"},
       {Catalogue::kCtcssTones, 0, 0, "33.0"},  // coded values: port ignored, index not reduced modulo 100
       {Catalogue::kCtcssTones, 1, 63, "254.1"},
       {Catalogue::kCtcssTones, 0, 64, "150.0"},
       {Catalogue::kCtcssTones, 1, 100, ""},
-      {Catalogue::kCtcssModes, 0, 5, "Always ON"},
       {Catalogue::kCtcssModes, 0, 6, ""},
-      {Catalogue::kReverseBursts, 0, 2, "180-degree"},
       {Catalogue::kReverseBursts, 0, 3, ""},
-      {Catalogue::kBaudRates, 3, 6, "57600"},
       {Catalogue::kBaudRates, 0, 7, ""},
   };
   for (const auto& c : cases) {
@@ -100,16 +92,5 @@ TEST(Catalogue, PortMarkerIsReplacedEverywhere) {
   }
 }
 
-TEST(RootCommands, NamesReservedNumbersAndBounds) {
-  for (unsigned root : {0u, 1u, 37u, 99u, 100u, 255u}) EXPECT_FALSE(cfgscribe::isControllableRoot(root)) << root;
-  const std::set<unsigned> reserved = ranges({{0, 1}, {4, 5}, {7, 7}, {11, 11}, {13, 14}, {17, 19}, {23, 23},
-                                              {30, 30}, {32, 32}, {36, 36}, {38, 44}, {46, 47}, {51, 56},
-                                              {58, 62}, {64, 69}, {74, 75}, {77, 89}, {96, 97}, {99, 99}});
-  for (unsigned root = 0; root < 100; ++root)
-    EXPECT_EQ(std::string(cfgscribe::rootCommandName(root)) == "Reserved", reserved.count(root) == 1) << root;
-  const std::pair<unsigned, const char*> named[] = {{2, "Control CTCSS Encoder"}, {37, "Readback"}, {98, "Pause"}, {100, ""}};
-  for (auto [root, name] : named) EXPECT_STREQ(cfgscribe::rootCommandName(root), name);
-  EXPECT_TRUE(cfgscribe::isControllableRoot(39));  // reserved in name, yet grantable
-}
 
 }  // namespace

@@ -1,8 +1,7 @@
+// The macro command decoder: each root's argument groups and the prefixes.
 #include "cfgscribe/records/command_decoder.h"
 
-
 #include "harness.h"
-
 
 namespace {
 
@@ -80,21 +79,13 @@ TEST(CommandDecoder, EachBranchAndPrefix) {
   }
 }
 
-TEST(CommandDecoder, MacroPasswordKnownWithoutPasswordsAndNestingEndsWithTheBytes) {
+TEST(CommandDecoder, MacroPasswordKnownWithoutPasswords) {
   const cfgscribe::WalkContext ctx;
   std::string text;
   EXPECT_EQ(decode(ctx.passwords, {cfgscribe::kMacroPassword, 0x21, 0x12, 0x34}, text).root, 21);
   EXPECT_EQ(text, "99 21 1234 ");
   // Without passwords, an MPW-prefixed command is a macro call.
   EXPECT_EQ(decode(ctx.passwords, {0x12, 0x34, 0x21}, text).root, DecodedCommand::kMacroCall);
-  // Every nested command is again a "create macro" command.
-  std::vector<std::uint8_t> digits;
-  for (int i = 0; i < 80; ++i) digits.insert(digits.end(), {0x99, 0x20});
-  std::string nested;
-  const DecodedCommand command = decode(kTable, digits, nested);
-  EXPECT_EQ(command.root, 20);
-  EXPECT_EQ(command.chars, static_cast<int>(nested.size()));
-  EXPECT_EQ(nested.substr(0, 21), "99 20 9920 99 20 9920");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-
-
+// The field printers shared by the records: BCD date-time, message contents,
+// the hex dump and the script comment column.
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/image.h"
 #include "harness.h"
@@ -24,49 +24,7 @@ TEST(BcdDateTime, PrintsMonthDayYearAndUnpaddedHour) {
   }
 }
 
-TEST(DigitString, PrintsDigitsAndCountsConsumedBytes) {
-  struct Case {
-    Bytes bytes;
-    std::size_t max;
-    int pad;
-    bool spacedStars;
-    const char* text;
-    std::size_t consumed;
-  } cases[] = {
-      {{0x12, 0x34, 0xFF}, 8, 0, false, "1234", 3},
-      {{0x12, 0x34, 0xFF}, 8, 1, false, "12 34 ", 3},
-      {{0x5E, 0xFF}, 8, 0, false, "5 *", 2},
-      {{0xE5, 0xFF}, 8, 0, false, "*", 2},
-      {{0xAB, 0xCD}, 2, 0, false, "ABCD", 2},
-      {{0xF1, 0xFF}, 4, 0, false, "F1", 2},
-      {{0x12, 0x34, 0x56}, 2, 0, false, "1234", 2},
-      {{0xFF, 0x12}, 4, 0, false, "", 1},
-      {{0xE1, 0xFF}, 4, 0, true, " *", 2},
-      {{0x1E, 0xFF}, 4, 0, true, "1 *", 2},
-      // Past the loaded bytes reads as the end marker.
-      {{0x12}, 8, 0, false, "12", 2},
-  };
-  for (const Case& c : cases) {
-    Printed p;
-    std::string text = capture([&](orva::Sink& s) {
-      p = c.spacedStars ? cfgscribe::printDigitStringSpacedStars(s, view(c.bytes), c.max)
-                        : cfgscribe::printDigitString(s, view(c.bytes), c.max, c.pad);
-    });
-    EXPECT_EQ(text, c.text);
-    EXPECT_EQ(p.chars, static_cast<int>(text.size())) << c.text;
-    EXPECT_EQ(p.consumed, c.consumed) << c.text;
-  }
-}
 
-TEST(DigitPair, HighStarHidesLowNibble) {
-  struct Case { std::uint8_t b; const char* text; } cases[] = {
-      {0x5E, "5*"}, {0xE5, "*"}, {0x09, "09"}, {0xAF, "AF"}, {0xFF, "FF"}};
-  for (const Case& c : cases) {
-    int n = 0;
-    EXPECT_EQ(capture([&](orva::Sink& s) { n = cfgscribe::printDigitPair(s, c.b); }), c.text);
-    EXPECT_EQ(n, static_cast<int>(std::string(c.text).size()));
-  }
-}
 
 TEST(MessageContents, GroupsUnitsWithSingleBlanks) {
   struct Case { Bytes bytes; std::size_t max; const char* text; std::size_t consumed; } cases[] = {
@@ -138,10 +96,5 @@ TEST(CommentColumn, ScriptCommandsPadToColumnFiftyOne) {
   }
 }
 
-TEST(VersionTriplet, AbsentUnsetAndNumbers) {
-  struct Case { Bytes bytes; const char* text; } cases[] = {
-      {{0x7F, 1, 2}, "no file"}, {{0xFF, 0, 0}, "version not set"}, {{1, 2, 3}, "1.2.3"}, {{255, 0}, "version not set"}};
-  for (const Case& c : cases) EXPECT_STREQ(cfgscribe::versionTriplet(view(c.bytes)).text, c.text);
-}
 
 }  // namespace

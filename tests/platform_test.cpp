@@ -58,11 +58,5 @@ TEST(Platform, ReplaceFileOverwritesInOneStep) {
   EXPECT_EQ(testhost::readBytes(dir / "absent"), "f");
 }
 
-TEST(Platform, LocalTimeIsTheCalendarTime) {
-  const std::time_t now = std::time(nullptr);
-  std::tm tm = platform::localTime(now);
-  EXPECT_GE(tm.tm_year, 120);
-  EXPECT_EQ(std::mktime(&tm), now);
-}
 
 }  // namespace

@@ -68,10 +68,7 @@ TEST(CtcssEncoders, Sections) {
                 {"@ctcss/report", R, false, withMisc, 16, 3},
                 {"\nCTCSS Encoders\n", R, false, plain, 5, 0},
                 {"\n; Set CTCSS Encoders\n", S, false, plain, 5, 0}});
-}
-
-TEST(CtcssEncoders, AGroupOfTwoBytesHoldsNoReverseBurst) {
-  // The burst reads 0xFF, not the next port's tone.
+  // A group of two bytes holds no reverse burst: it reads 0xFF, not the next port's tone.
   checkFragments({{" CTCSS Encoder Port 1\n   Tone Number  : 30   -- 114.8 Hz\n"
                    "   Mode         :  3   -- Turn ON With PTT, Turn OFF At CTCSS On Time\n   Reverse Burst:  255   -- \n",
                    R, false, portGrouped(18, 0x00, 1, 0, 2, {30, 3, 40, 0}), 9, 2}});
@@ -95,16 +92,12 @@ TEST(IdTail, Sections) {
                 {"@id_tail/initial_only", S, false, initialOnly, 9, 2},
                 {"\nID Tail Message Number\n", R, false, plain, 5, 0},
                 {"\n; Set ID Tail Message Number\n", S, false, plain, 5, 0}});
-}
-
-TEST(IdTail, DigitsFollowTheMacroNameLengthWithinTheElement) {
-  // Never more digits than the element holds.
-  const Bytes record = portGrouped(19, 0x40, 3, 0, 2, cat({digits("123456", 3), digits("987654", 3)}));
-  checkFragments({{"  Initial ID Tail: 12\n", R, false, record, 11, 1, 0, 2},
-                  {"  Initial ID Tail: 1234\n", R, false, record, 11, 1, 0, 4},
-                  {"  Initial ID Tail: 123456\n", R, false, record, 11, 1, 0, 6},
-                  {"  Initial ID Tail: 123456\n", R, false, record, 11, 1, 0, 10},
-                  {"  Initial ID Tail: \n", R, false, record, 11, 1, 0, 1}});
+  // Digits follow the macro name length, never more than the element holds.
+  const Bytes wide = portGrouped(19, 0x40, 3, 0, 2, cat({digits("123456", 3), digits("987654", 3)}));
+  checkFragments({{"  Initial ID Tail: 12\n", R, false, wide, 11, 1, 0, 2},
+                  {"  Initial ID Tail: 123456\n", R, false, wide, 11, 1, 0, 6},
+                  {"  Initial ID Tail: 123456\n", R, false, wide, 11, 1, 0, 10},
+                  {"  Initial ID Tail: \n", R, false, wide, 11, 1, 0, 1}});
 }
 
 // DTMF decoders: the heading without a line end, one digit count per port,

@@ -100,15 +100,4 @@ TEST(RawDump, Printers) {
   for (const Case& c : cases) check(c);
 }
 
-TEST(RawDump, HeaderFieldsWithEmptyTexts) {
-  ConfigFile f;
-  f.name("Club").version("").dateText("").dateBcd(bcd(30, 15, 9, 5, 24, 12, 26));
-  Bytes file = f.file();
-  file[33] = 0xFF;
-  EXPECT_EQ(render(Mode::kRaw, file),
-            "  Signature     : ORVA\n  Header Version: 0\n  Filename      : Club\n  Version       : \n"
-            "  A Datetime    : \n  B Datetime    : 12/24/26 9:15:30\n  File Type     : 1, Configuration File\n"
-            "  File Size     : 1 (0x0001) bytes\n");
-}
-
 }  // namespace

@@ -25,17 +25,6 @@ std::string bytes(std::initializer_list<int> values) {
 }
 std::string ff(std::size_t count) { return std::string(count, '\xFF'); }
 
-TEST(Layout, FoldingAndIndexArea) {
-  // The top bit is kept, the rest inverted when it is set.
-  for (const auto& [in, out] : {std::pair{0x00, 0x00}, {0x7F, 0x7F}, {0x80, 0xFF}, {0xC0, 0xBF}, {0xFF, 0x80}}) {
-    EXPECT_EQ(foldSample(static_cast<std::uint8_t>(in)), out) << in;
-  }
-  // The index area rounds up to whole 256-byte blocks.
-  for (const auto& [nBas, sBas] : {std::pair{0, 0}, {1, 256}, {64, 256}, {65, 512}, {3001, 12032}, {8192, 32768}}) {
-    EXPECT_EQ(indexAreaSize(nBas), sBas) << nBas;
-  }
-  EXPECT_EQ(totalImageSize(1, 0), 768);
-}
 
 TEST(LibraryImage, OneHundredByteWord3000IsTheWorkedExample) {
   ScratchDir dir;

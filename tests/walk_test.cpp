@@ -106,32 +106,34 @@ TEST(UnrecognisedRecord, ScriptFormAndDebugLines) {
             ";  Internal Error: Record Type Not Handled (3). Call ORVA.");
 }
 
-TEST(HeaderBlock, FullFieldsAreCut) {
-  ConfigFile f;
-  f.name("Sixteen chars!!!").version("v12345678901").dateText("11/28/26 18:40");
-  const Bytes file = f.file();
-  EXPECT_EQ(render(Mode::kReport, file),
-            "Controller Configuration Report\n"
-            "  Report Generated Date-Time       : 12/06/26 12:00:00\n"
-            "  Configuration File Name          : Sixteen chars!!!\n"
-            "  Configuration File Version       : v1234567\n"
-            "  Configuration File Date-Time     : 11/28/26 18:40\n"
-            "\n"
-            "\nEnd of Report\n\n");
-}
-
-TEST(HeaderBlock, AbsentVersionAndBcdDate) {
-  ConfigFile f;
-  f.name("Club").version("").dateText("").dateBcd(bcd(9, 5, 8, 4, 1, 1, 26));
-  Bytes file = f.file();
-  file[33] = 0xFF;  // no date-time text
-  EXPECT_EQ(render(Mode::kReport, file),
-            "Controller Configuration Report\n"
-            "  Report Generated Date-Time       : 12/06/26 12:00:00\n"
-            "  Configuration File Name          : Club\n"
-            "  Configuration File Date-Time     : 1/1/26 8:05:09\n"
-            "\n"
-            "\nEnd of Report\n\n");
+// Full text fields are cut to their field; an absent version and date-time
+// text leave their lines out of the report and empty in the raw dump, which
+// shows the BCD date-time instead.
+TEST(HeaderBlock, FullAndAbsentFields) {
+  ConfigFile full;
+  full.name("Sixteen chars!!!").version("v12345678901").dateText("11/28/26 18:40");
+  ConfigFile bare;
+  bare.name("Club").version("").dateText("").dateBcd(bcd(9, 5, 8, 4, 1, 1, 26));
+  Bytes bareFile = bare.file();
+  bareFile[33] = 0xFF;  // no date-time text
+  const std::string head = "Controller Configuration Report\n  Report Generated Date-Time       : 12/06/26 12:00:00\n";
+  const std::string end = "\n\nEnd of Report\n\n";
+  const struct {
+    Mode mode;
+    Bytes file;
+    std::string text;
+  } cases[] = {
+      {Mode::kReport, full.file(),
+       head + "  Configuration File Name          : Sixteen chars!!!\n  Configuration File Version       : v1234567\n"
+              "  Configuration File Date-Time     : 11/28/26 18:40\n" + end},
+      {Mode::kReport, bareFile,
+       head + "  Configuration File Name          : Club\n  Configuration File Date-Time     : 1/1/26 8:05:09\n" + end},
+      {Mode::kRaw, bareFile,
+       "  Signature     : ORVA\n  Header Version: 0\n  Filename      : Club\n  Version       : \n"
+       "  A Datetime    : \n  B Datetime    : 1/1/26 8:05:09\n  File Type     : 1, Configuration File\n"
+       "  File Size     : 1 (0x0001) bytes\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(render(c.mode, c.file), c.text);
 }
 
 }  // namespace
