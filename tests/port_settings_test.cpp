@@ -134,8 +134,6 @@ TEST(CommandResponseRouting, Sections) {
   const std::string scriptDebug = ";debug  Record Type       : 24\n;debug  Attributes        : 0x1\n"
                                   ";debug  Element Size      : 3\n;debug  Num Elements      : 6\n;debug  Command Sources\n";
   checkRecords({{"", R, false, kSix, 22},
-                {"", S, false, kSix, 22},
-                {"", A, false, kSix, 22},
                 {debug, R, true, kSix, 22},
                 {scriptDebug, A, true, kSix, 22},
                 {"", R, false, elementArray(24, 1, 3, 0, {}), 4},

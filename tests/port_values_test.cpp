@@ -53,7 +53,6 @@ TEST(PortValues, WholeSections) {
       {"@counters/report_empty", R, false, kEmptyCounters, 5, 3},
       {"@counters/script_defaults", S, false, kEmptyCounters, 5, 1},
       {"@counters/script_defaults", A, false, kEmptyCounters, 5, 1},
-      {"@counters/script_defaults", S, false, wordsRecord(14, {0, 0}, {{0, 0, 0, 0}}, 4), 0, 1},
       {"@counters/script_cut", S, false, kCountersCut, 5 + 2 * (2 + 3 * 4), 3},
   });
 }
@@ -76,7 +75,6 @@ TEST(PortValues, Fragments) {
       // "second" for 1 only; a miscellaneous value has no description.
       {"MPW 09 2100     1 *" + blanks(31) + ";     1 second,  Path 11", S, false,
        wordsRecord(13, {7}, {{1}}, 1), 0, 1},
-      {"MPW 09 2000     7 *" + blanks(31) + ";     7 seconds, \n", S, false, wordsRecord(13, {7}, {{1}}, 1), 0, 1},
       {";MPW 09 2308     0 *" + blanks(30) + ";     0 seconds, TX3 Timed Key\n", A, false,
        wordsRecord(13, {}, std::vector<std::vector<unsigned>>(3, std::vector<unsigned>(12, 0)), 12), 0, 3},
   });

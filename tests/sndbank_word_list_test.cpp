@@ -47,14 +47,12 @@ TEST(DefinitionFile, AcceptsWellFormedLines) {
       {"3000 words\\hello.raw\n", {{3000, "words\\hello.raw"}}},
       {"\n# first\n\n0 a.raw\n#x\n\n7 b.raw\n#", {{0, "a.raw"}, {7, "b.raw"}}},  // comments, blank lines
       {"3000  my word.raw  \n", {{3000, "my word.raw  "}}},                          // inner and trailing blanks kept
-      {" \t42\t\tb\tc.raw\n", {{42, "b\tc.raw"}}},
       {"3000 a.raw\r\n\r\n3001 b.raw\r\n", {{3000, "a.raw"}, {3001, "b.raw"}}},  // CR LF reads like LF
       {"3000 a.raw\n4999 z.raw", {{3000, "a.raw"}, {4999, "z.raw"}}},              // no final line end
       {"+12 x.raw\n", {{12, "x.raw"}}},
       {"00000003000 x.raw\n", {{3000, "x.raw"}}},  // eleven-character code
       {"1 " + name119 + "\n", {{1, name119}}},
       {long158 + "\n", {{3000, std::string(113, 'w')}}},
-      {long158 + "\r\n", {{3000, std::string(113, 'w')}}},
       {"3000 a.raw\nx", {{3000, "a.raw"}}},  // a one-character line is blank
   };
   for (const auto& [text, words] : cases) {
@@ -77,7 +75,6 @@ TEST(DefinitionFile, RefusesBadLinesWithTheirMessage) {
       {"3000 a\n3002 b\n3001 c\n", kOrder, "Error: Word Code 3001" + order, 2},
       {"3000 a\n3000 b\n", kDup, "Error: Word Code 3000 is duplicated.\n", 1},
       {"-1 a\n", kDup, "Error: Word Code -001 is duplicated.\n", 0},
-      {"-5 a\n", kOrder, "Error: Word Code -005" + order, 0},
       {"1 a\n5000 big.raw\n", kRange, "Error: Word Code 5000, Filename 'big.raw', out of range (0-4999)\n", 1},
       {"99999999999 x\n", kRange, "Error: Word Code 99999999999, Filename 'x', out of range (0-4999)\n", 0},
       {"abc x.raw\n", kBad, "Error: Word Code 'abc' on line 1 is not a decimal number.\n", 0},
@@ -88,11 +85,9 @@ TEST(DefinitionFile, RefusesBadLinesWithTheirMessage) {
       {"1 a\n   \t \n", kBad, "Error: Line 2 has no word code.\n", 1},
       {"3000\n", kBad, "Error: Word Code 3000 has no file name.\n", 0},
       {"3000   \r\n", kBad, "Error: Word Code 3000 has no file name.\n", 0},
-      {"3000", kBad, "Error: Word Code 3000 has no file name.\n", 0},
       {"1 " + name120 + "\n", kBad, "Error: Word Code 0001, Filename '" + name120 + "', longer than 119 characters.\n", 0},
       {"1 a\n" + long159 + "\n", kBad, "Error: Line 2" + tooLong, 1},
       {"#" + std::string(400, 'c') + "\n", kBad, "Error: Line 1" + tooLong, 0},
-      {long159, kBad, "Error: Line 1" + tooLong, 0},
   };
   for (const auto& [text, result, message, wordsBefore] : cases) {
     const Parsed p = parseText(text);

@@ -83,7 +83,6 @@ TEST(Switches, WalkKeepsTheLeadingBytesForTheScheduler) {
     bool scheduler;
   } cases[] = {
       {kSwitches, 3, 50, false},                      // (3 + 1) x 100 / 8
-      {kSwitches, 0, 12, false},
       {kSwitches, 255, 50, false},                    // no more than the context holds
       {switchRecord(coldStart()), 3, 50, true},
       {switchRecord(changed(), 2), 3, 2, false},      // no more than the record stores

@@ -1,7 +1,5 @@
-// The record walk and its stopping rules, the dispatch debug lines, the
-// unrecognised-record handler and the report and script header blocks.
-
-
+// The record walk and its stopping rules, the unrecognised-record handler
+// with its debug lines, and the header block.
 #include "harness.h"
 
 namespace {
@@ -49,12 +47,6 @@ TEST(RecordWalk, StoppingRules) {
     const std::string out = renderWalk(Mode::kReport, c.image);
     EXPECT_EQ(countOf(out, "Unrecognized Config Record Type"), c.handled) << c.what << "\n" << out;
   }
-}
-
-TEST(RecordWalk, DispatchDebugLinesOfAnUnknownType) {
-  const Bytes image = elementArray(40, 0x01, 2, 3, {1, 2, 3, 4, 5, 6});
-  EXPECT_TRUE(renderWalk(Mode::kReport, image, true).starts_with("debug  offset 0x0:\ndebug  cfgRec_Unrecognized 40 (0x28):\n"));
-  EXPECT_EQ(renderWalk(Mode::kReport, image).find("debug"), std::string::npos);
 }
 
 TEST(UnrecognisedRecord, DumpsByLayoutKindAndSteps) {
