@@ -19,7 +19,6 @@ TEST(PathMode, Sections) {
   const Bytes noByte = cat({portGrouped(16, 0x00, 0, 0, 1, {}), {4}});
   checkRecords({{"@paths/mode_report", R, false, plain, 17, 3},
                 {"@paths/mode_script", S, false, plain, 17, 3},
-                {"@paths/mode_script", A, false, plain, 17, 3},
                 {"@paths/mode_report", R, false, withMisc, 19, 3},
                 {"@paths/mode_script", S, false, withMisc, 19, 3},
                 {"@paths/mode_wide", R, false, portGrouped(16, 0x00, 2, 0, 2, {3, 0x55, 6, 0x66}), 9, 1},
@@ -45,7 +44,6 @@ TEST(PathPriority, Sections) {
   const Bytes cut = portGrouped(17, 0x00, 2, 0, 1, {3, 1, 7, 7, 7});
   checkRecords({{"@paths/priority_report", R, false, plain, 41, 3},
                 {"@paths/priority_script", S, false, plain, 41, 3},
-                {"@paths/priority_script", A, false, plain, 41, 3},
                 {"@paths/priority_report", R, false, withMisc, 47, 3},
                 {"@paths/priority_script", S, false, withMisc, 47, 3},
                 {"@paths/priority_narrow", R, false, narrow, 13, 2},
@@ -64,7 +62,6 @@ TEST(CtcssEncoders, Sections) {
   const Bytes withMisc = portGrouped(18, 0x00, 1, 2, 3, cat({{0xAA, 0xBB}, settings}));
   checkRecords({{"@ctcss/report", R, false, plain, 14, 3},
                 {"@ctcss/script", S, false, plain, 14, 3},
-                {"@ctcss/script", A, false, plain, 14, 3},
                 {"@ctcss/report", R, false, withMisc, 16, 3},
                 {"\nCTCSS Encoders\n", R, false, plain, 5, 0},
                 {"\n; Set CTCSS Encoders\n", S, false, plain, 5, 0}});
@@ -87,7 +84,6 @@ TEST(IdTail, Sections) {
   const Bytes initialOnly = portGrouped(19, 0x40, 2, 0, 1, cat({digits("12", 2), digits("34", 2)}));
   checkRecords({{"@id_tail/report", R, false, plain, 17, 3},
                 {"@id_tail/script", S, false, plain, 17, 3},
-                {"@id_tail/script", A, false, plain, 17, 3},
                 {"@id_tail/report", R, false, withMisc, 19, 3},
                 {"@id_tail/initial_only", S, false, initialOnly, 9, 2},
                 {"\nID Tail Message Number\n", R, false, plain, 5, 0},
@@ -112,7 +108,6 @@ TEST(DtmfDecoders, Sections) {
   checkRecords({{"@dtmf/report", R, false, two, 13, 2},
                 {"@dtmf/report_debug", R, true, two, 13, 2},  // debug lines continue the heading line
                 {"@dtmf/script", S, false, two, 13, 2},
-                {"@dtmf/script", A, false, two, 13, 2},
                 {"@dtmf/script_debug", A, true, two, 13, 2},
                 {"\nDTMF Decoders", R, false, none, 5, 0},
                 {"\n; Set DTMF Decoders", S, false, none, 5, 0},
@@ -164,7 +159,6 @@ TEST(ToneGenerators, Sections) {
                 {"@tones/script_all", A, false, three, 26, 0, 3},
                 {"@tones/none", S, false, off, 19, 0, 2},
                 {"@tones/none", S, false, noPorts, 5, 0, 0},
-                {"@tones/none", A, false, noPorts, 5, 0, 0},
                 {"\nTone Generators\n", R, false, noPorts, 5, 0, 0},
                 {"@tones/level_12", R, false, portGrouped(25, 0x00, 7, 0, 1, block(1, 2, 12, 9999)), 12, 0, 1},
                 {"@tones/level_255", R, false, portGrouped(25, 0x00, 7, 0, 1, block(1, 2, 255, 65535)), 12, 0, 1},

@@ -52,7 +52,6 @@ TEST(PortValues, WholeSections) {
       {"@counters/report_two_ports", R, false, cat({wordsRecord(14, {}, {{1}, {2}}, 1), be16(9)}), 9, 2},
       {"@counters/report_empty", R, false, kEmptyCounters, 5, 3},
       {"@counters/script_defaults", S, false, kEmptyCounters, 5, 1},
-      {"@counters/script_defaults", A, false, kEmptyCounters, 5, 1},
       {"@counters/script_cut", S, false, kCountersCut, 5 + 2 * (2 + 3 * 4), 3},
   });
 }
