@@ -62,10 +62,8 @@ TEST(MessageHandlers, AbsentOrShortGroupsReadZeroAndGetNoCommands) {
                   {"    Level     :" + zeroLevel + " -- Select Speech Playback Level\n", R, false, kMiscOnly, 17, 0},
                   {"   Beep Code 1:  0100 ( 760 Hz)\n   Beep Code 2:  0098 ( 750 Hz)\n   Beep Code 3:  0000 ( 260 Hz)\n",
                    R, false, kShort, 0, 1},
-                  {"    Level     :" + zeroLevel + " -- Select CW Level\n", R, false, kShort, 0, 1},
                   // Nor with -a: what the record does not hold is not commanded at all.
                   {";MPW 06 02 0098 * ", A, false, kShort, 0, 1},
-                  {";   Speech\n;     Set to Default.\n", A, false, kShort, 0, 1},
                   {"\n;  Message Handler Port 4\n;   CW\nMPW 12 40 -1 * ", S, false,
                    portGrouped(20, 0x00, 1, 12, 20, cat({kBeeps, kTx1, kTx2, kTx3, kTx2})), 0, 4}});
   // With -d: the header and each group's bytes (the sections' first lines).

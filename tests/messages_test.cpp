@@ -43,7 +43,6 @@ TEST(Messages, Fragments) {
   const Bytes cut = portGrouped(15, 0x00, 6, 25, 14, {1, 0x01, 0x02});
   // An empty miscellaneous group lists only the defined slots.
   checkFragments({{"   0003: " + kNone + "-- Error 2", R, false, kEmpty, 6, 0},
-                  {"   0024: " + kNone + "-- User Message #10\n", R, false, kEmpty, 0, 0},
                   {"   0001: 02 " + blanks(37) + "-- OK Command Response Message\n"
                    "   Warning: 2 stored messages beyond the 2 slots not shown\n"
                    "\n Port 1 Messages\n   Msg#  Contents                                   Description\n"
@@ -52,7 +51,6 @@ TEST(Messages, Fragments) {
                   {"   0030: 09 " + blanks(37) + "-- \n", R, false, outside, 0, 1},
                   {"   0113: " + kNone + "-- TX1 DTMF Cover Tone Message\n   0201: 07 " + blanks(37) + "-- \n", R,
                    false, outside, 0, 1},
-                  {"MPW 31 0201 07 * " + blanks(33) + "; \n", S, false, outside, 0, 1},
                   {"   0001: 01 02 " + blanks(34) + "-- OK", R, false, cut, 0, 3},
                   {"   0313: " + kNone + "-- TX3 DTMF Cover Tone Message\n", R, false, cut, 0, 3},
                   {";MPW 31 0313 <message> *" + blanks(26), A, false, cut, 0, 3}});

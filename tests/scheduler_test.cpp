@@ -24,9 +24,7 @@ TEST(SetpointSentence, EveryBranch) {
       {0x00, 0x99, 0x99, 0x99, "[MoError: 0x0], Every Day, Every Hour, Every Minute"},
       {0x99, 0x20, 0x99, 0x99, "Month, On The Twenty, Every Hour, Every Minute"},
       {0x99, 0x32, 0x99, 0x99, "Month, On weekdays (Mon-Fri), Every Hour, Every Minute"},
-      {0x99, 0x34, 0x99, 0x99, "Month, On Sundays, Every Hour, Every Minute"},
       {0x99, 0x41, 0x99, 0x99, "Month, On The 1st Sunday Of The Month, Every Hour, Every Minute"},
-      {0x99, 0x69, 0x99, 0x99, "Month, On The 5th Sunday Of The Month, Every Hour, Every Minute"},
       {0x99, 0x82, 0x99, 0x99, "Month, On The Last Saturday Of The Month, Every Hour, Every Minute"},
       {0x99, 0x83, 0x99, 0x99, "Month, [DError: 0x83], Every Hour, Every Minute"},
       {0x99, 0x3A, 0x99, 0x99, "Month, [DError: 0x3a], Every Hour, Every Minute"},
@@ -34,7 +32,6 @@ TEST(SetpointSentence, EveryBranch) {
       {0x05, 0x99, 0x99, 0x05, "May, Every Day, Every Hour, At 0:05 Minutes"},
       {0x05, 0x99, 0x99, 0x60, "May, Every Day, Every Hour, [MiError: 0x60], "},
       {0x05, 0x99, 0x24, 0x99, "May, Every Day, [HError: 0x24], "},
-      {0x05, 0x99, 0x1A, 0x00, "May, Every Day, [HError: 0x1a], "},
       {0x05, 0x99, 0x10, 0x5F, "May, Every Day, [MiError: 0x5f], "},
   };
   for (const auto& c : cases)
