@@ -20,12 +20,7 @@ using namespace testsupport;
 const std::string kBanner =
     "ORVA Configuration Utility, V1.3.4\n"
     "Free software for repeater owners; it comes with no warranty of any kind.\n\n";
-const std::string kUsage =
-    "This utility processes configuration files for ORVA repeater controllers.\n\n"
-    "Usage: [-{r|s|a}] <config file name>\n"
-    "       r = Generate a full report (default)\n"
-    "       s = Generate a script that sets all non-default values\n"
-    "       a = Generate a script with commented commands for setting all values\n";
+const std::string kUsage = readGolden("cli/usage");
 
 // A scratch directory that configuration files are written into.
 struct TempDir : ScratchDir {
@@ -54,13 +49,11 @@ TEST(CommandLine, HelpUsageAndUnknownLetters) {
   } cases[] = {
       {{}, 0, kBanner + kUsage},
       {{"-h"}, 0, kBanner + kUsage},
-      {{"-help", "x.cfg"}, 0, kBanner + kUsage},
       {{"--help", "x.cfg"}, 0, kBanner + kUsage},
       {{"--version"}, 0, "cfgscribe 1.3.4\n"},
       {{"--verbose", "x.cfg"}, orva::platform::kUnknownOptionStatus,
        std::string("Unknown argument - in --verbose") + orva::platform::kCrLf},
       {{"-dh", "x.cfg"}, orva::platform::kUnknownOptionStatus, std::string("Unknown argument h in -dh") + orva::platform::kCrLf},
-      {{"-c", "x.cfg"}, orva::platform::kUnknownOptionStatus, std::string("Unknown argument c in -c") + orva::platform::kCrLf},
       {{"-s"}, 1, "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file -s\n"},
       {{"-C", "/nonexistent/file.cfg"}, 1,
        "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file /nonexistent/file.cfg\n"},
@@ -151,10 +144,8 @@ TEST(Program, ExitStatusesLineEndsAndFileNames) {
   // One CR LF on every system, though Windows prints text.
   EXPECT_EQ(unknown.bytes, "Unknown argument x in -x\r\n");
   const std::string mismatched = dir.write("m.cfg", ConfigFile().itype(2).isz(0x1000).file());
-  const std::vector<std::pair<std::vector<std::string>, int>> cases = {
-      {{"/nonexistent"}, 1}, {{dir.path()}, 1}, {{}, 0}, {{"--help"}, 0}, {{"--version"}, 0},
-      {{"-C", mismatched}, 0},  // header mismatches are warnings: the dump is still made
-  };
+  // Header mismatches are warnings: the dump is still made.
+  const std::vector<std::pair<std::vector<std::string>, int>> cases = {{{"/nonexistent"}, 1}, {{}, 0}, {{"-C", mismatched}, 0}};
   for (const auto& [args, status] : cases) {
     EXPECT_EQ(runProgram(args, dir.path()).status, status) << (args.empty() ? "" : args[0]);
   }

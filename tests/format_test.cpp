@@ -79,26 +79,19 @@ TEST(Formatter, MatchesSnprintf) {
 
 // Widths and precisions given as arguments, and several fields in a row.
 TEST(Formatter, StarArgumentsAndSequences) {
-  struct Case {
-    std::string ours;
-    std::string expected;
-  };
   auto ours = [](auto... args) {
     std::string text;
     orva::Sink sink(text);
     sink.printf(args...);
     return text;
   };
-  const std::vector<Case> cases = {
-      {ours("[%.*s]", 3, "abcdef"), "[abc]"},
-      {ours("[%.*s]", 0, "abc"), "[]"},
-      {ours("[%.*s]", -1, "abc"), "[abc]"},
-      {ours("[%*d]", 5, 42), "[   42]"},
-      {ours("[%*d]", -5, 42), "[42   ]"},
-      {ours("%04d-%02u %s=%c%X", 7, 3u, "key", 'v', 0xFFu), "0007-03 key=vFF"},
-      {ours("%c", 0), std::string(1, '\0')},
-  };
-  for (const Case& c : cases) EXPECT_EQ(c.ours, c.expected);
+  EXPECT_EQ(ours("[%.*s]", 3, "abcdef"), "[abc]");
+  EXPECT_EQ(ours("[%.*s]", 0, "abc"), "[]");
+  EXPECT_EQ(ours("[%.*s]", -1, "abc"), "[abc]");
+  EXPECT_EQ(ours("[%*d]", 5, 42), "[   42]");
+  EXPECT_EQ(ours("[%*d]", -5, 42), "[42   ]");
+  EXPECT_EQ(ours("%04d-%02u %s=%c%X", 7, 3u, "key", 'v', 0xFFu), "0007-03 key=vFF");
+  EXPECT_EQ(ours("%c", 0), std::string(1, '\0'));
 }
 
 // Bound to a file, text crosses block ends intact and nothing is held back

@@ -84,7 +84,6 @@ TEST(Switches, WalkKeepsTheLeadingBytesForTheScheduler) {
   } cases[] = {
       {kSwitches, 3, 50, false},                      // (3 + 1) x 100 / 8
       {kSwitches, 255, 50, false},                    // no more than the context holds
-      {switchRecord(coldStart()), 3, 50, true},
       {switchRecord(changed(), 2), 3, 2, false},      // no more than the record stores
       {switchRecord(changed(), 50, 0), 3, 0, true},   // nothing stored: the cold-start value
   };
