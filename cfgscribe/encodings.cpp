@@ -7,10 +7,43 @@ namespace cfgscribe {
 namespace {
 
 constexpr char kNibbleChars[] = "0123456789ABCD*F";
+constexpr char kHexChars[] = "0123456789abcdef";
 
 int bcdValue(std::uint8_t b) { return (b >> 4) * 10 + (b & 0x0F); }
 
 bool isUnitPrefix(std::uint8_t b) { return b == 0x97 || b == 0x98 || b == 0x99; }
+
+// The printers below run once per byte of the largest records, so they lay
+// their characters out in place in the sink's field and commit only when it
+// is nearly full, instead of handing over one character per call.
+// keepRoom commits when the field may not hold `most` more characters and
+// returns where to go on writing.
+char* keepRoom(Sink& out, char* w, std::size_t most, int& chars) {
+  if (w + most <= out.field() + Sink::kFieldRoom) return w;
+  chars += out.commit(w);
+  return out.field();
+}
+
+// Both digits are laid out; a high star keeps only the first.
+char* digitPair(char* w, std::uint8_t b) {
+  w[0] = kNibbleChars[b >> 4];
+  w[1] = kNibbleChars[b & 0x0F];
+  return w + ((b >> 4) == 0xE ? 1 : 2);
+}
+
+// "xx " for each byte, with "- " after the eighth when more follow.
+char* hexBytes(char* w, const std::uint8_t* p, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    *w++ = kHexChars[p[i] >> 4];
+    *w++ = kHexChars[p[i] & 0x0F];
+    *w++ = ' ';
+    if (i == 7 && count > 8) {
+      *w++ = '-';
+      *w++ = ' ';
+    }
+  }
+  return w;
+}
 
 }  // namespace
 
@@ -19,63 +52,67 @@ void printBcdDateTime(Sink& out, ByteView bcd) {
              bcdValue(bcd.u8(6)), bcdValue(bcd.u8(2)), bcdValue(bcd.u8(1)), bcdValue(bcd.u8(0)));
 }
 
-int printDigitPair(Sink& out, std::uint8_t b) {
-  const unsigned high = b >> 4;
-  out.put(kNibbleChars[high]);
-  if (high == 0xE) return 1;
-  out.put(kNibbleChars[b & 0x0F]);
-  return 2;
-}
+int printDigitPair(Sink& out, std::uint8_t b) { return out.commit(digitPair(out.field(), b)); }
 
 namespace {
 
 // The shared loop of the digit-string printers.
-Printed digitString(Sink& out, ByteView field, std::size_t maxBytes, int padAfterByte,
+Printed digitString(Sink& out, ByteView field, std::size_t maxBytes, bool blankAfterByte,
                     bool blankBeforeHighStar) {
+  constexpr std::size_t kMostPerByte = 4;  // digit, blank, digit, blank
   Printed p;
+  p.consumed = maxBytes;
+  char* w = out.field();
   for (std::size_t i = 0; i < maxBytes; ++i) {
     const std::uint8_t b = field.u8(i);
     if (b == 0xFF) {
       p.consumed = i + 1;
-      return p;
+      break;
     }
+    w = keepRoom(out, w, kMostPerByte, p.chars);
     const unsigned high = b >> 4;
     const unsigned low = b & 0x0F;
-    if (high == 0xE && blankBeforeHighStar) p.chars += out.put(' ');
-    p.chars += out.put(kNibbleChars[high]);
+    if (high == 0xE && blankBeforeHighStar) *w++ = ' ';
+    *w++ = kNibbleChars[high];
     if (high != 0xE) {
-      if (low == 0xE) p.chars += out.put(' ');
-      p.chars += out.put(kNibbleChars[low]);
+      if (low == 0xE) *w++ = ' ';
+      *w++ = kNibbleChars[low];
     }
-    p.chars += out.pad(padAfterByte);
+    if (blankAfterByte) *w++ = ' ';
   }
-  p.consumed = maxBytes;
+  p.chars += out.commit(w);
   return p;
 }
 
 }  // namespace
 
-Printed printDigitString(Sink& out, ByteView field, std::size_t maxBytes, int padAfterByte) {
-  return digitString(out, field, maxBytes, padAfterByte, false);
+Printed printDigitString(Sink& out, ByteView field, std::size_t maxBytes, bool blankAfterByte) {
+  return digitString(out, field, maxBytes, blankAfterByte, false);
 }
 
 Printed printDigitStringSpacedStars(Sink& out, ByteView field, std::size_t maxBytes) {
-  return digitString(out, field, maxBytes, 0, true);
+  return digitString(out, field, maxBytes, false, true);
 }
 
 Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes) {
+  constexpr std::size_t kMostPerByte = 3;  // two digits and a blank
+  // Only loaded bytes are read: past them the field reads as 0xFF, its end,
+  // which also matches no unit prefix.
+  const std::size_t loaded = maxBytes < field.size() ? maxBytes : field.size();
+  const std::uint8_t* const bytes = field.data();
   Printed p;
+  p.consumed = loaded < maxBytes ? loaded + 1 : maxBytes;
+  char* w = out.field();
   unsigned state = 0;
   bool a = false, b = false, c = false;
-  for (std::size_t i = 0; i < maxBytes; ++i) {
-    const std::uint8_t byte = field.u8(i);
+  for (std::size_t i = 0; i < loaded; ++i) {
+    const std::uint8_t byte = bytes[i];
     if (byte == 0xFF) {
       p.consumed = i + 1;
-      return p;
+      break;
     }
-    // A next byte of 0xFF (or past the field) matches no prefix.
-    const std::uint8_t next = i + 1 < maxBytes ? field.u8(i + 1) : 0xFF;
-    p.chars += printDigitPair(out, byte);
+    const std::uint8_t next = i + 1 < loaded ? bytes[i + 1] : 0xFF;
+    w = digitPair(keepRoom(out, w, kMostPerByte, p.chars), byte);
     switch (state) {
       case 0:
         if (byte >= 0x97) {
@@ -91,22 +128,22 @@ Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes) {
             if (byte == 0x58) state = 4;
             if (byte == 0x57) state = 6;
           } else {
-            p.chars += out.put(' ');
+            *w++ = ' ';
           }
         }
         break;
       case 1:
         if (isUnitPrefix(next)) {
-          p.chars += out.put(' ');
+          *w++ = ' ';
           state = 0;
         }
         break;
       case 2:
-        p.chars += out.put(' ');
+        *w++ = ' ';
         state = c ? 7 : 0;
         break;
       case 3:
-        p.chars += out.put(' ');
+        *w++ = ' ';
         if (byte == 0x93) {
           state = 4;
         } else if (byte >= 0x60 && byte <= 0x62) {
@@ -126,21 +163,20 @@ Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes) {
         }
         break;
       case 4:
-        p.chars += out.put(' ');
+        *w++ = ' ';
         state = 0;
         break;
       case 5: state = 7; break;
       case 6: state = 5; break;
       case 7: state = 8; break;
       case 8:
-        p.chars += out.put(' ');
+        *w++ = ' ';
         state = isUnitPrefix(next) ? 0 : 7;
         break;
       default: state = 0; break;
     }
-    p.consumed = i + 1;
   }
-  p.consumed = maxBytes;
+  p.chars += out.commit(w);
   return p;
 }
 
@@ -151,20 +187,16 @@ void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, in
   for (std::size_t k = 0; k < fullRows; ++k) {
     out.pad(k == 0 ? firstIndent : laterIndent);
     if (offsets) out.printf("%03zx0  ", k);
-    const std::uint8_t* p = bytes.data() + k * 16;
-    out.printf("%02x %02x %02x %02x %02x %02x %02x %02x - %02x %02x %02x %02x %02x %02x %02x %02x\n",
-               p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9], p[10], p[11], p[12], p[13],
-               p[14], p[15]);
+    // The row's last blank becomes its line end.
+    char* w = hexBytes(out.field(), bytes.data() + k * 16, 16);
+    w[-1] = '\n';
+    out.commit(w);
   }
   const std::size_t rest = count % 16;
   if (rest == 0) return;
   out.pad(fullRows == 0 ? firstIndent : laterIndent);
   if (offsets) out.printf("%03zx0  ", fullRows);
-  const std::uint8_t* p = bytes.data() + fullRows * 16;
-  for (std::size_t i = 0; i < rest; ++i) {
-    out.printf("%02x ", p[i]);
-    if (i == 7 && rest > 8) out.put("- ");
-  }
+  out.commit(hexBytes(out.field(), bytes.data() + fullRows * 16, rest));
   if (offsets) out.put('\n');
 }
 

@@ -131,7 +131,7 @@ std::size_t commandList(Sink& out, ByteView list, std::size_t limit) {
     if (length == kEndMarker || length == 0) break;
     if (!first) out.put("\n             : ");
     first = false;
-    printDigitString(out, list.sub(used + 1, length - 1), length - 1, 1);
+    printDigitString(out, list.sub(used + 1, length - 1), length - 1, true);
     used += length;
   }
   return used + 1;

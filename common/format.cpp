@@ -1,6 +1,7 @@
 #include "common/format.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -108,45 +109,72 @@ std::uintmax_t unsignedArgument(std::va_list& args, char length) {
   }
 }
 
-void appendInteger(Out& out, const Conversion& s, std::uintmax_t magnitude, bool negative) {
-  char digits[sizeof(std::uintmax_t) * 3];  // enough for 64 bits in octal
-  char* const end = digits + sizeof digits;
-  char* p = end;
-  if (s.conversion == 'x' || s.conversion == 'X') {
-    const char* symbols = s.conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
-    for (; magnitude != 0; magnitude >>= 4) *--p = symbols[magnitude & 15];
-  } else if (s.conversion == 'o') {
-    for (; magnitude != 0; magnitude >>= 3) *--p = static_cast<char>('0' + (magnitude & 7));
+// How many digits `magnitude` has in the conversion's base (none for 0).
+int digitCount(std::uintmax_t magnitude, char conversion) {
+  const int bits = std::bit_width(magnitude);
+  if (conversion == 'x' || conversion == 'X') return (bits + 3) / 4;
+  if (conversion == 'o') return (bits + 2) / 3;
+  int count = 0;
+  for (std::uintmax_t least = 1; count < 20 && magnitude >= least; least *= 10) ++count;
+  return count;
+}
+
+// `digits` digits of `magnitude` (leading zeros included), ending at `end`.
+void layDigits(char* end, std::uintmax_t magnitude, int digits, char conversion) {
+  char* const start = end - digits;
+  if (conversion == 'x' || conversion == 'X') {
+    const char* symbols = conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+    for (; end != start; magnitude >>= 4) *--end = symbols[magnitude & 15];
+  } else if (conversion == 'o') {
+    for (; end != start; magnitude >>= 3) *--end = static_cast<char>('0' + (magnitude & 7));
   } else {
-    for (; magnitude != 0; magnitude /= 10) *--p = static_cast<char>('0' + magnitude % 10);
+    for (; end != start; magnitude /= 10) *--end = static_cast<char>('0' + magnitude % 10);
   }
-  const int count = static_cast<int>(end - p);
+}
+
+// Blanks for a field laid out in place. A few are stored as one fixed-size
+// run, cheaper than a library call for a count known only now; the field
+// keeps room for the run's spare part (kBlankRun).
+constexpr int kBlankRun = 16;
+char* layBlanks(char* w, int n) {
+  if (n <= kBlankRun) {
+    std::memset(w, ' ', kBlankRun);
+  } else {
+    std::memset(w, ' ', static_cast<std::size_t>(n));
+  }
+  return w + n;
+}
+
+void appendInteger(Out& out, const Conversion& s, std::uintmax_t magnitude, bool negative) {
+  const int count = digitCount(magnitude, s.conversion);
   // The precision is the least number of digits; zero printed with
   // precision 0 has none. Without a precision the '0' flag fills the width.
   const int leastDigits = s.precision >= 0 ? s.precision : 1;
-  int zeros = leastDigits > count ? leastDigits - count : 0;
-  int total = (negative ? 1 : 0) + zeros + count;
+  int digits = leastDigits > count ? leastDigits : count;
+  int total = (negative ? 1 : 0) + digits;
   if (s.zero && !s.left && s.precision < 0 && s.width > total) {
-    zeros += s.width - total;
+    digits += s.width - total;
     total = s.width;
   }
   const int blanks = s.width > total ? s.width - total : 0;
   // Wider fields than the sink has room for in place are rare: in pieces.
-  if (blanks + total > static_cast<int>(Sink::kFieldRoom)) {
+  if (blanks + total + kBlankRun > static_cast<int>(Sink::kFieldRoom)) {
+    char text[sizeof(std::uintmax_t) * 3];  // enough for 64 bits in octal
+    layDigits(text + count, magnitude, count, s.conversion);
     if (!s.left) out.fill(' ', blanks);
     if (negative) out.put('-');
-    out.fill('0', zeros);
-    out.put(std::string_view(p, static_cast<std::size_t>(count)));
+    out.fill('0', digits - count);
+    out.put(std::string_view(text, static_cast<std::size_t>(count)));
     if (s.left) out.fill(' ', blanks);
     return;
   }
   // Laid out straight in the sink's block: most fields are a few digits.
   char* w = out.sink.field();
-  if (!s.left) w = std::fill_n(w, blanks, ' ');
+  if (!s.left) w = layBlanks(w, blanks);
   if (negative) *w++ = '-';
-  w = std::fill_n(w, zeros, '0');
-  w = std::copy(p, end, w);
-  if (s.left) w = std::fill_n(w, blanks, ' ');
+  w += digits;
+  layDigits(w, magnitude, digits, s.conversion);
+  if (s.left) w = layBlanks(w, blanks);
   out.count += static_cast<std::size_t>(out.sink.commit(w));
 }
 
