@@ -1,6 +1,9 @@
 #include "cfgscribe/encodings.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace cfgscribe {
 
@@ -13,21 +16,16 @@ int bcdValue(std::uint8_t b) { return (b >> 4) * 10 + (b & 0x0F); }
 
 bool isUnitPrefix(std::uint8_t b) { return b == 0x97 || b == 0x98 || b == 0x99; }
 
-// The printers below run once per byte of the largest records, so they lay
-// their characters out in place in the sink's field and commit only when it
-// is nearly full, instead of handing over one character per call.
-// keepRoom commits when the field may not hold `most` more characters and
-// returns where to go on writing.
-char* keepRoom(Sink& out, char* w, std::size_t most, int& chars) {
-  if (w + most <= out.field() + Sink::kFieldRoom) return w;
-  chars += out.commit(w);
-  return out.field();
-}
+// Every byte's two digit characters, laid out by one two-byte copy.
+constexpr auto kDigitPairs = [] {
+  std::array<std::array<char, 2>, 256> pairs{};
+  for (unsigned b = 0; b < 256; ++b) pairs[b] = {kNibbleChars[b >> 4], kNibbleChars[b & 0x0F]};
+  return pairs;
+}();
 
 // Both digits are laid out; a high star keeps only the first.
 char* digitPair(char* w, std::uint8_t b) {
-  w[0] = kNibbleChars[b >> 4];
-  w[1] = kNibbleChars[b & 0x0F];
+  std::memcpy(w, kDigitPairs[b].data(), 2);
   return w + ((b >> 4) == 0xE ? 1 : 2);
 }
 
@@ -45,6 +43,112 @@ char* hexBytes(char* w, const std::uint8_t* p, std::size_t count) {
   return w;
 }
 
+// The digit bytes of a field: at most maxBytes, ending before a 0xFF (which
+// is used up) or where the loaded bytes end (which reads as one).
+struct DigitBytes {
+  const std::uint8_t* bytes;
+  std::size_t count;
+  std::size_t consumed;
+};
+
+DigitBytes digitBytes(ByteView field, std::size_t maxBytes) {
+  const std::size_t loaded = maxBytes < field.size() ? maxBytes : field.size();
+  const void* end = loaded == 0 ? nullptr : std::memchr(field.data(), 0xFF, loaded);
+  const std::size_t count =
+      end == nullptr ? loaded : static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - field.data());
+  return {field.data(), count, count < maxBytes ? count + 1 : maxBytes};
+}
+
+// The digit printers run once per byte of the largest records, so they lay
+// their characters out in place in the sink's field, committing a run of
+// bytes at a time instead of handing over one character per call.
+// layByte(i, w) lays out byte i's characters (at most kMostPerByte) at w and
+// returns their end. Returns the number of characters laid out.
+template <std::size_t kMostPerByte, typename LayByte>
+int layRuns(Sink& out, std::size_t count, LayByte layByte) {
+  int chars = 0;
+  for (std::size_t i = 0; i < count;) {
+    const std::size_t runEnd = std::min(count, i + Sink::kFieldRoom / kMostPerByte);
+    char* w = out.field();
+    for (; i < runEnd; ++i) w = layByte(i, w);
+    chars += out.commit(w);
+  }
+  return chars;
+}
+
+// Splits message contents into units: prefix bytes 0x97 (a unit running to
+// the next prefix), 0x98 (two bytes) and 0x99 (sub-codes, some of which
+// make the following bytes run together) keep their bytes in one unit;
+// every other byte is a unit of its own.
+class MessageUnits {
+ public:
+  // Whether a unit ends after `byte`; `next` is the byte after it (0xFF
+  // past the contents, which matches no prefix).
+  bool endsAfter(std::uint8_t byte, std::uint8_t next) {
+    switch (state_) {
+      case 0:
+        if (byte >= 0x97) {
+          if (byte == 0x97) state_ = 1;
+          if (byte == 0x98) state_ = 2;
+          if (byte == 0x99) state_ = 3;
+          a_ = b_ = false;
+          return false;
+        }
+        if (c_) state_ = 7;
+        if (a_ && byte == 0x58) state_ = 4;
+        if (a_ && byte == 0x57) state_ = 5;
+        if (b_) {
+          if (byte == 0x58) state_ = 4;
+          if (byte == 0x57) state_ = 6;
+          return false;
+        }
+        return true;
+      case 1:
+        if (!isUnitPrefix(next)) return false;
+        state_ = 0;
+        return true;
+      case 2:
+        state_ = c_ ? 7 : 0;
+        return true;
+      case 3:
+        if (byte == 0x93) {
+          state_ = 4;
+        } else if (byte >= 0x60 && byte <= 0x62) {
+          c_ = true;
+          state_ = 7;
+        } else if (byte == 0x04) {
+          state_ = 7;
+        } else if (byte >= 0x10 && byte <= 0x12) {
+          a_ = true;
+          state_ = 0;
+        } else if (byte >= 0x15 && byte <= 0x17) {
+          b_ = true;
+          state_ = 0;
+        } else {
+          state_ = 0;
+          a_ = b_ = c_ = false;
+        }
+        return true;
+      case 4:
+        state_ = 0;
+        return true;
+      case 5: state_ = 7; return false;
+      case 6: state_ = 5; return false;
+      case 7: state_ = 8; return false;
+      case 8:
+        state_ = isUnitPrefix(next) ? 0 : 7;
+        return true;
+      default:
+        state_ = 0;
+        return false;
+    }
+  }
+
+ private:
+  unsigned state_ = 0;
+  bool a_ = false, b_ = false, c_ = false;
+};
+
 }  // namespace
 
 void printBcdDateTime(Sink& out, ByteView bcd) {
@@ -59,29 +163,22 @@ namespace {
 // The shared loop of the digit-string printers.
 Printed digitString(Sink& out, ByteView field, std::size_t maxBytes, bool blankAfterByte,
                     bool blankBeforeHighStar) {
-  constexpr std::size_t kMostPerByte = 4;  // digit, blank, digit, blank
-  Printed p;
-  p.consumed = maxBytes;
-  char* w = out.field();
-  for (std::size_t i = 0; i < maxBytes; ++i) {
-    const std::uint8_t b = field.u8(i);
-    if (b == 0xFF) {
-      p.consumed = i + 1;
-      break;
-    }
-    w = keepRoom(out, w, kMostPerByte, p.chars);
-    const unsigned high = b >> 4;
-    const unsigned low = b & 0x0F;
-    if (high == 0xE && blankBeforeHighStar) *w++ = ' ';
-    *w++ = kNibbleChars[high];
-    if (high != 0xE) {
-      if (low == 0xE) *w++ = ' ';
-      *w++ = kNibbleChars[low];
+  const DigitBytes d = digitBytes(field, maxBytes);
+  // At most: blank, star; or digit, blank, star; and the blank after.
+  const int chars = layRuns<4>(out, d.count, [&](std::size_t i, char* w) {
+    const std::uint8_t b = d.bytes[i];
+    if ((b >> 4) == 0xE) {
+      if (blankBeforeHighStar) *w++ = ' ';
+      *w++ = '*';
+    } else {
+      *w++ = kNibbleChars[b >> 4];
+      if ((b & 0x0F) == 0xE) *w++ = ' ';
+      *w++ = kNibbleChars[b & 0x0F];
     }
     if (blankAfterByte) *w++ = ' ';
-  }
-  p.chars += out.commit(w);
-  return p;
+    return w;
+  });
+  return {chars, d.consumed};
 }
 
 }  // namespace
@@ -95,89 +192,15 @@ Printed printDigitStringSpacedStars(Sink& out, ByteView field, std::size_t maxBy
 }
 
 Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes) {
-  constexpr std::size_t kMostPerByte = 3;  // two digits and a blank
-  // Only loaded bytes are read: past them the field reads as 0xFF, its end,
-  // which also matches no unit prefix.
-  const std::size_t loaded = maxBytes < field.size() ? maxBytes : field.size();
-  const std::uint8_t* const bytes = field.data();
-  Printed p;
-  p.consumed = loaded < maxBytes ? loaded + 1 : maxBytes;
-  char* w = out.field();
-  unsigned state = 0;
-  bool a = false, b = false, c = false;
-  for (std::size_t i = 0; i < loaded; ++i) {
-    const std::uint8_t byte = bytes[i];
-    if (byte == 0xFF) {
-      p.consumed = i + 1;
-      break;
-    }
-    const std::uint8_t next = i + 1 < loaded ? bytes[i + 1] : 0xFF;
-    w = digitPair(keepRoom(out, w, kMostPerByte, p.chars), byte);
-    switch (state) {
-      case 0:
-        if (byte >= 0x97) {
-          if (byte == 0x97) state = 1;
-          if (byte == 0x98) state = 2;
-          if (byte == 0x99) state = 3;
-          a = b = false;
-        } else {
-          if (c) state = 7;
-          if (a && byte == 0x58) state = 4;
-          if (a && byte == 0x57) state = 5;
-          if (b) {
-            if (byte == 0x58) state = 4;
-            if (byte == 0x57) state = 6;
-          } else {
-            *w++ = ' ';
-          }
-        }
-        break;
-      case 1:
-        if (isUnitPrefix(next)) {
-          *w++ = ' ';
-          state = 0;
-        }
-        break;
-      case 2:
-        *w++ = ' ';
-        state = c ? 7 : 0;
-        break;
-      case 3:
-        *w++ = ' ';
-        if (byte == 0x93) {
-          state = 4;
-        } else if (byte >= 0x60 && byte <= 0x62) {
-          c = true;
-          state = 7;
-        } else if (byte == 0x04) {
-          state = 7;
-        } else if (byte >= 0x10 && byte <= 0x12) {
-          a = true;
-          state = 0;
-        } else if (byte >= 0x15 && byte <= 0x17) {
-          b = true;
-          state = 0;
-        } else {
-          state = 0;
-          a = b = c = false;
-        }
-        break;
-      case 4:
-        *w++ = ' ';
-        state = 0;
-        break;
-      case 5: state = 7; break;
-      case 6: state = 5; break;
-      case 7: state = 8; break;
-      case 8:
-        *w++ = ' ';
-        state = isUnitPrefix(next) ? 0 : 7;
-        break;
-      default: state = 0; break;
-    }
-  }
-  p.chars += out.commit(w);
-  return p;
+  const DigitBytes d = digitBytes(field, maxBytes);
+  MessageUnits units;
+  const int chars = layRuns<3>(out, d.count, [&](std::size_t i, char* w) {
+    const std::uint8_t byte = d.bytes[i];
+    w = digitPair(w, byte);
+    if (units.endsAfter(byte, i + 1 < d.count ? d.bytes[i + 1] : 0xFF)) *w++ = ' ';
+    return w;
+  });
+  return {chars, d.consumed};
 }
 
 void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, int firstIndent,
