@@ -19,8 +19,9 @@ namespace {
 struct Conversion {
   bool left = false;   // '-': pad on the right
   bool zero = false;   // '0': pad numbers with zeros
-  bool other = false;  // '+', ' ' or '#': left to snprintf
-  char flags[6] = {};  // as written, for snprintf
+  bool plus = false;   // '+', ' ' and '#' are left to snprintf
+  bool space = false;
+  bool alternate = false;
   int width = 0;
   int precision = -1;  // -1: none given
   char length = 0;     // 'H' hh, 'h', 'l', 'q' ll, 'j', 'z', 't', 'L'
@@ -52,19 +53,20 @@ int number(const char*& f, std::va_list& args) {
 // Parses what follows a '%' up to and including the conversion letter.
 Conversion parseConversion(const char*& f, std::va_list& args) {
   Conversion s;
-  for (std::size_t n = 0;; ++f) {
-    if (*f == '-') s.left = true;
-    else if (*f == '0') s.zero = true;
-    else if (*f == '+' || *f == ' ' || *f == '#') s.other = true;
-    else break;
-    if (n < sizeof s.flags - 2) s.flags[n++] = *f;
+  for (;; ++f) {
+    switch (*f) {
+      case '-': s.left = true; continue;
+      case '0': s.zero = true; continue;
+      case '+': s.plus = true; continue;
+      case ' ': s.space = true; continue;
+      case '#': s.alternate = true; continue;
+      default: break;
+    }
+    break;
   }
   const int width = number(f, args);
   // A negative '*' width is a '-' flag and its magnitude.
-  if (width < 0) {
-    s.left = true;
-    s.flags[std::char_traits<char>::length(s.flags)] = '-';
-  }
+  if (width < 0) s.left = true;
   s.width = width < 0 ? (width == INT_MIN ? INT_MAX : -width) : width;
   if (*f == '.') {
     ++f;
@@ -204,7 +206,9 @@ void rebuild(char (&into)[48], const Conversion& s, const char* length) {
   char precision[16] = "";
   if (s.width > 0) std::snprintf(width, sizeof width, "%d", s.width);
   if (s.precision >= 0) std::snprintf(precision, sizeof precision, ".%d", s.precision);
-  std::snprintf(into, sizeof into, "%%%s%s%s%s%c", s.flags, width, precision, length, s.conversion);
+  std::snprintf(into, sizeof into, "%%%s%s%s%s%s%s%s%s%c", s.left ? "-" : "", s.zero ? "0" : "",
+                s.plus ? "+" : "", s.space ? " " : "", s.alternate ? "#" : "", width, precision, length,
+                s.conversion);
 }
 
 template <typename T>
@@ -282,7 +286,7 @@ std::size_t appendFormatted(Sink& sink, const char* format, std::va_list argumen
     if (*f != '%') break;
     ++f;
     const Conversion s = parseConversion(f, args);
-    if (s.other && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
+    if ((s.plus || s.space || s.alternate) && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
       known = appendRare(out, s, args);
       continue;
     }
