@@ -44,7 +44,8 @@ char* hexBytes(char* w, const std::uint8_t* p, std::size_t count) {
 }
 
 // The digit bytes of a field: at most maxBytes, ending before a 0xFF (which
-// is used up) or where the loaded bytes end (which reads as one).
+// is used up) or where the loaded bytes end (past them the field reads as
+// 0xFF, so that end uses up one byte more too).
 struct DigitBytes {
   const std::uint8_t* bytes;
   std::size_t count;
