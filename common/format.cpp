@@ -1,6 +1,5 @@
 #include "common/format.h"
 
-#include <algorithm>
 #include <bit>
 #include <climits>
 #include <cstdint>
@@ -26,6 +25,8 @@ struct Conversion {
   int precision = -1;  // -1: none given
   char length = 0;     // 'H' hh, 'h', 'l', 'q' ll, 'j', 'z', 't', 'L'
   char conversion = 0;
+
+  bool hasSnprintfFlags() const { return plus || space || alternate; }
 };
 
 // The sink, counting what goes into it.
@@ -286,7 +287,7 @@ std::size_t appendFormatted(Sink& sink, const char* format, std::va_list argumen
     if (*f != '%') break;
     ++f;
     const Conversion s = parseConversion(f, args);
-    if ((s.plus || s.space || s.alternate) && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
+    if (s.hasSnprintfFlags() && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
       known = appendRare(out, s, args);
       continue;
     }
