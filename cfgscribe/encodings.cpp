@@ -1,16 +1,154 @@
 #include "cfgscribe/encodings.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace cfgscribe {
 
 namespace {
 
 constexpr char kNibbleChars[] = "0123456789ABCD*F";
+constexpr char kHexChars[] = "0123456789abcdef";
 
 int bcdValue(std::uint8_t b) { return (b >> 4) * 10 + (b & 0x0F); }
 
 bool isUnitPrefix(std::uint8_t b) { return b == 0x97 || b == 0x98 || b == 0x99; }
+
+// Every byte's two digit characters, laid out by one two-byte copy.
+constexpr auto kDigitPairs = [] {
+  std::array<std::array<char, 2>, 256> pairs{};
+  for (unsigned b = 0; b < 256; ++b) pairs[b] = {kNibbleChars[b >> 4], kNibbleChars[b & 0x0F]};
+  return pairs;
+}();
+
+// Both digits are laid out; a high star keeps only the first.
+char* digitPair(char* w, std::uint8_t b) {
+  std::memcpy(w, kDigitPairs[b].data(), 2);
+  return w + ((b >> 4) == 0xE ? 1 : 2);
+}
+
+// "xx " for each byte, with "- " after the eighth when more follow.
+char* hexBytes(char* w, const std::uint8_t* p, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    *w++ = kHexChars[p[i] >> 4];
+    *w++ = kHexChars[p[i] & 0x0F];
+    *w++ = ' ';
+    if (i == 7 && count > 8) {
+      *w++ = '-';
+      *w++ = ' ';
+    }
+  }
+  return w;
+}
+
+// The digit bytes of a field: at most maxBytes, ending before a 0xFF (which
+// is used up) or where the loaded bytes end (past them the field reads as
+// 0xFF, so that end uses up one byte more too).
+struct DigitBytes {
+  const std::uint8_t* bytes;
+  std::size_t count;
+  std::size_t consumed;
+};
+
+DigitBytes digitBytes(ByteView field, std::size_t maxBytes) {
+  const std::size_t loaded = maxBytes < field.size() ? maxBytes : field.size();
+  const void* end = loaded == 0 ? nullptr : std::memchr(field.data(), 0xFF, loaded);
+  const std::size_t count =
+      end == nullptr ? loaded : static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - field.data());
+  return {field.data(), count, count < maxBytes ? count + 1 : maxBytes};
+}
+
+// The digit printers run once per byte of the largest records, so they lay
+// their characters out in place in the sink's field, committing a run of
+// bytes at a time instead of handing over one character per call.
+// layByte(i, w) lays out byte i's characters (at most kMostPerByte) at w and
+// returns their end. Returns the number of characters laid out.
+template <std::size_t kMostPerByte, typename LayByte>
+int layRuns(Sink& out, std::size_t count, LayByte layByte) {
+  int chars = 0;
+  for (std::size_t i = 0; i < count;) {
+    const std::size_t runEnd = std::min(count, i + Sink::kFieldRoom / kMostPerByte);
+    char* w = out.field();
+    for (; i < runEnd; ++i) w = layByte(i, w);
+    chars += out.commit(w);
+  }
+  return chars;
+}
+
+// Splits message contents into units: prefix bytes 0x97 (a unit running to
+// the next prefix), 0x98 (two bytes) and 0x99 (sub-codes, some of which
+// make the following bytes run together) keep their bytes in one unit;
+// every other byte is a unit of its own.
+class MessageUnits {
+ public:
+  // Whether a unit ends after `byte`; `next` is the byte after it (0xFF
+  // past the contents, which matches no prefix).
+  bool endsAfter(std::uint8_t byte, std::uint8_t next) {
+    switch (state_) {
+      case 0:
+        if (byte >= 0x97) {
+          if (byte == 0x97) state_ = 1;
+          if (byte == 0x98) state_ = 2;
+          if (byte == 0x99) state_ = 3;
+          a_ = b_ = false;
+          return false;
+        }
+        if (c_) state_ = 7;
+        if (a_ && byte == 0x58) state_ = 4;
+        if (a_ && byte == 0x57) state_ = 5;
+        if (b_) {
+          if (byte == 0x58) state_ = 4;
+          if (byte == 0x57) state_ = 6;
+          return false;
+        }
+        return true;
+      case 1:
+        if (!isUnitPrefix(next)) return false;
+        state_ = 0;
+        return true;
+      case 2:
+        state_ = c_ ? 7 : 0;
+        return true;
+      case 3:
+        if (byte == 0x93) {
+          state_ = 4;
+        } else if (byte >= 0x60 && byte <= 0x62) {
+          c_ = true;
+          state_ = 7;
+        } else if (byte == 0x04) {
+          state_ = 7;
+        } else if (byte >= 0x10 && byte <= 0x12) {
+          a_ = true;
+          state_ = 0;
+        } else if (byte >= 0x15 && byte <= 0x17) {
+          b_ = true;
+          state_ = 0;
+        } else {
+          state_ = 0;
+          a_ = b_ = c_ = false;
+        }
+        return true;
+      case 4:
+        state_ = 0;
+        return true;
+      case 5: state_ = 7; return false;
+      case 6: state_ = 5; return false;
+      case 7: state_ = 8; return false;
+      case 8:
+        state_ = isUnitPrefix(next) ? 0 : 7;
+        return true;
+      default:
+        state_ = 0;
+        return false;
+    }
+  }
+
+ private:
+  unsigned state_ = 0;
+  bool a_ = false, b_ = false, c_ = false;
+};
 
 }  // namespace
 
@@ -19,129 +157,51 @@ void printBcdDateTime(Sink& out, ByteView bcd) {
              bcdValue(bcd.u8(6)), bcdValue(bcd.u8(2)), bcdValue(bcd.u8(1)), bcdValue(bcd.u8(0)));
 }
 
-int printDigitPair(Sink& out, std::uint8_t b) {
-  const unsigned high = b >> 4;
-  out.put(kNibbleChars[high]);
-  if (high == 0xE) return 1;
-  out.put(kNibbleChars[b & 0x0F]);
-  return 2;
-}
+int printDigitPair(Sink& out, std::uint8_t b) { return out.commit(digitPair(out.field(), b)); }
 
 namespace {
 
 // The shared loop of the digit-string printers.
-Printed digitString(Sink& out, ByteView field, std::size_t maxBytes, int padAfterByte,
+Printed digitString(Sink& out, ByteView field, std::size_t maxBytes, bool blankAfterByte,
                     bool blankBeforeHighStar) {
-  Printed p;
-  for (std::size_t i = 0; i < maxBytes; ++i) {
-    const std::uint8_t b = field.u8(i);
-    if (b == 0xFF) {
-      p.consumed = i + 1;
-      return p;
+  const DigitBytes d = digitBytes(field, maxBytes);
+  // At most: blank, star; or digit, blank, star; and the blank after.
+  const int chars = layRuns<4>(out, d.count, [&](std::size_t i, char* w) {
+    const std::uint8_t b = d.bytes[i];
+    if ((b >> 4) == 0xE) {
+      if (blankBeforeHighStar) *w++ = ' ';
+      *w++ = '*';
+    } else {
+      *w++ = kNibbleChars[b >> 4];
+      if ((b & 0x0F) == 0xE) *w++ = ' ';
+      *w++ = kNibbleChars[b & 0x0F];
     }
-    const unsigned high = b >> 4;
-    const unsigned low = b & 0x0F;
-    if (high == 0xE && blankBeforeHighStar) p.chars += out.put(' ');
-    p.chars += out.put(kNibbleChars[high]);
-    if (high != 0xE) {
-      if (low == 0xE) p.chars += out.put(' ');
-      p.chars += out.put(kNibbleChars[low]);
-    }
-    p.chars += out.pad(padAfterByte);
-  }
-  p.consumed = maxBytes;
-  return p;
+    if (blankAfterByte) *w++ = ' ';
+    return w;
+  });
+  return {chars, d.consumed};
 }
 
 }  // namespace
 
-Printed printDigitString(Sink& out, ByteView field, std::size_t maxBytes, int padAfterByte) {
-  return digitString(out, field, maxBytes, padAfterByte, false);
+Printed printDigitString(Sink& out, ByteView field, std::size_t maxBytes, bool blankAfterByte) {
+  return digitString(out, field, maxBytes, blankAfterByte, false);
 }
 
 Printed printDigitStringSpacedStars(Sink& out, ByteView field, std::size_t maxBytes) {
-  return digitString(out, field, maxBytes, 0, true);
+  return digitString(out, field, maxBytes, false, true);
 }
 
 Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes) {
-  Printed p;
-  unsigned state = 0;
-  bool a = false, b = false, c = false;
-  for (std::size_t i = 0; i < maxBytes; ++i) {
-    const std::uint8_t byte = field.u8(i);
-    if (byte == 0xFF) {
-      p.consumed = i + 1;
-      return p;
-    }
-    // A next byte of 0xFF (or past the field) matches no prefix.
-    const std::uint8_t next = i + 1 < maxBytes ? field.u8(i + 1) : 0xFF;
-    p.chars += printDigitPair(out, byte);
-    switch (state) {
-      case 0:
-        if (byte >= 0x97) {
-          if (byte == 0x97) state = 1;
-          if (byte == 0x98) state = 2;
-          if (byte == 0x99) state = 3;
-          a = b = false;
-        } else {
-          if (c) state = 7;
-          if (a && byte == 0x58) state = 4;
-          if (a && byte == 0x57) state = 5;
-          if (b) {
-            if (byte == 0x58) state = 4;
-            if (byte == 0x57) state = 6;
-          } else {
-            p.chars += out.put(' ');
-          }
-        }
-        break;
-      case 1:
-        if (isUnitPrefix(next)) {
-          p.chars += out.put(' ');
-          state = 0;
-        }
-        break;
-      case 2:
-        p.chars += out.put(' ');
-        state = c ? 7 : 0;
-        break;
-      case 3:
-        p.chars += out.put(' ');
-        if (byte == 0x93) {
-          state = 4;
-        } else if (byte >= 0x60 && byte <= 0x62) {
-          c = true;
-          state = 7;
-        } else if (byte == 0x04) {
-          state = 7;
-        } else if (byte >= 0x10 && byte <= 0x12) {
-          a = true;
-          state = 0;
-        } else if (byte >= 0x15 && byte <= 0x17) {
-          b = true;
-          state = 0;
-        } else {
-          state = 0;
-          a = b = c = false;
-        }
-        break;
-      case 4:
-        p.chars += out.put(' ');
-        state = 0;
-        break;
-      case 5: state = 7; break;
-      case 6: state = 5; break;
-      case 7: state = 8; break;
-      case 8:
-        p.chars += out.put(' ');
-        state = isUnitPrefix(next) ? 0 : 7;
-        break;
-      default: state = 0; break;
-    }
-    p.consumed = i + 1;
-  }
-  p.consumed = maxBytes;
-  return p;
+  const DigitBytes d = digitBytes(field, maxBytes);
+  MessageUnits units;
+  const int chars = layRuns<3>(out, d.count, [&](std::size_t i, char* w) {
+    const std::uint8_t byte = d.bytes[i];
+    w = digitPair(w, byte);
+    if (units.endsAfter(byte, i + 1 < d.count ? d.bytes[i + 1] : 0xFF)) *w++ = ' ';
+    return w;
+  });
+  return {chars, d.consumed};
 }
 
 void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, int firstIndent,
@@ -151,20 +211,16 @@ void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, in
   for (std::size_t k = 0; k < fullRows; ++k) {
     out.pad(k == 0 ? firstIndent : laterIndent);
     if (offsets) out.printf("%03zx0  ", k);
-    const std::uint8_t* p = bytes.data() + k * 16;
-    out.printf("%02x %02x %02x %02x %02x %02x %02x %02x - %02x %02x %02x %02x %02x %02x %02x %02x\n",
-               p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7], p[8], p[9], p[10], p[11], p[12], p[13],
-               p[14], p[15]);
+    // The row's last blank becomes its line end.
+    char* w = hexBytes(out.field(), bytes.data() + k * 16, 16);
+    w[-1] = '\n';
+    out.commit(w);
   }
   const std::size_t rest = count % 16;
   if (rest == 0) return;
   out.pad(fullRows == 0 ? firstIndent : laterIndent);
   if (offsets) out.printf("%03zx0  ", fullRows);
-  const std::uint8_t* p = bytes.data() + fullRows * 16;
-  for (std::size_t i = 0; i < rest; ++i) {
-    out.printf("%02x ", p[i]);
-    if (i == 7 && rest > 8) out.put("- ");
-  }
+  out.commit(hexBytes(out.field(), bytes.data() + fullRows * 16, rest));
   if (offsets) out.put('\n');
 }
 

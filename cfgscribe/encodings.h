@@ -26,9 +26,9 @@ void printBcdDateTime(Sink& out, ByteView bcd7);
 // One byte as one or two digit characters (a high nibble E is "*" alone).
 int printDigitPair(Sink& out, std::uint8_t b);
 
-// Digits of at most `maxBytes` bytes, stopping before 0xFF; `padAfterByte`
-// blanks after each byte; a low-nibble star is preceded by a blank.
-Printed printDigitString(Sink& out, ByteView field, std::size_t maxBytes, int padAfterByte = 0);
+// Digits of at most `maxBytes` bytes, stopping before 0xFF, with a blank
+// after each byte if asked; a low-nibble star is preceded by a blank.
+Printed printDigitString(Sink& out, ByteView field, std::size_t maxBytes, bool blankAfterByte = false);
 
 // As printDigitString without padding, but a high-nibble star is also
 // preceded by a blank.

@@ -131,7 +131,7 @@ std::size_t commandList(Sink& out, ByteView list, std::size_t limit) {
     if (length == kEndMarker || length == 0) break;
     if (!first) out.put("\n             : ");
     first = false;
-    printDigitString(out, list.sub(used + 1, length - 1), length - 1, 1);
+    printDigitString(out, list.sub(used + 1, length - 1), length - 1, true);
     used += length;
   }
   return used + 1;
@@ -170,11 +170,14 @@ std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, uns
   for (unsigned g = 0; g <= ports; ++g) {
     for (unsigned i = 0; i < groups.count(g); ++i) {
       const ByteView element = groups.element(g, i);
-      out.printf("    %04d: ", (prefix * 10 + g) * 100 + i);
-      if ((r.attributes() & 0x20) != 0) {
+      const unsigned id = (prefix * 10 + g) * 100 + i;
+      if ((r.attributes() & 0x20) != 0) {  // the commonest line: one call
         const unsigned value = element.u16(0);
-        out.printf("%5d (0x%04x)", value, value);
-      } else if ((r.attributes() & 0x40) != 0) {
+        out.printf("    %04d: %5d (0x%04x)\n", id, value, value);
+        continue;
+      }
+      out.printf("    %04d: ", id);
+      if ((r.attributes() & 0x40) != 0) {
         if (element.u8(0) == kEndMarker) {
           out.put("None Set  ");
         } else {

@@ -1,6 +1,6 @@
 #include "common/format.h"
 
-#include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -18,12 +18,15 @@ namespace {
 struct Conversion {
   bool left = false;   // '-': pad on the right
   bool zero = false;   // '0': pad numbers with zeros
-  bool other = false;  // '+', ' ' or '#': left to snprintf
-  char flags[6] = {};  // as written, for snprintf
+  bool plus = false;   // '+', ' ' and '#' are left to snprintf
+  bool space = false;
+  bool alternate = false;
   int width = 0;
   int precision = -1;  // -1: none given
   char length = 0;     // 'H' hh, 'h', 'l', 'q' ll, 'j', 'z', 't', 'L'
   char conversion = 0;
+
+  bool hasSnprintfFlags() const { return plus || space || alternate; }
 };
 
 // The sink, counting what goes into it.
@@ -51,19 +54,20 @@ int number(const char*& f, std::va_list& args) {
 // Parses what follows a '%' up to and including the conversion letter.
 Conversion parseConversion(const char*& f, std::va_list& args) {
   Conversion s;
-  for (std::size_t n = 0;; ++f) {
-    if (*f == '-') s.left = true;
-    else if (*f == '0') s.zero = true;
-    else if (*f == '+' || *f == ' ' || *f == '#') s.other = true;
-    else break;
-    if (n < sizeof s.flags - 2) s.flags[n++] = *f;
+  for (;; ++f) {
+    switch (*f) {
+      case '-': s.left = true; continue;
+      case '0': s.zero = true; continue;
+      case '+': s.plus = true; continue;
+      case ' ': s.space = true; continue;
+      case '#': s.alternate = true; continue;
+      default: break;
+    }
+    break;
   }
   const int width = number(f, args);
   // A negative '*' width is a '-' flag and its magnitude.
-  if (width < 0) {
-    s.left = true;
-    s.flags[std::char_traits<char>::length(s.flags)] = '-';
-  }
+  if (width < 0) s.left = true;
   s.width = width < 0 ? (width == INT_MIN ? INT_MAX : -width) : width;
   if (*f == '.') {
     ++f;
@@ -108,45 +112,72 @@ std::uintmax_t unsignedArgument(std::va_list& args, char length) {
   }
 }
 
-void appendInteger(Out& out, const Conversion& s, std::uintmax_t magnitude, bool negative) {
-  char digits[sizeof(std::uintmax_t) * 3];  // enough for 64 bits in octal
-  char* const end = digits + sizeof digits;
-  char* p = end;
-  if (s.conversion == 'x' || s.conversion == 'X') {
-    const char* symbols = s.conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
-    for (; magnitude != 0; magnitude >>= 4) *--p = symbols[magnitude & 15];
-  } else if (s.conversion == 'o') {
-    for (; magnitude != 0; magnitude >>= 3) *--p = static_cast<char>('0' + (magnitude & 7));
+// How many digits `magnitude` has in the conversion's base (none for 0).
+int digitCount(std::uintmax_t magnitude, char conversion) {
+  const int bits = std::bit_width(magnitude);
+  if (conversion == 'x' || conversion == 'X') return (bits + 3) / 4;
+  if (conversion == 'o') return (bits + 2) / 3;
+  int count = 0;
+  for (std::uintmax_t least = 1; count < 20 && magnitude >= least; least *= 10) ++count;
+  return count;
+}
+
+// `digits` digits of `magnitude` (leading zeros included), ending at `end`.
+void layDigits(char* end, std::uintmax_t magnitude, int digits, char conversion) {
+  char* const start = end - digits;
+  if (conversion == 'x' || conversion == 'X') {
+    const char* symbols = conversion == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
+    for (; end != start; magnitude >>= 4) *--end = symbols[magnitude & 15];
+  } else if (conversion == 'o') {
+    for (; end != start; magnitude >>= 3) *--end = static_cast<char>('0' + (magnitude & 7));
   } else {
-    for (; magnitude != 0; magnitude /= 10) *--p = static_cast<char>('0' + magnitude % 10);
+    for (; end != start; magnitude /= 10) *--end = static_cast<char>('0' + magnitude % 10);
   }
-  const int count = static_cast<int>(end - p);
+}
+
+// Blanks for a field laid out in place. A few are stored as one fixed-size
+// run, cheaper than a library call for a count known only now; the field
+// keeps room for the run's spare part (kBlankRun).
+constexpr int kBlankRun = 16;
+char* layBlanks(char* w, int n) {
+  if (n <= kBlankRun) {
+    std::memset(w, ' ', kBlankRun);
+  } else {
+    std::memset(w, ' ', static_cast<std::size_t>(n));
+  }
+  return w + n;
+}
+
+void appendInteger(Out& out, const Conversion& s, std::uintmax_t magnitude, bool negative) {
+  const int count = digitCount(magnitude, s.conversion);
   // The precision is the least number of digits; zero printed with
   // precision 0 has none. Without a precision the '0' flag fills the width.
   const int leastDigits = s.precision >= 0 ? s.precision : 1;
-  int zeros = leastDigits > count ? leastDigits - count : 0;
-  int total = (negative ? 1 : 0) + zeros + count;
+  int digits = leastDigits > count ? leastDigits : count;
+  int total = (negative ? 1 : 0) + digits;
   if (s.zero && !s.left && s.precision < 0 && s.width > total) {
-    zeros += s.width - total;
+    digits += s.width - total;
     total = s.width;
   }
   const int blanks = s.width > total ? s.width - total : 0;
   // Wider fields than the sink has room for in place are rare: in pieces.
-  if (blanks + total > static_cast<int>(Sink::kFieldRoom)) {
+  if (blanks + total + kBlankRun > static_cast<int>(Sink::kFieldRoom)) {
+    char text[sizeof(std::uintmax_t) * 3];  // enough for 64 bits in octal
+    layDigits(text + count, magnitude, count, s.conversion);
     if (!s.left) out.fill(' ', blanks);
     if (negative) out.put('-');
-    out.fill('0', zeros);
-    out.put(std::string_view(p, static_cast<std::size_t>(count)));
+    out.fill('0', digits - count);
+    out.put(std::string_view(text, static_cast<std::size_t>(count)));
     if (s.left) out.fill(' ', blanks);
     return;
   }
   // Laid out straight in the sink's block: most fields are a few digits.
   char* w = out.sink.field();
-  if (!s.left) w = std::fill_n(w, blanks, ' ');
+  if (!s.left) w = layBlanks(w, blanks);
   if (negative) *w++ = '-';
-  w = std::fill_n(w, zeros, '0');
-  w = std::copy(p, end, w);
-  if (s.left) w = std::fill_n(w, blanks, ' ');
+  w += digits;
+  layDigits(w, magnitude, digits, s.conversion);
+  if (s.left) w = layBlanks(w, blanks);
   out.count += static_cast<std::size_t>(out.sink.commit(w));
 }
 
@@ -176,7 +207,9 @@ void rebuild(char (&into)[48], const Conversion& s, const char* length) {
   char precision[16] = "";
   if (s.width > 0) std::snprintf(width, sizeof width, "%d", s.width);
   if (s.precision >= 0) std::snprintf(precision, sizeof precision, ".%d", s.precision);
-  std::snprintf(into, sizeof into, "%%%s%s%s%s%c", s.flags, width, precision, length, s.conversion);
+  std::snprintf(into, sizeof into, "%%%s%s%s%s%s%s%s%s%c", s.left ? "-" : "", s.zero ? "0" : "",
+                s.plus ? "+" : "", s.space ? " " : "", s.alternate ? "#" : "", width, precision, length,
+                s.conversion);
 }
 
 template <typename T>
@@ -254,7 +287,7 @@ std::size_t appendFormatted(Sink& sink, const char* format, std::va_list argumen
     if (*f != '%') break;
     ++f;
     const Conversion s = parseConversion(f, args);
-    if (s.other && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
+    if (s.hasSnprintfFlags() && s.conversion != 'c' && s.conversion != 's') {  // the flags mean nothing there
       known = appendRare(out, s, args);
       continue;
     }

@@ -31,6 +31,13 @@ std::tm localTime(std::time_t t);
 // one, never a mix; on failure `to` is untouched.
 void replaceFile(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& ec);
 
+// Starts writing what `file` holds to the disk without waiting for it, where
+// the system can; nothing otherwise. Replacing a file waits until its new
+// content is on the disk (the file system keeps a crash from leaving an
+// empty file in place of the old one), so starting early lets the disk work
+// while the program goes on.
+void startWriting(std::FILE* file);
+
 // File names reach the programs as UTF-8 text (the command line is UTF-8 on
 // Windows too, see the application manifest). The rest of this file works
 // the same everywhere (common/platform.cpp).

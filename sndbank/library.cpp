@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "common/platform.h"
 #include "sndbank/wav_file.h"
 
 namespace sndbank {
@@ -208,6 +209,8 @@ Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
 WordData writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
                        orva::Sink& out) {
   std::int64_t address = kIndexStart + indexAreaSize(words.nBas);
+  constexpr std::int64_t kSendToDiskEvery = 1 << 20;
+  std::int64_t sentToDisk = 0;
   // The list is in ascending code order; words the size pass did not measure
   // have no samples and are passed over, so each block pairs with its entry.
   for (int i = 0; i < words.list.count; ++i) {
@@ -224,6 +227,12 @@ WordData writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer
       case Copy::kDone: break;
     }
     address += e.size + 3;
+    // The samples written so far start on their way to the disk while the
+    // copy goes on (the library's replacement at the end waits for them).
+    if (address - sentToDisk >= kSendToDiskEvery) {
+      orva::platform::startWriting(file);
+      sentToDisk = address;
+    }
     if (words.debug) out.printf("Copied file %s\n", e.fileName);
   }
   if (words.verbose) {

@@ -46,8 +46,8 @@ namespace {
 // the value it names (none for the title, "Matching Library" and last line).
 using HeaderWording = std::array<const char*, 8>;
 
-// One word's line; false when it could not be written.
-using WordLine = bool (*)(std::FILE* file, const WordEntry& e, const char* symbol);
+// One word's line.
+using WordLine = void (*)(orva::Sink& out, const WordEntry& e, const char* symbol);
 
 struct SideFileFormat {
   HeaderWording header;
@@ -59,21 +59,21 @@ const SideFileFormat& formatOf(SideFile kind) {
       {"; Speech Library Include File", ";  Tool          = ", ";  Tool Version  = ",
        "; Matching Library:", ";  Name          = ", ";  Version       = ", ";  DateTime      = ",
        ";  NOTE: all values in BCD to support ORVA Repeater App!!!"},
-      [](std::FILE* f, const WordEntry& e, const char* symbol) {
-        return std::fprintf(f, "SL_%s \t\tEQU \t$%04d \t\t\t;%d (0x%X) bytes\n", symbol, e.code, e.size,
-                            static_cast<unsigned>(e.size)) >= 0;
+      [](orva::Sink& out, const WordEntry& e, const char* symbol) {
+        out.printf("SL_%s \t\tEQU \t$%04d \t\t\t;%d (0x%X) bytes\n", symbol, e.code, e.size,
+                   static_cast<unsigned>(e.size));
       }};
   static const SideFileFormat kTabDelimited{
       {"Speech Library Words", "Tool\t", "Tool Version\t", "Matching Library:", "Name\t", "Version\t",
        "DateTime\t", "\nWordCode\tName\tSize"},
-      [](std::FILE* f, const WordEntry& e, const char* symbol) {
-        return std::fprintf(f, "%d\t%s\t%d\n", e.code, symbol, e.size) >= 0;
+      [](orva::Sink& out, const WordEntry& e, const char* symbol) {
+        out.printf("%d\t%s\t%d\n", e.code, symbol, e.size);
       }};
   static const SideFileFormat kNamedConstants{
       {"; 5220 Speech Library Words", ";   Tool\t", ";   Tool Version\t", ";   Matching Library:",
        ";   Name\t", ";   Version\t", ";   DateTime\t", ";   Name = WordCode ; Size"},
-      [](std::FILE* f, const WordEntry& e, const char* symbol) {
-        return std::fprintf(f, "w_%s = %04d         ; %d\n", symbol, e.code, e.size) >= 0;
+      [](orva::Sink& out, const WordEntry& e, const char* symbol) {
+        out.printf("w_%s = %04d         ; %d\n", symbol, e.code, e.size);
       }};
   switch (kind) {
     case SideFile::kInclude: return kInclude;
@@ -91,17 +91,19 @@ bool writeSideFile(SideFile kind, std::FILE* file, const SideFileHeader& h, cons
   // an empty line.
   const std::array<const char*, 8> values{"", h.toolName, kBanner, "", h.imageName, h.imageVersion,
                                           h.dateText, ""};
-  bool ok = true;
-  for (std::size_t i = 0; ok && i < values.size(); ++i) {
-    ok = std::fprintf(file, "%s%s\n", format.header[i], values[i]) >= 0;
+  {
+    // The program's own printer, in whole blocks; a failed write leaves the
+    // stream's error flag set.
+    orva::Sink out(file);
+    for (std::size_t i = 0; i < values.size(); ++i) out.printf("%s%s\n", format.header[i], values[i]);
+    char symbol[kFileNameSize];
+    for (int i = 0; i < list.count; ++i) {
+      const WordEntry& e = list.entries[static_cast<std::size_t>(i)];
+      symbolBase(e.fileName, symbol, sizeof symbol);
+      format.word(out, e, symbol);
+    }
   }
-  char symbol[kFileNameSize];
-  for (int i = 0; ok && i < list.count; ++i) {
-    const WordEntry& e = list.entries[static_cast<std::size_t>(i)];
-    symbolBase(e.fileName, symbol, sizeof symbol);
-    ok = format.word(file, e, symbol);
-  }
-  return ok;
+  return std::ferror(file) == 0;
 }
 
 }  // namespace sndbank

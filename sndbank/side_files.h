@@ -30,8 +30,8 @@ enum class SideFile { kInclude, kTabDelimited, kNamedConstants };
 // Prints the message for a side file whose output cannot be created.
 void reportCreationFailure(SideFile kind, const char* path, orva::Sink& out);
 
-// Writes the whole side file into an open text stream; false once a line
-// could not be written.
+// Writes the whole side file into an open text stream; false when it could
+// not all be written.
 bool writeSideFile(SideFile kind, std::FILE* file, const SideFileHeader& header,
                    const WordList& list);
 

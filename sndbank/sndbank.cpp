@@ -32,13 +32,16 @@ constexpr double kBytesPerMinute = 480000.0;
 constexpr std::int64_t kFlashSector = 65536;
 
 // Every table of the run, allocated once: nothing is allocated per word.
+// Each pass fills what it uses before reading it, so nothing is cleared
+// ahead (make_unique_for_overwrite): pages of the tables a run does not
+// reach are never touched.
 struct Workspace {
   WordList words;
-  SampleCounts counts{};
-  orva::HeaderBytes imageHeader{};
-  LibHeaderBytes libraryHeader{};
-  IndexBuffer index{};
-  CopyBuffer copy{};
+  SampleCounts counts;
+  orva::HeaderBytes imageHeader;
+  LibHeaderBytes libraryHeader;
+  IndexBuffer index;
+  CopyBuffer copy;
 };
 
 // The outputs of the run, each staged beside its target until the run has
@@ -288,7 +291,7 @@ int runSndbank(int argc, char** argv, orva::Sink& out) {
                             settings.task == Task::kExtractWav ? WordFormat::kWav : WordFormat::kRaw,
                             settings.debug, out);
   }
-  const auto workspace = std::make_unique<Workspace>();
+  const auto workspace = std::make_unique_for_overwrite<Workspace>();
   Outputs outputs;
   return runPasses(settings, *workspace, outputs, out);
 }

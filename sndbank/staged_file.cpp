@@ -32,6 +32,9 @@ bool StagedFile::open(const char* target, const char* mode) {
 
 bool StagedFile::close() {
   if (file_ == nullptr) return true;
+  // The commit waits for the content to reach the disk: let it start now,
+  // while the run goes on with its other passes.
+  if (isStaged()) orva::platform::startWriting(file_);
   const bool flushed = std::ferror(file_) == 0;
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;

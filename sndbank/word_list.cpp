@@ -15,15 +15,6 @@
 
 namespace sndbank {
 
-void WordList::clear() {
-  for (WordEntry& e : entries) {
-    e.code = -1;
-    e.size = 0;
-    e.fileName[0] = '\0';
-  }
-  count = 0;
-}
-
 void WordList::append(int code, const char* fileName, std::size_t nameLength) {
   if (count >= kMaxWords || nameLength >= kFileNameSize) return;
   WordEntry& e = entries[static_cast<std::size_t>(count++)];

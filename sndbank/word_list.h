@@ -17,18 +17,22 @@ constexpr std::size_t kFileNameSize = 120;  // 119 characters and a terminator
 constexpr std::size_t kMaxDefinitionLine = 158;  // characters, line end not counted
 constexpr std::size_t kMaxCodeToken = 11;
 
+// Filled whole by WordList::append.
 struct WordEntry {
-  std::int32_t code = -1;
-  std::int32_t size = 0;
-  char fileName[kFileNameSize] = {};
+  std::int32_t code;
+  std::int32_t size;
+  char fileName[kFileNameSize];
 };
 
 // Fixed-capacity list, filled from the front in ascending word-code order.
+// Only the first `count` entries are ever read, so the table is left
+// uninitialised: a library of a few hundred words touches only their part
+// of its megabyte.
 struct WordList {
   std::array<WordEntry, kMaxWords> entries;
   int count = 0;
 
-  void clear();  // every entry back to word code -1, count 0
+  void clear() { count = 0; }
   // Appends a word; the caller has checked the capacity and the name length.
   void append(int code, const char* fileName, std::size_t nameLength);
 };

@@ -169,7 +169,7 @@ bool writeLibrarySeeds(const fs::path& dir) {
   for (const auto& words : libraries) {
     std::string definitions = "# seed library\n";
     for (const Word& w : words) {
-      const std::string file = scratch / ("w" + std::to_string(w.code) + ".raw");
+      const std::string file = scratch / ("w" + std::to_string(w.code).append(".raw"));
       generators::writeRamp(file, w.samples);
       definitions += std::to_string(w.code) + " " + file + "\n";
     }

@@ -36,13 +36,13 @@ class CommandCursor {
   void blank() { chars_ += out_.put(' '); }
 
   // Up to n bytes as digits; a 0xFF byte ends the group and is used up.
-  // `padAfterByte` 1 puts a blank after every byte.
-  void group(std::size_t n, int padAfterByte = 0) {
+  // `blankAfterByte` puts a blank after every byte.
+  void group(std::size_t n, bool blankAfterByte = false) {
     n = std::min(n, left());
-    const Printed p = printDigitString(out_, digits_.sub(pos_, n), n, padAfterByte);
+    const Printed p = printDigitString(out_, digits_.sub(pos_, n), n, blankAfterByte);
     add(p.chars, p.consumed);
   }
-  void groupRest(int padAfterByte) { group(left(), padAfterByte); }
+  void groupRest(bool blankAfterByte) { group(left(), blankAfterByte); }
   void messageRest() {
     const Printed p = printMessageContents(out_, rest(), left());
     add(p.chars, p.consumed);
@@ -103,7 +103,7 @@ Decoded decode(Sink& out, const PasswordTable& passwords, ByteView digits) {
 void printArguments(CommandCursor& c, int root, const PasswordTable& passwords) {
   switch (root) {
     case 76:  // If-Then-Else
-      c.group(1, 1);
+      c.group(1, true);
       c.group(1);
       c.blank();
       c.group(2);
@@ -114,64 +114,64 @@ void printArguments(CommandCursor& c, int root, const PasswordTable& passwords) 
         c.group(2);
         c.blank();
       }
-      c.groupRest(1);
+      c.groupRest(true);
       return;
     case 15:  // Send Message: message contents follow the root
-      c.group(1, 1);
+      c.group(1, true);
       c.messageRest();
       c.blank();
-      c.groupRest(1);
+      c.groupRest(true);
       return;
     case 31:  // Select Message: a four-digit number, then message contents
-      c.group(1, 1);
+      c.group(1, true);
       c.group(2);
       c.blank();
       c.messageRest();
       c.blank();
-      c.groupRest(1);
+      c.groupRest(true);
       return;
     case 21:
     case 26:
     case 34:
     case 63:  // a four-digit number, then single bytes
-      c.group(1, 1);
+      c.group(1, true);
       c.group(2);
       c.blank();
-      c.groupRest(1);
+      c.groupRest(true);
       return;
     case 20:
     case 29: {  // Create New / Append to Macro: the macro name, then a command
-      c.group(1, 1);
+      c.group(1, true);
       c.group(2);
       c.blank();
       // The nested command is strictly shorter than this one, so the
       // nesting ends after at most half the command's length.
       const Decoded inner = decode(c.out(), passwords, c.rest());
       c.add(inner.chars, inner.consumed);
-      c.groupRest(1);
+      c.groupRest(true);
       return;
     }
     case 49:  // Set and Control User Timer
-      c.group(1, 1);
-      c.group(2, 1);
+      c.group(1, true);
+      c.group(2, true);
       if (c.left() > 1) {
         c.group(c.left() - 1);
         c.blank();
       }
-      c.groupRest(1);
+      c.groupRest(true);
       return;
     case 28:  // Set and Control Scheduler Setpoint
-      c.group(1, 1);
-      c.group(1, 1);
+      c.group(1, true);
+      c.group(1, true);
       if (c.left() > 3) {
         c.group(2);
         c.blank();
       }
-      c.groupRest(1);
+      c.groupRest(true);
       c.blank();
       return;
     default:
-      c.groupRest(1);
+      c.groupRest(true);
       return;
   }
 }

@@ -16,7 +16,7 @@ bool isSet(ByteView tail) { return tail.u8(0) != kEndMarker; }
 // The tail number shows as many digits as a macro name has: half as many
 // bytes, never more than the element holds (the view is cut to it).
 void printTail(Sink& s, ByteView tail, unsigned nameDigits) {
-  printDigitString(s, tail, nameDigits / 2, 0);
+  printDigitString(s, tail, nameDigits / 2);
 }
 
 }  // namespace

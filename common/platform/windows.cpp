@@ -28,4 +28,7 @@ void replaceFile(const std::filesystem::path& from, const std::filesystem::path&
   }
 }
 
+// The cache manager writes in the background already; flushing would wait.
+void startWriting(std::FILE*) {}
+
 }  // namespace orva::platform
