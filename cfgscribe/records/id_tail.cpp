@@ -25,24 +25,19 @@ std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
+  const auto tail = [&](const char* label, ByteView t) {
+    s.put(label);
+    if (!isSet(t)) {
+      s.put("None");
+      return;
+    }
+    printTail(s, t, digits);
+    s.put('\n');
+  };
   return groups.section(o, "\nID Tail Message Number\n", [&](unsigned p) {
-    const ByteView initial = groups.element(p, kInitialTail);
-    const ByteView normal = groups.element(p, kNormalTail);
     s.printf(" Port %u\n", p);
-    s.put("  Initial ID Tail: ");
-    if (isSet(initial)) {
-      printTail(s, initial, digits);
-      s.put('\n');
-    } else {
-      s.put("None");
-    }
-    s.put("\n  Normal  ID Tail: ");
-    if (isSet(normal)) {
-      printTail(s, normal, digits);
-      s.put('\n');
-    } else {
-      s.put("None");
-    }
+    tail("  Initial ID Tail: ", groups.element(p, kInitialTail));
+    tail("\n  Normal  ID Tail: ", groups.element(p, kNormalTail));
     s.put("\n\n");
   });
 }
@@ -51,29 +46,23 @@ std::uint32_t idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
+  // The tail as a comment, then its command in slot `slot`.
+  const auto tail = [&](const char* label, ByteView t, unsigned slot) {
+    s.put(label);
+    if (!isSet(t)) {
+      s.put("None");
+      return;
+    }
+    printTail(s, t, digits);
+    s.printf("\nMPW 50 0%u ", slot);
+    printTail(s, t, digits);
+    s.put(" *");
+  };
   return groups.section(o, "\n; Set ID Tail Message Number\n", [&](unsigned p) {
     // Command slots: 2p - 2 for the initial tail, 2p - 1 for the normal one.
-    const ByteView initial = groups.element(p, kInitialTail);
-    const ByteView normal = groups.element(p, kNormalTail);
     s.printf(";  ID Tail Message Number Port %u\n", p);
-    s.put(";   Initial ID Tail Message Number: ");
-    if (isSet(initial)) {
-      printTail(s, initial, digits);
-      s.printf("\nMPW 50 0%u ", 2 * p - 2);
-      printTail(s, initial, digits);
-      s.put(" *");
-    } else {
-      s.put("None");
-    }
-    s.put("\n;   Normal ID Tail Message Number : ");
-    if (isSet(normal)) {
-      printTail(s, normal, digits);
-      s.printf("\nMPW 50 0%u ", 2 * p - 1);
-      printTail(s, normal, digits);
-      s.put(" *");
-    } else {
-      s.put("None");
-    }
+    tail(";   Initial ID Tail Message Number: ", groups.element(p, kInitialTail), 2 * p - 2);
+    tail("\n;   Normal ID Tail Message Number : ", groups.element(p, kNormalTail), 2 * p - 1);
     s.put("\n\n");
   });
 }
