@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "sndbank/word_list.h"
@@ -15,27 +16,37 @@ namespace {
 
 using testsupport::ScratchDir;
 
-struct Parsed {
-  ParseResult result;
+// What a pass left in the word list (1 MB: kept off the stack) and printed.
+template <typename Result>
+struct Listed {
+  Result result;
   std::string output;
   std::vector<std::pair<int, std::string>> words;
+  std::vector<std::int32_t> sizes;  // as the scan kept them for the size pass
 };
 
-Parsed parseText(const std::string& text, bool debug = false) {
+template <typename Pass>
+auto runOnList(Pass pass) {
+  static WordList list;
+  list.clear();
+  Listed<decltype(pass(list, std::declval<orva::Sink&>()))> l{};
+  {
+    orva::Sink out(l.output);
+    l.result = pass(list, out);
+  }
+  for (int i = 0; i < list.count; ++i) {
+    l.words.emplace_back(list.entries[i].code, list.entries[i].fileName);
+    l.sizes.push_back(list.entries[i].size);
+  }
+  return l;
+}
+
+auto parseText(const std::string& text, bool debug = false) {
   std::FILE* file = std::tmpfile();
   std::fwrite(text.data(), 1, text.size(), file);
   std::rewind(file);
-  static WordList list;  // 1 MB: keep it off the stack
-  list.clear();
-  Parsed parsed{ParseResult::kEndReached, {}, {}};
-  {
-    orva::Sink out(parsed.output);
-    parsed.result = parseDefinitions(file, list, debug, out);
-  }
+  const auto parsed = runOnList([&](WordList& list, orva::Sink& out) { return parseDefinitions(file, list, debug, out); });
   std::fclose(file);
-  for (int i = 0; i < list.count; ++i) {
-    parsed.words.emplace_back(list.entries[i].code, list.entries[i].fileName);
-  }
   return parsed;
 }
 
@@ -56,7 +67,7 @@ TEST(DefinitionFile, AcceptsWellFormedLines) {
       {"3000 a.raw\nx", {{3000, "a.raw"}}},  // a one-character line is blank
   };
   for (const auto& [text, words] : cases) {
-    const Parsed p = parseText(text);
+    const auto p = parseText(text);
     EXPECT_EQ(p.result, ParseResult::kEndReached) << text;
     EXPECT_EQ(p.output, "") << text;
     EXPECT_EQ(p.words, words) << text;
@@ -88,7 +99,7 @@ TEST(DefinitionFile, RefusesBadLinesWithTheirMessage) {
       {"#" + std::string(400, 'c') + "\n", kBad, "Error: Line 1" + tooLong, 0},
   };
   for (const auto& [text, result, message, wordsBefore] : cases) {
-    const Parsed p = parseText(text);
+    const auto p = parseText(text);
     EXPECT_EQ(p.result, result) << text;
     EXPECT_EQ(p.output, message) << text;
     EXPECT_EQ(p.words.size(), wordsBefore) << text;
@@ -96,33 +107,15 @@ TEST(DefinitionFile, RefusesBadLinesWithTheirMessage) {
 }
 
 TEST(DefinitionFile, DebugTracesEveryLineAsRead) {
-  const Parsed p = parseText("\n# note\n3000 a.raw\r\n", true);
+  const auto p = parseText("\n# note\n3000 a.raw\r\n", true);
   EXPECT_EQ(p.output,
             "Blank Line \n"
             "Comment: '# note\n'\n"
             "strLine='3000 a.raw\n', wordCode=3000, strFileName='a.raw'\n");
 }
 
-struct Scan {
-  ScanResult result;
-  std::string output;
-  std::vector<std::pair<int, std::string>> words;
-  std::vector<std::int32_t> sizes;  // as the scan kept them for the size pass
-};
-
-Scan scan(const std::string& directory) {
-  static WordList list;
-  list.clear();
-  Scan s{ScanResult::kSuccess, {}, {}, {}};
-  {
-    orva::Sink out(s.output);
-    s.result = scanDirectory(directory.c_str(), list, out);
-  }
-  for (int i = 0; i < list.count; ++i) {
-    s.words.emplace_back(list.entries[i].code, list.entries[i].fileName);
-    s.sizes.push_back(list.entries[i].size);
-  }
-  return s;
+auto scan(const std::string& directory) {
+  return runOnList([&](WordList& list, orva::Sink& out) { return scanDirectory(directory.c_str(), list, out); });
 }
 
 TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
@@ -134,7 +127,7 @@ TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
                            "9999.raw"}) {
     testsupport::writeRamp(dir / name, 4);
   }
-  Scan s = scan(dir.path());
+  auto s = scan(dir.path());
   EXPECT_EQ(s.result, ScanResult::kSuccess);
   EXPECT_EQ(s.output, "");
   EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{
