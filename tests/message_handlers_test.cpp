@@ -2,11 +2,24 @@
 // what differs from cold start, short groups and more than three ports.
 
 
+#include "cfgscribe/records/message_handler_units.h"
 #include "harness.h"
 
 namespace {
 
 using namespace testsupport;
+
+// The speed codes, their command numbers and words per minute; codes off the
+// table (0 included: the speed is never divided out of the dot length) have none.
+TEST(MessageHandlerUnits, CwSpeedTable) {
+  const int rows[][3] = {{24, 0, 5}, {17, 1, 7}, {12, 2, 10}, {9, 3, 13}, {8, 4, 15},  {7, 5, 17},  {6, 6, 20},
+                         {5, 7, 24}, {4, 8, 30}, {3, 9, 40},  {0, -1, -1}, {1, -1, -1}, {2, -1, -1}, {10, -1, -1},
+                         {25, -1, -1}, {255, -1, -1}};
+  for (const auto& [code, number, wpm] : rows) {
+    EXPECT_EQ(cfgscribe::records::cwSpeed(static_cast<unsigned>(code)).number, number) << code;
+    EXPECT_EQ(cfgscribe::records::cwSpeed(static_cast<unsigned>(code)).wpm, wpm) << code;
+  }
+}
 
 const Bytes kBeeps = cat({be16(48), be16(100), be16(148), be16(0), be16(248), be16(1000)});
 // TX1: a slow CW speed and half a decibel of speech attenuation.
