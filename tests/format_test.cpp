@@ -75,6 +75,7 @@ TEST(Formatter, MatchesSnprintf) {
       {"no conversion at all", ""},
   });
   expectSameAsSnprintf<double>({{"%2.2f", 11.875}, {"%2.2f", 0.0}, {"%2.2f", 12.0}});
+  expectSameAsSnprintf<const void*>({{"[%p] and after", "x"}});
 }
 
 // Widths and precisions given as arguments, and several fields in a row.
@@ -92,6 +93,7 @@ TEST(Formatter, StarArgumentsAndSequences) {
   EXPECT_EQ(ours("[%*d]", -5, 42), "[42   ]");
   EXPECT_EQ(ours("%04d-%02u %s=%c%X", 7, 3u, "key", 'v', 0xFFu), "0007-03 key=vFF");
   EXPECT_EQ(ours("%c", 0), std::string(1, '\0'));
+  EXPECT_EQ(ours("a%nb", static_cast<int*>(nullptr)), "ab");  // nothing is stored through %n
 }
 
 // Bound to a file, text crosses block ends intact and nothing is held back

@@ -30,6 +30,7 @@ TEST(Messages, Sections) {
                 {"@messages/script_all", A, false, kMessages, 0, 1},
                 {"@messages/script_no_ports", S, false, kMessages, 20, 0},
                 {"@messages/script_no_misc", S, false, kEmpty, 6, 0},
+                {"@messages/report_extra", R, false, kExtra, 22, 1},
                 {"@messages/script_extra", S, false, kExtra, 22, 1}});
 }
 
@@ -43,11 +44,6 @@ TEST(Messages, Fragments) {
   const Bytes cut = portGrouped(15, 0x00, 6, 25, 14, {1, 0x01, 0x02});
   // An empty miscellaneous group lists only the defined slots.
   checkFragments({{"   0003: " + kNone + "-- Error 2", R, false, kEmpty, 6, 0},
-                  {"   0001: 02 " + blanks(37) + "-- OK Command Response Message\n"
-                   "   Warning: 2 stored messages beyond the 2 slots not shown\n"
-                   "\n Port 1 Messages\n   Msg#  Contents                                   Description\n"
-                   "   0100: 05 " + blanks(37) + "-- Path 11 (RX1-TX1) Courtesy Message\n   0101: " + kNone,
-                   R, false, kExtra, 22, 1},
                   {"   0030: 09 " + blanks(37) + "-- \n", R, false, outside, 0, 1},
                   {"   0113: " + kNone + "-- TX1 DTMF Cover Tone Message\n   0201: 07 " + blanks(37) + "-- \n", R,
                    false, outside, 0, 1},

@@ -50,6 +50,7 @@ TEST(Passwords, TableTheWalkKeeps) {
   WalkContext ctx;
   ctx.take(recordOf(kWide), 4);
   EXPECT_EQ(ctx.passwords[2].digits[7], 0x88);
+  EXPECT_EQ(ctx.passwords[2].count, 8u);
   EXPECT_EQ(ctx.passwords[0].digits[0], cfgscribe::kMacroPassword);
 }
 

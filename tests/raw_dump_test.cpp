@@ -72,6 +72,11 @@ TEST(RawDump, Printers) {
       {"element bytes: the first element only", elementArray(5, 0x01, 3, 2, {0x41, 0x42, 0x43, 1, 2, 3}),
        "    0000  41 42 43 \n", 10},
       {"no setpoints", elementArray(9, 0x02, 8, 4, {0xFF}), "    No Setpoints Set\n", 5},
+      {"setpoints: the element count ends the list", elementArray(9, 0x02, 8, 1, {1, 0x12, 0x34, 1, 2, 3, 4, 5, 0, 2}),
+       "  Setpoint: 1\n    macroName: 1234\n    star     : 01\n    month    : 02\n    day      : 03\n"
+       "    hour     : 04\n    minute   : 05\n    flags    : 0x0, Disabled\n", 14},
+      {"hex elements wider than a row", portGrouped(13, 0x00, 17, 1, 0, fill(17, 0xAB)),
+       "    2000: ab ab ab ab ab ab ab ab - ab ab ab ab ab ab ab ab\n          ab \n", 22},
       {"no macros", elementArray(10, 0x02, 20, 0, {0, 0xFF, 0xFF}), "  No Macros\n", 7},
       {"a zero command length ends the list",
        elementArray(10, 0x02, 20, 0, {0, 0x00, 0x01, 0x99, 0x99, 0x00, 0x00, 0xFF, 0xFF}),

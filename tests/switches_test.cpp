@@ -53,14 +53,9 @@ TEST(Switches, Sections) {
       // Two bytes: switches 0 to 15; the group is cut short with no closing line.
       {"@switches/script_all_short", A, false, switchRecord(changed(), 2), 6},
       {"\n; Set Software Switches\n", S, false, switchRecord({}, 50, 0), 4},  // no element: no Bit Set
+      {"@switches/script_all_into_port_1", A, false, switchRecord(into, 13), 17},
   });
   checkFragments({
-      {"\n;  Port 1 Switches\n"
-       ";MPW 63 0100 1 *" + blanks(34) + "; 1 (Enabled),  DTMF Command Responses Enable\n"
-       "MPW 63 0101 0 *" + blanks(35) + "; 0 (Disabled), DTMF OK Command Responses Enable\n"
-       ";MPW 63 0102 1 *" + blanks(34) + "; 1 (Enabled),  DTMF Error Command Responses Enable\n"
-       ";MPW 63 0103 0 *" + blanks(34) + "; 0 (Disabled), DTMF End-Of-Transmission Command Execution Enable\n",
-       A, false, switchRecord(into, 13), 17},
       {"\n;  Port 3 Switches\n;   All Switches Set to Defaults.\n", S, false, switchRecord(beyond, 60), 64},
       // A Bit Set shorter than the switches reads as off.
       {"   0015: 1 (Enabled ) -- Logic Output 5 Inversion\n   0016: 0 (Disabled) -- Logic Output 6 Inversion\n", R,
