@@ -57,6 +57,7 @@ TEST(LibraryTools, ExtractedWordsBuildTheSameImage) {
   }
   EXPECT_EQ(readFile(dir / "wordse/0300.raw"), samples.substr(7, 101));
   EXPECT_EQ(readFile(dir / "wordsw/0300.wav").size(), 44u + 102u);
+  EXPECT_EQ(readFile(dir / "wordsw/0300.wav").substr(0, 8), "RIFF" + le32(36 + 102));  // the size of all after it
   // An existing word file is replaced whole; nothing temporary is left.
   writeFile(dir / "wordse/0007.raw", "old");
   EXPECT_EQ(runSndbankInProcess({"sndbank", "-e", dir / "first.bin", dir / "wordse"}).status, 0);
@@ -169,6 +170,7 @@ TEST(LibraryTools, DamagedImagesAreListedWithEveryFinding) {
       {"index count beyond the file", {{260, std::string("\xff\xff", 2)}}, 0,
        {"ERROR: si_sBas does not match si_nBas", "ERROR: si_nBas is above the 8192",
         "ERROR: the index entries do not fit the file"}},
+      {"one byte into a second flash sector", {}, 65537, {"flash sectors: 2\n"}},
       {"header only", {}, 100, {"ERROR: the file is too short for the image and library headers"}},
       {"both headers, no index", {}, 512,
        {"  Type          = 2 (Speech Library)\n  isz", "ERROR: the index entries do not fit the file"}},
@@ -188,10 +190,13 @@ TEST(LibraryTools, DamagedImagesAreListedWithEveryFinding) {
   // Word 2 outside the file: word 1 still comes out, word 2 is named as skipped.
   EXPECT_EQ(readFile(dir / "start outside the file/0001.raw"), std::string(10, 'a'));
   EXPECT_FALSE(std::filesystem::exists(dir / "start outside the file/0002.raw"));
-  const testsupport::Run missing = runSndbankInProcess({"sndbank", "-l", dir / "nothing.bin"});
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.output.find("Error: library image " + (dir / "nothing.bin") + " cannot be opened"),
-            std::string::npos);
+  // A file that is not there, or cannot be read (a directory, where it opens), is named and not listed.
+  for (const std::string& bad : {dir / "nothing.bin", dir / "sound"}) {
+    const testsupport::Run r = runSndbankInProcess({"sndbank", "-l", bad});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.output.find("Error: library image " + bad + " cannot be "), std::string::npos) << r.output;
+    EXPECT_EQ(r.output.find("Library image "), std::string::npos) << r.output;
+  }
 }
 
 }  // namespace

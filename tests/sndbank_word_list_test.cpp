@@ -41,11 +41,11 @@ auto runOnList(Pass pass) {
   return l;
 }
 
-auto parseText(const std::string& text, bool debug = false) {
+auto parseText(const std::string& text) {
   std::FILE* file = std::tmpfile();
   std::fwrite(text.data(), 1, text.size(), file);
   std::rewind(file);
-  const auto parsed = runOnList([&](WordList& list, orva::Sink& out) { return parseDefinitions(file, list, debug, out); });
+  const auto parsed = runOnList([&](WordList& list, orva::Sink& out) { return parseDefinitions(file, list, false, out); });
   std::fclose(file);
   return parsed;
 }
@@ -104,14 +104,6 @@ TEST(DefinitionFile, RefusesBadLinesWithTheirMessage) {
     EXPECT_EQ(p.output, message) << text;
     EXPECT_EQ(p.words.size(), wordsBefore) << text;
   }
-}
-
-TEST(DefinitionFile, DebugTracesEveryLineAsRead) {
-  const auto p = parseText("\n# note\n3000 a.raw\r\n", true);
-  EXPECT_EQ(p.output,
-            "Blank Line \n"
-            "Comment: '# note\n'\n"
-            "strLine='3000 a.raw\n', wordCode=3000, strFileName='a.raw'\n");
 }
 
 auto scan(const std::string& directory) {
