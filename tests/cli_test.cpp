@@ -159,6 +159,7 @@ TEST(Program, ExitStatusesLineEndsAndFileNames) {
 TEST(Program, TextsFromTheFileNeverDriveTheTerminal) {
   const std::string hostile = "\x1b[2J\x07\x7f\x80\x9f\xa0ok";
   const std::string shown = ".[2J....\xa0ok";
+  // The serial number fills its 8 bytes and a non-zero date follows: it shows no 9th.
   const Bytes identity = elementArray(cfgscribe::kID, 0x01, 30 + 11, 1,
                                       cat({text(hostile, 8), text(hostile, 8), fill(14, 1), text(hostile, 11)}));
   const Bytes name = elementArray(cfgscribe::kName, 0x01, 11, 1, text(hostile, 11));
