@@ -86,42 +86,51 @@ Loaded loadFile(std::FILE* f, std::array<std::uint8_t, kLoadBufferSize>& buffer)
 // Loads the configuration file into the run's one buffer; false (with the
 // message) when it cannot be opened. A directory is not opened at all.
 bool loadConfiguration(const char* path, std::array<std::uint8_t, kLoadBufferSize>& buffer,
-                       Loaded& loaded, orva::Sink& out) {
+                       Loaded& loaded, const char* lead, orva::Sink& out) {
   std::unique_ptr<std::FILE, FileCloser> file;
   if (orva::platform::fileType(path) != orva::platform::FileType::kDirectory) file.reset(std::fopen(path, "rb"));
   if (!file) {
-    out.printf("Cannot open input file %s\n", path);
+    out.printf("%sCannot open input file %s\n", lead, path);
     return false;
   }
   buffer.fill(0);
   loaded = loadFile(file.get(), buffer);
   if (loaded.truncated) {
-    out.printf("  WARNING: %s is longer than %zu bytes; only the first %zu bytes are read\n", path,
+    out.printf("%s  WARNING: %s is longer than %zu bytes; only the first %zu bytes are read\n", lead, path,
                kLoadBufferSize, kLoadBufferSize);
   }
   return true;
 }
 
-// The header's size and type checks: warnings only, the output goes on.
-// Returns how many bytes after the header the record walk may read.
+// The header's size and type checks: each mismatch is named and counted,
+// and the output goes on. `lead` is ";" in a script, so every line stays a
+// comment. Returns how many bytes after the header the record walk may read.
 std::size_t checkHeader(const orva::HeaderBytes& header, std::size_t loadedLength, bool debug,
-                        orva::Sink& out) {
-  const long body = static_cast<long>(loadedLength) - static_cast<long>(orva::kHeaderSize);
+                        const char* lead, DamageLog& log, orva::Sink& out) {
+  if (loadedLength < orva::kHeaderSize) {
+    out.printf("%s  VERIFY ERROR: the file holds %zu bytes, less than the %zu-byte image header\n", lead,
+               loadedLength, orva::kHeaderSize);
+    log.count();
+  }
+  const std::size_t body = loadedLength > orva::kHeaderSize ? loadedLength - orva::kHeaderSize : 0;
   const unsigned isz = orva::headerSize(header);
-  std::size_t walkLength;
-  if (body < static_cast<long>(isz)) {
-    out.printf("  VERIFY ERROR: ffs_imageHeader->isz expected=0x%x, actual=0x%X\n",
-               static_cast<unsigned>(body), isz);
-    walkLength = body > 0 ? static_cast<std::size_t>(body) : 0;
-  } else {
-    if (debug) out.printf("  Verify Pass: ffs_imageHeader->isz (Size of Config File) =0x%X\n", isz);
-    walkLength = isz;
+  std::size_t walkLength = isz;
+  if (body < isz) {
+    if (loadedLength >= orva::kHeaderSize) {
+      out.printf("%s  VERIFY ERROR: ffs_imageHeader->isz expected=0x%x, actual=0x%X\n", lead,
+                 static_cast<unsigned>(body), isz);
+      log.count();
+    }
+    walkLength = body;
+  } else if (debug) {
+    out.printf("%s  Verify Pass: ffs_imageHeader->isz (Size of Config File) =0x%X\n", lead, isz);
   }
   const unsigned itype = orva::headerType(header);
   if (itype != orva::kConfigurationFile) {
-    out.printf("  VERIFY ERROR: ffs_imageHeader->itype expected=0x%x, actual=0x%X\n", 1u, itype);
+    out.printf("%s  VERIFY ERROR: ffs_imageHeader->itype expected=0x%x, actual=0x%X\n", lead, 1u, itype);
+    log.count();
   } else if (debug) {
-    out.printf("  Verify Pass: ffs_imageHeader->itype=0x%x\n", 1u);
+    out.printf("%s  Verify Pass: ffs_imageHeader->itype=0x%x\n", lead, 1u);
   }
   return walkLength;
 }
@@ -158,26 +167,31 @@ int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string
       return orva::platform::kUnknownOptionStatus;
     }
   }
+  // Every line of a script is a comment or a command.
+  const bool script = opt.mode == Mode::kScript;
+  const char* lead = script ? ";" : "";
   if (opt.debug) {
-    out.printf("Args: %d\n", argc);
-    for (int i = 0; i < argc; ++i) out.printf("%d: %s\n", i, argv[i]);
+    out.printf("%sArgs: %d\n", lead, argc);
+    for (int i = 0; i < argc; ++i) out.printf("%s%d: %s\n", lead, i, argv[i]);
   }
   printBanner(out, opt.scriptPrefix);
 
   // Static: one load buffer for the run, kept off the stack.
   static std::array<std::uint8_t, kLoadBufferSize> buffer;
   Loaded loaded;
-  if (!loadConfiguration(argv[argc - 1], buffer, loaded, out)) return orva::kExitFailure;
+  if (!loadConfiguration(argv[argc - 1], buffer, loaded, lead, out)) return orva::kExitFailure;
+  DamageLog log(out, script);
+  if (loaded.truncated) log.count();
   orva::HeaderBytes header;
   std::copy_n(buffer.begin(), orva::kHeaderSize, header.begin());
-  const std::size_t walkLength = checkHeader(header, loaded.length, opt.debug, out);
+  const std::size_t walkLength = checkHeader(header, loaded.length, opt.debug, lead, log, out);
 
   const std::string now = generatedAt.empty() ? localTimeNow() : std::string(generatedAt);
   const RunSettings settings{opt.mode, opt.debug, opt.allValues, now};
   printModeHeading(opt, out);
   const ByteView image(buffer.data() + orva::kHeaderSize, walkLength);
-  runMode(out, settings, header, image);
-  return orva::kExitSuccess;
+  const unsigned problems = runMode(out, settings, header, image, log);
+  return problems > 0 ? orva::kExitDamaged : orva::kExitSuccess;
 }
 
 }  // namespace cfgscribe

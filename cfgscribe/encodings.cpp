@@ -204,11 +204,16 @@ Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes) {
   return {chars, d.consumed};
 }
 
+std::size_t messageContentsLength(ByteView field, std::size_t maxBytes) {
+  return digitBytes(field, maxBytes).consumed;
+}
+
 void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, int firstIndent,
-                  int laterIndent) {
+                  int laterIndent, bool commented) {
   if (count > bytes.size()) count = bytes.size();
   const std::size_t fullRows = count / 16;
   for (std::size_t k = 0; k < fullRows; ++k) {
+    if (commented) out.put(';');
     out.pad(k == 0 ? firstIndent : laterIndent);
     if (offsets) out.printf("%03zx0  ", k);
     // The row's last blank becomes its line end.
@@ -218,6 +223,7 @@ void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, in
   }
   const std::size_t rest = count % 16;
   if (rest == 0) return;
+  if (commented) out.put(';');
   out.pad(fullRows == 0 ? firstIndent : laterIndent);
   if (offsets) out.printf("%03zx0  ", fullRows);
   out.commit(hexBytes(out.field(), bytes.data() + fullRows * 16, rest));

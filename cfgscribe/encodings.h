@@ -36,11 +36,15 @@ Printed printDigitStringSpacedStars(Sink& out, ByteView field, std::size_t maxBy
 
 // Message contents grouped into units with single blanks.
 Printed printMessageContents(Sink& out, ByteView field, std::size_t maxBytes);
+// Bytes one message's contents occupy: up to its 0xFF end mark (included)
+// or all `maxBytes` when it fills its field.
+std::size_t messageContentsLength(ByteView field, std::size_t maxBytes);
 
 // Hex rows of 16 bytes. Only bytes actually loaded are dumped. A partial
-// last row ends with a line end only when offsets are shown.
+// last row ends with a line end only when offsets are shown. Commented rows
+// begin with ";" (script comments).
 void printHexDump(Sink& out, ByteView bytes, std::size_t count, bool offsets, int firstIndent,
-                  int laterIndent);
+                  int laterIndent, bool commented = false);
 
 
 // "no file", "version not set" or "%d.%d.%d".

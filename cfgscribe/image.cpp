@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdarg>
 
+#include "cfgscribe/damage_log.h"
+#include "cfgscribe/record_length.h"
+
 namespace cfgscribe {
 
 namespace {
@@ -56,7 +59,7 @@ void fillEntry(PasswordEntry& entry, ByteView password, unsigned elementSize) {
 
 }  // namespace
 
-void WalkContext::take(const Record& r, unsigned passwordsKept) {
+void WalkContext::take(const Record& r) {
   switch (r.type()) {
     case kController:
       // Bytes past the loaded image count as 0, like header fields a short
@@ -66,7 +69,7 @@ void WalkContext::take(const Record& r, unsigned passwordsKept) {
     case kPasswords: {
       const unsigned size = r.elementSize();
       // The table holds the macro password and four locations.
-      const unsigned count = std::min({r.elementCount(), passwordsKept, static_cast<unsigned>(passwords.size() - 1)});
+      const unsigned count = std::min(r.elementCount(), static_cast<unsigned>(passwords.size() - 1));
       for (unsigned i = 0; i < count; ++i) fillEntry(passwords[i + 1], r.sub(4 + std::size_t{i} * size, size), size);
       break;
     }
@@ -134,33 +137,30 @@ void debugPortGroupedHeader(Out& o, const Record& r) {
   printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kPortGroups);
 }
 
-std::uint32_t indexedListLength(const Record& r) {
-  constexpr unsigned kMaxEntries = 101;
-  const std::uint32_t step = r.elementSize() + 1;
-  std::uint32_t length = 4;
-  for (unsigned n = 0; n < kMaxEntries && r.u8(length) != kEndMarker; ++n) length += step;
-  return length + 1;
-}
-
-void walkRecords(ByteView image, const HandlerTable& table, Out& o) {
+void walkRecords(ByteView image, const HandlerTable& table, Out& o, DamageLog& log) {
   WalkContext ctx;
   bool controllerSeen = false;
   unsigned recordsHandled = 0;
-  if (image.u8(0) == kEndMarker) return;
   std::size_t offset = 0;
   for (;;) {
-    if (offset >= image.size()) return;
     if (controllerSeen && recordsHandled >= ctx.controller.recordCount()) return;
-    const Record record(image.sub(offset), offset);
-    const unsigned type = record.type();
-    table.beforeRecord(o, offset, type);
-    ctx.take(record, table.passwordsKept);
-    const std::uint32_t length = table.handlerFor(type)(record, ctx, o);
-    if (type == kController) controllerSeen = true;
-    // Every record has at least its header; a zero length would never move on.
-    offset += length > 0 ? length : 1;
-    ++recordsHandled;
+    if (!image.has(offset)) {
+      log.noteFile("the image ends at byte 0x%zx without its end marker (0xFF)", offset);
+      return;
+    }
     if (image.u8(offset) == kEndMarker) return;
+    const Record rest(image.sub(offset), offset);
+    const unsigned type = rest.type();
+    table.beforeRecord(o, offset, type);
+    log.atRecord(offset, type);
+    const std::uint32_t length = recordLength(rest, ctx.controller, log);
+    const Record record(rest.sub(0, length), offset);
+    ctx.take(record);
+    table.handlerFor(type)(record, ctx, o);
+    // A definition too short to hold the record count sets no limit.
+    if (type == kController && record.has(4 + ControllerDefinition::kRecordCount)) controllerSeen = true;
+    offset += length;
+    ++recordsHandled;
   }
 }
 

@@ -126,8 +126,8 @@ struct WalkContext {
   bool schedulerEnabled() const;
 
   // Takes what record `r` defines for later records: the controller
-  // definition, the first `passwordsKept` passwords, the switch bits.
-  void take(const Record& r, unsigned passwordsKept);
+  // definition, the passwords, the switch bits.
+  void take(const Record& r);
 };
 
 // Output settings that every handler receives, and the line shapes the
@@ -171,31 +171,24 @@ void debugRecordHeader(Out& o, const Record& r);
 // Record Type, Attributes, Element Size, Num Misc, Num Port.
 void debugPortGroupedHeader(Out& o, const Record& r);
 
-// A record handler prints its record's section and returns its length.
-using RecordHandler = std::uint32_t (*)(const Record& r, const WalkContext& ctx, Out& o);
+// A record handler prints its record's section. The record it gets holds
+// exactly the bytes the length rule gives it (see record_length.h).
+using RecordHandler = void (*)(const Record& r, const WalkContext& ctx, Out& o);
 
 struct HandlerTable {
   std::array<RecordHandler, kRecordTypeCount> known;
   RecordHandler unrecognised;
   // Printed before each record's handler (the dispatch lines).
   void (*beforeRecord)(Out& o, std::size_t offset, unsigned type);
-  // Password locations the macro command decoder matches prefixes against.
-  // The report keeps three: APW-prefixed commands then show as macro calls.
-  unsigned passwordsKept = 4;
 
   RecordHandler handlerFor(unsigned type) const { return type < kRecordTypeCount ? known[type] : unrecognised; }
 };
 
-// Walks the records of `image` in file order until the end marker, the end
-// of the image or the controller's record count.
-void walkRecords(ByteView image, const HandlerTable& table, Out& o);
+class DamageLog;
 
-// Length of an element-array record: 4 + element size x element count.
-inline std::uint32_t elementArrayLength(const Record& r) {
-  return 4 + r.elementSize() * r.elementCount();
-}
-// Length of an indexed-list record: 4 + entries x (element size + 1) + 1,
-// the entries running from offset 4 to an index byte 0xFF. At most 101
-// entries are counted and the list ends with the loaded bytes.
-std::uint32_t indexedListLength(const Record& r);
+// Walks the records of `image` in file order until the end marker, the end
+// of the image or the controller's record count. Each record is measured by
+// its type's length rule before its handler runs; what does not hold
+// together goes to `log`.
+void walkRecords(ByteView image, const HandlerTable& table, Out& o, DamageLog& log);
 }  // namespace cfgscribe

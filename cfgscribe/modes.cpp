@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "cfgscribe/damage_log.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/raw_dump.h"
 #include "cfgscribe/records/handlers.h"
@@ -59,51 +60,40 @@ void printHeaderBlock(Out& o, const RunSettings& s, const HeaderBytes& h, std::s
   }
 }
 
-// Dumps the data of a record of unknown type by its layout kind and returns
-// the length to step over.
-std::uint32_t unrecognised(const Record& r, Out& o) {
+// Dumps the data of a record of unknown type by its layout kind. In a
+// script every dumped row is a comment, so no row of digits can be keyed in.
+void unrecognised(const Record& r, Out& o) {
   const char* semi = o.script ? ";" : "";
   o.sink.printf("\n%sUnrecognized Config Record Type %d (0x%x)\n", semi, r.type(), r.type());
   if (o.debug) debugTypeAttributesSize(o, r);
-  const unsigned size = r.elementSize();
-  switch (r.layoutKind()) {
-    case 0:
-    case 1:
-      return dumpUnknownElements(o.sink, r);
-    case 2:
-      printHexDump(o.sink, r.sub(5), size, true, 4, 4);
-      o.sink.printf("%s  Internal Error: Record Type Not Handled (2). Call ORVA.", semi);
-      // Stepped over as an indexed list, as the raw dump does, so that all
-      // modes agree on where the next record starts.
-      return indexedListLength(r);
-    default:
-      printHexDump(o.sink, r.sub(5), size, true, 4, 4);
-      o.sink.printf("%s  Internal Error: Record Type Not Handled (3). Call ORVA.", semi);
-      return 5 + size;
+  const unsigned kind = r.layoutKind();
+  if (kind < 2) {
+    dumpUnknownElements(o.sink, r, o.script);
+    return;
   }
+  printHexDump(o.sink, r.sub(5), r.elementSize(), true, 4, 4, o.script);
+  o.sink.printf("%s  Internal Error: Record Type Not Handled (%u). Call ORVA.", semi, kind);
 }
 
 }  // namespace
 
-std::uint32_t dumpUnknownElements(Sink& out, const Record& r) {
+void dumpUnknownElements(Sink& out, const Record& r, bool commented) {
   if (r.layoutKind() == 0) {
-    const std::uint32_t count = r.elementSize() * (r.numMisc() + r.numPort());
-    printHexDump(out, r.sub(5), count, true, 4, 4);
-    return 5 + count;
+    const std::size_t count = std::size_t{r.elementSize()} * (r.numMisc() + r.numPort());
+    printHexDump(out, r.sub(5), count, true, 4, 4, commented);
+  } else {
+    printHexDump(out, r.sub(4), std::size_t{r.elementSize()} * r.elementCount(), true, 4, 4, commented);
   }
-  printHexDump(out, r.sub(4), r.elementSize() * r.elementCount(), true, 4, 4);
-  return elementArrayLength(r);
 }
 
-std::uint32_t unrecognisedRecord(const Record& r, const WalkContext&, Out& o) { return unrecognised(r, o); }
+void unrecognisedRecord(const Record& r, const WalkContext&, Out& o) { unrecognised(r, o); }
 
 const HandlerTable& reportHandlers() {
   using namespace records;
   static const HandlerTable table{
       {CFGSCRIBE_HANDLERS_BY_TYPE(Report)},
       unrecognisedRecord,
-      beforeRecord,
-      3};
+      beforeRecord};
   return table;
 }
 
@@ -116,24 +106,32 @@ const HandlerTable& scriptHandlers() {
   return table;
 }
 
-void runMode(Sink& out, const RunSettings& s, const orva::HeaderBytes& header, ByteView image) {
+unsigned runMode(Sink& out, const RunSettings& s, const orva::HeaderBytes& header, ByteView image,
+                 DamageLog& log) {
   Out o{out, s.debug, s.allValues, s.mode == Mode::kScript};
   switch (s.mode) {
     case Mode::kReport:
       printHeaderBlock(o, s, header, image.size());
-      walkRecords(image, reportHandlers(), o);
+      walkRecords(image, reportHandlers(), o, log);
       out.put("\nEnd of Report\n\n");
       break;
     case Mode::kScript:
       printHeaderBlock(o, s, header, image.size());
-      walkRecords(image, scriptHandlers(), o);
+      walkRecords(image, scriptHandlers(), o, log);
       out.put("; End of Script\n\n");
       break;
     case Mode::kRaw:
       printRawHeader(out, header, image.size());
-      walkRecords(image, rawHandlers(), o);
+      walkRecords(image, rawHandlers(), o, log);
       break;
   }
+  log.printSummary();
+  return log.problems();
+}
+
+unsigned runMode(Sink& out, const RunSettings& s, const orva::HeaderBytes& header, ByteView image) {
+  DamageLog log(out, s.mode == Mode::kScript);
+  return runMode(out, s, header, image, log);
 }
 
 }  // namespace cfgscribe

@@ -67,17 +67,13 @@ class PortGroups {
   }
 
   // A section of per-port settings: its heading, the record header lines
-  // with -d, then onPort(port) for each port. Returns the record length.
+  // with -d, then onPort(port) for each port.
   template <class OnPort>
-  std::uint32_t section(Out& o, const char* heading, OnPort onPort) const {
+  void section(Out& o, const char* heading, OnPort onPort) const {
     o.sink.put(heading);
     if (o.debug) debugPortGroupedHeader(o, r_);
     for (unsigned p = 1; p <= ports_; ++p) onPort(p);
-    return length();
   }
-
-  // 5 + element size x (Num Misc + ports x Num Port).
-  std::uint32_t length() const { return 5 + elementSize() * (r_.numMisc() + ports_ * perPort()); }
 
  private:
   const Record& r_;

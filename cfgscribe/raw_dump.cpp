@@ -7,6 +7,7 @@
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/modes.h"
 #include "cfgscribe/port_groups.h"
+#include "cfgscribe/records/macro_chain.h"
 #include "common/printable_text.h"
 
 namespace cfgscribe {
@@ -19,10 +20,7 @@ void commonLines(Sink& out, const Record& r, bool portGrouped) {
   printRecordHeader(out, "  ", r, portGrouped ? HeaderLines::kPortGroups : HeaderLines::kElements);
 }
 
-// The record's own bytes: 4 + element size x element count.
-ByteView elementArrayBytes(const Record& r) { return r.sub(0, elementArrayLength(r)); }
-
-std::uint32_t controller(const Record& r, const WalkContext& ctx, Out& o) {
+void controller(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   const auto& c = ctx.controller;
@@ -41,37 +39,33 @@ std::uint32_t controller(const Record& r, const WalkContext& ctx, Out& o) {
   out.printf("    Macro Name Digits : %d\n", c.macroNameDigits());
   out.printf("    Macro Attr Size   : %d\n", c.macroAttrSize());
   out.printf("    Num Config Records: %d\n", c.recordCount());
-  return 36;
 }
 
-std::uint32_t elementBytes(const Record& r, const WalkContext&, Out& o) {
+void elementBytes(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
-  return elementArrayLength(r);
 }
 
-std::uint32_t passwords(const Record& r, const WalkContext&, Out& o) {
+void passwords(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   static constexpr const char* kLabels[] = {"    MPW  : ", "    CPW  : ", "    RBPW : ", "    APW  : "};
-  const ByteView own = elementArrayBytes(r);
+  const ByteView& own = r;
   const unsigned size = r.elementSize();
   for (unsigned i = 0; i < r.elementCount(); ++i) {
     out.put(i < 4 ? kLabels[i] : "    Other: ");
     printDigitString(out, own.sub(4 + static_cast<std::size_t>(i) * size, size), size);
     out.put('\n');
   }
-  return elementArrayLength(r);
 }
 
-std::uint32_t bitSet(const Record& r, const WalkContext&, Out& o) {
+void bitSet(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   o.sink.put("  Bit Set           : \n");
   printHexDump(o.sink, r.sub(4), r.elementSize(), true, 4, 4);
-  return elementArrayLength(r);
 }
 
-std::uint32_t etmLists(const Record& r, const WalkContext& ctx, Out& o) {
+void etmLists(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   out.put("    Note: Unset ETMs Not Listed Here\n");
@@ -88,15 +82,14 @@ std::uint32_t etmLists(const Record& r, const WalkContext& ctx, Out& o) {
     }
     ++pos;  // the list's end byte
   }
-  return static_cast<std::uint32_t>(pos);
 }
 
-std::uint32_t setpoints(const Record& r, const WalkContext&, Out& o) {
+void setpoints(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   if (r.u8(4) == kEndMarker) {
     out.put("    No Setpoints Set\n");
-    return 5;
+    return;
   }
   static constexpr const char* kLabels[] = {"    star     : ", "    month    : ", "    day      : ",
                                             "    hour     : ", "    minute   : "};
@@ -117,53 +110,31 @@ std::uint32_t setpoints(const Record& r, const WalkContext&, Out& o) {
     out.printf("\n    flags    : 0x%x, %s\n", flags, (flags & 1) != 0 ? "Enabled" : "Disabled");
     pos += size + 1;
   }
-  return 5 + entries * (size + 1);
 }
 
-// The commands of one macro: each a length byte (counting itself) and its
-// digits, the list ending at 0xFF or at the macro's element size. A length
-// of 0 cannot advance and also ends the list. Returns the bytes used + 1.
-std::size_t commandList(Sink& out, ByteView list, std::size_t limit) {
-  std::size_t used = 0;
-  bool first = true;
-  while (used < limit) {
-    const unsigned length = list.u8(used);
-    if (length == kEndMarker || length == 0) break;
-    if (!first) out.put("\n             : ");
-    first = false;
-    printDigitString(out, list.sub(used + 1, length - 1), length - 1, true);
-    used += length;
-  }
-  return used + 1;
-}
-
-std::uint32_t macros(const Record& r, const WalkContext& ctx, Out& o) {
+void macros(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   printRecordHeader(out, "  ", r, HeaderLines::kTypeAttributesSize);
-  if (r.u16(5) == 0xFFFF) {
+  if (r.u16(kFirstMacroLocation) == kNoMacro) {
     out.put("  No Macros\n");
-    return 7;
+    return;
   }
   const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
-  const std::size_t attrBytes = ctx.controller.macroAttrSize();
-  std::size_t used = 0;
-  while (used < r.size()) {
-    const std::size_t at = 5 + used;
-    const unsigned location = r.u16(at);
-    if (location == 0xFFFF) break;
-    out.printf("  iMacro     : %3d\n", location);
+  forEachMacro(r, ctx.controller, [&](const MacroEntry& m) {
+    out.printf("  iMacro     : %3d\n", m.location);
     out.put("    MacroName: ");
-    printDigitString(out, r.sub(at + 2, nameBytes), nameBytes);
-    out.printf("\n    MacroAttr: 0x%x", r.u8(at + 2 + nameBytes));
+    printDigitString(out, m.name, nameBytes);
+    out.printf("\n    MacroAttr: 0x%x", r.u8(m.start + nameBytes));
     out.put("\n    Macro    : ");
-    const std::size_t commands = commandList(out, r.sub(at + 2 + nameBytes + attrBytes), r.elementSize());
+    forEachCommand(r, m.commandsStart, r.elementSize(), [&](ByteView digits, unsigned index) {
+      if (index > 0) out.put("\n             : ");
+      printDigitString(out, digits, digits.size(), true);
+    });
     out.put('\n');
-    used += 2 + nameBytes + attrBytes + commands;
-  }
-  return static_cast<std::uint32_t>(7 + used);
+  });
 }
 
-std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, unsigned prefix) {
+void portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, unsigned prefix) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   const PortGroups groups(r, ports);
@@ -189,26 +160,29 @@ std::uint32_t portGroupedWithPrefix(const Record& r, unsigned ports, Out& o, uns
       out.put('\n');
     }
   }
-  return groups.length();
 }
 
-std::uint32_t portGrouped(const Record& r, const WalkContext& ctx, Out& o) {
+void portGrouped(const Record& r, const WalkContext& ctx, Out& o) {
   const unsigned prefix = r.type() == kTimers100 ? 1 : r.type() == kTimers1000 ? 2 : 0;
   // Long names hold their slots in the first group only; their fifth header
   // byte counts ports, not elements per port, so stepping port groups by it
   // would lose the place of every later record.
-  const unsigned ports = r.type() == kLongNames ? 0 : ctx.controller.receivers();
-  return portGroupedWithPrefix(r, ports, o, prefix);
+  // Tone generators hold one block per transmitter.
+  const unsigned ports = r.type() == kLongNames      ? 0
+                         : r.type() == kToneGenerators ? ctx.controller.transmitters()
+                                                       : ctx.controller.receivers();
+  portGroupedWithPrefix(r, ports, o, prefix);
 }
 
-std::uint32_t messageLists(const Record& r, const WalkContext& ctx, Out& o) {
+void messageLists(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, true);
   const unsigned size = r.elementSize();
   std::size_t pos = 5;
   for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
-    const unsigned capacity = g == 0 ? r.numMisc() : r.numPort();
-    for (unsigned n = 0; n < capacity && r.u8(pos) != kEndMarker; ++n) {
+    // Messages stored beyond the group's slots are shown too: they are in
+    // the file, and the list runs on to its end byte.
+    while (r.has(pos) && r.u8(pos) != kEndMarker) {
       out.printf("    %04d: ", g * 100 + r.u8(pos));
       const Printed p = printMessageContents(out, r.sub(pos + 1), size);
       out.put('\n');
@@ -216,33 +190,30 @@ std::uint32_t messageLists(const Record& r, const WalkContext& ctx, Out& o) {
     }
     ++pos;  // the list's end byte
   }
-  return static_cast<std::uint32_t>(pos);
 }
 
-std::uint32_t allBytes(const Record& r, const WalkContext&, Out& o) {
+void allBytes(const Record& r, const WalkContext&, Out& o) {
   commonLines(o.sink, r, false);
   o.sink.put("  Bytes             : \n");
   printHexDump(o.sink, r.sub(4), r.elementSize() * r.elementCount(), true, 4, 4);
-  return elementArrayLength(r);
 }
 
-std::uint32_t userTimerTable(const Record& r, const WalkContext&, Out& o) {
+void userTimerTable(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   commonLines(out, r, false);
   out.put("  Timers\n");
   out.put("     # : Enable   Value   Macro   Resolution\n");
   // Four parallel columns laid out by the count alone; reads stay in the record.
-  const ByteView own = elementArrayBytes(r);
+  const ByteView& own = r;
   const std::size_t n = r.elementCount();
   for (std::size_t i = 0; i < n; ++i) {
     out.printf("    %2zu :  0x%02x    0x%04x  ", i, own.u8(4 + i), own.u16(4 + n + 2 * i));
     if (printDigitString(out, own.sub(4 + 3 * n + 3 * i, 3), 3).chars == 0) out.put("     ");
     out.printf("    0x%02x\n", own.u8(4 + 6 * n + i));
   }
-  return elementArrayLength(r);
 }
 
-std::uint32_t unrecognised(const Record& r, const WalkContext&, Out& o) {
+void unrecognised(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.printf("Unrecognized Config Record Type %d (0x%x)\n", r.type(), r.type());
   out.printf("  File Contents, offset 0x%zx:\n", r.offset());
@@ -251,21 +222,20 @@ std::uint32_t unrecognised(const Record& r, const WalkContext&, Out& o) {
   switch (r.layoutKind()) {
     case 0:
     case 1:
-      return dumpUnknownElements(out, r);
-    case 2: {
-      constexpr unsigned kMaxEntries = 101;
-      std::size_t pos = 5;
-      unsigned entries = 0;
-      for (; entries < kMaxEntries && r.u8(pos) != kEndMarker; ++entries, pos += size + 1) {
+      dumpUnknownElements(out, r);
+      return;
+    case 2:
+      // An indexed list: entries of a number and element size bytes from
+      // offset 4 to the end byte, which the record's length counts.
+      for (std::size_t pos = 4; r.has(pos) && r.u8(pos) != kEndMarker; pos += size + 1) {
         out.printf("%d, ", r.u8(pos));
         printHexDump(out, r.sub(pos + 1), size, true, 4, 4);
       }
-      return 5 + entries * (size + 1);
-    }
+      return;
     default:
       printHexDump(out, r.sub(4), size, true, 4, 4);
       out.put("  Internal Error: Record Type Not Handled (3). Call ORVA.");
-      return 5 + size;
+      return;
   }
 }
 

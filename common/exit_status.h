@@ -6,6 +6,9 @@ namespace orva {
 
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
+// cfgscribe: the output was written, but the file is damaged, so it is not
+// a faithful reading of a sound configuration.
+inline constexpr int kExitDamaged = 2;
 // An unknown option letter: platform::kUnknownOptionStatus (255, or -1 for a
 // Windows caller).
 

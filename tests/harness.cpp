@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cfgscribe/record_length.h"
 #include "common/image_header.h"
 
 namespace testsupport {
@@ -32,10 +33,17 @@ Rendered runRecord(Mode mode, const Bytes& record, WalkContext& ctx, bool debug,
   Rendered run;
   run.text = capture([&](orva::Sink& sink) {
     cfgscribe::Out o{sink, debug, allValues, mode == Mode::kScript};
-    const cfgscribe::Record r(orva::ByteView(record.data(), record.size()));
-    const cfgscribe::HandlerTable& table = tableFor(mode);
-    ctx.take(r, table.passwordsKept);  // as the walk does before each handler
-    run.length = table.handlerFor(r.type())(r, ctx, o);
+    const cfgscribe::Record rest(orva::ByteView(record.data(), record.size()));
+    // As the walk does: the length rule (its damage lines kept apart), the
+    // context takes what the record defines, then the handler.
+    std::string damage;
+    orva::Sink damageSink(damage);
+    cfgscribe::DamageLog log(damageSink, mode == Mode::kScript);
+    run.length = cfgscribe::recordLength(rest, ctx.controller, log);
+    run.problems = log.problems();
+    const cfgscribe::Record r(rest.sub(0, run.length));
+    ctx.take(r);
+    tableFor(mode).handlerFor(r.type())(r, ctx, o);
   });
   return run;
 }
@@ -48,7 +56,8 @@ Rendered runRecord(Flavour flavour, const Bytes& record, WalkContext& ctx, bool 
 std::string renderWalk(Mode mode, const Bytes& image, bool debug, bool allValues) {
   return capture([&](orva::Sink& sink) {
     cfgscribe::Out o{sink, debug, allValues, mode == Mode::kScript};
-    cfgscribe::walkRecords(orva::ByteView(image.data(), image.size()), tableFor(mode), o);
+    cfgscribe::DamageLog log(sink, mode == Mode::kScript);
+    cfgscribe::walkRecords(orva::ByteView(image.data(), image.size()), tableFor(mode), o, log);
   });
 }
 

@@ -49,7 +49,8 @@ inline cfgscribe::Record recordOf(const Bytes& bytes) { return cfgscribe::Record
 
 struct Rendered {
   std::string text;
-  std::uint32_t length = 0;  // what the handler returned
+  std::uint32_t length = 0;  // the record's length by its type's rule
+  unsigned problems = 0;     // damage the length rule found
 };
 
 // One walk step for one record: the context takes what the record defines,
@@ -67,7 +68,7 @@ inline std::string blanks(int n) { return std::string(static_cast<std::size_t>(n
 
 // A table row: a record, the context it is read in, and the whole section
 // expected ("@family/case" names a golden file) or, for checkFragments, a
-// part of it; with the record length the handler returns (0: not checked).
+// part of it; with the record's length (0: not checked).
 struct RecordCase {
   std::string expected;
   Flavour flavour;

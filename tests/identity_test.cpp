@@ -23,14 +23,15 @@ TEST(ControllerDefinition, ScriptWithDebugAndSizeWarning) {
   s.elementSize = 16;  // 16 x 1 is not 32: warned, stepped by its own header
   WalkContext ctx;
   expectGolden(runRecord(Mode::kScript, controllerRecord(s), ctx, true).text, "controller/script_debug_size_warning");
-  // Report and script step 4 + 16 bytes; the raw dump always 36. The
-  // definition's 32 bytes still come from offset 4, so its record count is
-  // the 0xAB filler of the record that follows.
+  // Every mode steps 4 + 16 bytes. The definition's fields past its record
+  // read as 0, none from the record that follows; with no record count
+  // stored, none limits the walk.
   Bytes shortDefinition = controllerRecord(s);
   shortDefinition.resize(20);
   const Bytes image = cat({shortDefinition, elementArray(40, 1, 1, 14, fill(14, 0xAB)), {0xFF}});
-  EXPECT_NE(renderWalk(Mode::kReport, image).find("Type 40"), std::string::npos);
-  EXPECT_EQ(renderWalk(Mode::kRaw, image).find("Type 40"), std::string::npos);
+  for (Mode mode : {Mode::kReport, Mode::kScript, Mode::kRaw}) {
+    EXPECT_NE(renderWalk(mode, image).find("Type 40"), std::string::npos);
+  }
 }
 
 TEST(ControllerDefinition, ShortImageLeavesMissingFieldsZero) {
@@ -38,7 +39,7 @@ TEST(ControllerDefinition, ShortImageLeavesMissingFieldsZero) {
   Bytes record = controllerRecord(twoByTwo());
   record.resize(14);
   WalkContext ctx;
-  ctx.take(recordOf(record), 4);
+  ctx.take(recordOf(record));
   EXPECT_EQ(ctx.controller.bytes[4], 2u);  // the structure version is loaded
   EXPECT_EQ(ctx.controller.receivers(), 0u);
   EXPECT_EQ(ctx.controller.recordCount(), 0u);

@@ -47,7 +47,7 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
        macrosRecord(3, 1, cat({digits("1234", 2), {0x00}, {0x03, 0x56, 0x78}, {0x03}, be16(0xFFFF)})),
        call5678 + kOne, 16},
       {"a command running past the image is cut at its end",
-       macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, {0x09, 0x56, 0x78}})), call5678 + kOne, 22},
+       macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, {0x09, 0x56, 0x78}})), call5678 + kOne, 13},
       {"the next location lies past the image end",
        macrosRecord(32, 1, cat({digits("1234", 2), {0x00}, {0xFF}, be16(2)})), kOne, 13},
       {"a chain longer than the directory", macrosRecord(32, 1, looping), "", 7 + 340 * 6},
@@ -64,9 +64,9 @@ TEST(Macros, MalformedCommandAreasAndChainsEnd) {
   }
 }
 
-// The walk hands the passwords record's table to the macros record: the
-// report walk leaves the APW out, the script walk includes it.
-TEST(Macros, ApwPrefixKnownOnlyInTheScriptWalk) {
+// The walk hands the passwords record's table to the macros record, the
+// APW included: report and script name a stored command alike.
+TEST(Macros, ApwPrefixKnownInBothWalks) {
   ControllerSpec definition;
   definition.macroNameDigits = 4;
   definition.macroAttrSize = 1;
@@ -76,7 +76,7 @@ TEST(Macros, ApwPrefixKnownOnlyInTheScriptWalk) {
       32, 9, cat({digits("1234", 2), {0x00}, {0x06, 0x44, 0x55, 0x21, 0x00, 0x01}, {0xFF}, be16(0xFFFF)}));
   const Bytes image = cat({controllerRecord(definition), passwords, macros, {0xFF}});
   const std::string report = renderWalk(cfgscribe::Mode::kReport, image);
-  EXPECT_NE(report.find("     4455210001" + blanks(40) + "-- Execute Macro\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("     APW 21 0001" + blanks(39) + "-- Erase Macro\n"), std::string::npos) << report;
   const std::string script = renderWalk(cfgscribe::Mode::kScript, image);
   EXPECT_NE(script.find("MPW 20 1234 APW 21 0001 " + blanks(26) + "; Erase Macro\n"), std::string::npos) << script;
 }

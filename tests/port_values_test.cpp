@@ -52,7 +52,7 @@ TEST(PortValues, WholeSections) {
       {"@counters/report_two_ports", R, false, cat({wordsRecord(14, {}, {{1}, {2}}, 1), be16(9)}), 9, 2},
       {"@counters/report_empty", R, false, kEmptyCounters, 5, 3},
       {"@counters/script_defaults", S, false, kEmptyCounters, 5, 1},
-      {"@counters/script_cut", S, false, kCountersCut, 5 + 2 * (2 + 3 * 4), 3},
+      {"@counters/script_cut", S, false, kCountersCut, 9, 3},
   });
 }
 
@@ -65,7 +65,7 @@ TEST(PortValues, Fragments) {
       // A record cut short reads no further than its loaded bytes.
       {"   0002:   50 (  500 ms)  -- Logic Output #3 Momentary Time\n"
        "   0003:    0 (    0 ms)  -- Logic Output #4 Momentary Time\n",
-       R, false, kTimersCut, 5 + 2 * (11 + 3 * 20), 3},
+       R, false, kTimersCut, 12, 3},
       {";MPW 09 0002    50 *                              ;   500 ms, Logic Output #3 Momentary Time\n"
        "\n;  Port 1 -- 10ms Timers\n;    All Timers Set to Defaults\n",
        A, false, kTimersCut, 0, 3},

@@ -41,6 +41,7 @@ TEST(SetpointSentence, EveryBranch) {
 
 TEST(Scheduler, Sections) {
   const Bytes none = {9, 0x01, 8, 100, 0xFF};
+  // A first number at the count: nothing shown, the list still runs to its end byte.
   const Bytes noneThenData = {9, 0x01, 8, 100, 100, 1, 2, 3, 4, 5, 6, 7, 8, 0xFF};
   // A chain that points back ends at the element count.
   const Bytes setpoint{0x12, 0x34, 0x00, 0x99, 0x99, 0x99, 0x99, 0x01};
@@ -48,10 +49,10 @@ TEST(Scheduler, Sections) {
   // Element size 4: the month is stored, day, hour, minute and flags are not.
   const Bytes shortElement = {9, 0x01, 4, 2, 0, 0x12, 0x34, 0x00, 0x05, 0xFF};
   checkRecords({{"\nScheduler\n Scheduler is Enabled\n   No Setpoints Set\n", R, false, none, 5},
-                {"\nScheduler\n Scheduler is Enabled\n   No Setpoints Set\n", R, false, noneThenData, 5},
-                {"\n; Set Scheduler Setpoints\n;   No Setpoints Set\n", S, false, noneThenData, 5},
+                {"\nScheduler\n Scheduler is Enabled\n   No Setpoints Set\n", R, false, noneThenData, 14},
+                {"\n; Set Scheduler Setpoints\n;   No Setpoints Set\n", S, false, noneThenData, 14},
                 {"@scheduler/script_all_none", A, false, none, 5},
-                {"@scheduler/script_all_none", A, false, noneThenData, 5},
+                {"@scheduler/script_all_none", A, false, noneThenData, 14},
                 {"@scheduler/report_chain_back", R, false, looping, 5 + 3 * 9},
                 {"@scheduler/report_short_element", R, false, shortElement, 10}});
   // Switch 1 (Scheduler Enable) cleared by an earlier switch record.

@@ -62,7 +62,7 @@ TEST(Switches, Sections) {
        false, switchRecord({0, 1, 3, 11, 15}, 2), 6},
       {"   0112: 0 (Disabled)     0212: 0 (Disabled)     0312: 0 (Disabled) -- TXp PTT Enable\n", R, false,
        switchRecord({0, 1, 3, 11, 15}, 2)},
-      {"   0099: 0 (Disabled)", R, false, cut, 54},
+      {"   0099: 0 (Disabled)", R, false, cut, 7},
       {";MPW 63 0021 0 *" + blanks(34) + "; 0 (Disabled), CTCSS Logic Output 3 Inversion\n", A, false, cut},
       {"", R, false, switchRecord(coldStart(), 50, 2), 104},  // the length: header and elements x size
   });
@@ -86,7 +86,7 @@ TEST(Switches, WalkKeepsTheLeadingBytesForTheScheduler) {
     WalkContext ctx;
     ctx.switchBits.fill(0xAA);
     ctx.controller.bytes[cfgscribe::ControllerDefinition::kReceivers] = static_cast<std::uint8_t>(c.receivers);
-    ctx.take(recordOf(c.record), 4);
+    ctx.take(recordOf(c.record));
     EXPECT_EQ(ctx.switchBitCount, c.count);
     EXPECT_EQ(ctx.schedulerEnabled(), c.scheduler);
     for (std::size_t i = 0; i < ctx.switchBits.size(); ++i)

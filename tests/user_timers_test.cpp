@@ -38,7 +38,7 @@ TEST(UserTimers, Sections) {
                 {"@user_timers/name_padding", S, false, named, 11, 0, 0, 6},
                 {"@user_timers/narrow", R, false, narrow, 16},
                 {"@user_timers/narrow_script", A, false, narrow, 16},
-                {"@user_timers/cut", S, false, cut, 18}});
+                {"@user_timers/cut", S, false, cut, 17}});
 }
 
 }  // namespace

@@ -81,7 +81,10 @@ TEST(UnrecognisedRecord, DumpsByLayoutKindAndSteps) {
     // The record, then a recognisable unknown record where the walk must land.
     const Bytes image = cat({c.record, unknownRecord(99, 1)});
     const std::string out = renderWalk(Mode::kReport, image);
-    EXPECT_EQ(out.substr(0, std::string(c.report).size()), c.report) << c.what;
+    // After the line that names the unknown type as damage.
+    const std::string named = "\n  DAMAGED: offset 0x0, cfgRec_Unrecognized " + std::to_string(c.record[0]) +
+                              ": record type " + std::to_string(c.record[0]) + " is not one this program knows\n";
+    EXPECT_EQ(out.substr(0, named.size() + std::string(c.report).size()), named + c.report) << c.what;
     const std::string next = "Unrecognized Config Record Type 99 (0x63)";
     EXPECT_NE(out.find(next), std::string::npos) << c.what << ": walk did not land on the next record\n" << out;
     ASSERT_EQ(image.size(), c.length + 5) << c.what;

@@ -37,12 +37,12 @@ void debugAccessBytes(Out& o, const Record& r) {
   debugRecordHeader(o, r);
   o.dbg("Bytes             : \n");
   const std::size_t count = static_cast<std::size_t>(r.elementSize()) * r.elementCount();
-  printHexDump(o.sink, r.sub(kAccessOffset, count), count, true, 5, 5);
+  printHexDump(o.sink, r.sub(kAccessOffset, count), count, true, 5, 5, o.script);
 }
 
 }  // namespace
 
-std::uint32_t accessReport(const Record& r, const WalkContext&, Out& o) {
+void accessReport(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\nControl Operator Privilege Level\n Commands by Root Number\n");
   if (o.debug) debugAccessBytes(o, r);
@@ -53,10 +53,9 @@ std::uint32_t accessReport(const Record& r, const WalkContext&, Out& o) {
     out.printf("   Command %02u:  %s -- %s\n", root, access.denied(root) ? "Disabled" : "Enabled ",
                rootCommandName(root));
   }
-  return elementArrayLength(r);
 }
 
-std::uint32_t accessScript(const Record& r, const WalkContext&, Out& o) {
+void accessScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Control Operator Privilege Level\n");
   if (o.debug) debugAccessBytes(o, r);
@@ -74,7 +73,6 @@ std::uint32_t accessScript(const Record& r, const WalkContext&, Out& o) {
     ++printed;
   }
   if (printed == 0) out.put(";   Control Operator Password Can Access All Commands.\n");
-  return elementArrayLength(r);
 }
 
 }  // namespace cfgscribe::records

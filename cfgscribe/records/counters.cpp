@@ -28,7 +28,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned group) {
 
 }  // namespace
 
-std::uint32_t countersReport(const Record& r, const WalkContext& ctx, Out& o) {
+void countersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned ports = ctx.controller.receivers();
   const PortGroups groups(r, ports);
@@ -53,16 +53,14 @@ std::uint32_t countersReport(const Record& r, const WalkContext& ctx, Out& o) {
     out.put('\n');
   }
   if (groups.count(1) == 0) out.put("   None defined\n");
-  return groups.length();
 }
 
-std::uint32_t countersScript(const Record& r, const WalkContext& ctx, Out& o) {
+void countersScript(const Record& r, const WalkContext& ctx, Out& o) {
   const PortGroups groups(r, ctx.controller.receivers());
 
   o.sink.put("\n; Define Counters\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, g);
-  return groups.length();
 }
 
 }  // namespace cfgscribe::records

@@ -31,10 +31,10 @@ struct Encoder {
 
 }  // namespace
 
-std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
+void ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  return groups.section(o, "\nCTCSS Encoders\n", [&](unsigned p) {
+  groups.section(o, "\nCTCSS Encoders\n", [&](unsigned p) {
     const Encoder e(groups.group(p));
     s.printf(" CTCSS Encoder Port %u\n", p);
     s.printf("   Tone Number  : %u   -- %s Hz\n", e.tone, e.toneText());
@@ -50,10 +50,10 @@ std::uint32_t ctcssReport(const Record& r, const WalkContext& ctx, Out& o) {
   });
 }
 
-std::uint32_t ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
+void ctcssScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  return groups.section(o, "\n; Set CTCSS Encoders\n", [&](unsigned p) {
+  groups.section(o, "\n; Set CTCSS Encoders\n", [&](unsigned p) {
     const Encoder e(groups.group(p));
     s.printf(";  CTCSS Encoder Port #%u\n", p);
     s.printf(";   Tone Number   = %u (%s Hz)\n", e.tone, e.toneText());

@@ -19,7 +19,7 @@ constexpr DtmfTexts kReportTexts{"DTMF Decoders", "\n Port %d\n",
 constexpr DtmfTexts kScriptTexts{"; Set DTMF Decoders", "\n;  Port %d\n",
                                  ";   DTMF Commands Execute on Digit Count: %d\n"};
 
-std::uint32_t printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, const DtmfTexts& t) {
+void printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, const DtmfTexts& t) {
   const unsigned ports = ctx.controller.receivers();
   // Laid out like every port-grouped record: a miscellaneous group (empty
   // in the records the controller writes) and then one group per port. A
@@ -47,17 +47,16 @@ std::uint32_t printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, 
   }
   if (shown < ports) o.sink.put('\n');
   noteItemsNotShown(o, ports - shown, ports, "ports");
-  return groups.length();
 }
 
 }  // namespace
 
-std::uint32_t dtmfReport(const Record& r, const WalkContext& ctx, Out& o) {
-  return printDtmfSection(r, ctx, o, kReportTexts);
+void dtmfReport(const Record& r, const WalkContext& ctx, Out& o) {
+  printDtmfSection(r, ctx, o, kReportTexts);
 }
 
-std::uint32_t dtmfScript(const Record& r, const WalkContext& ctx, Out& o) {
-  return printDtmfSection(r, ctx, o, kScriptTexts);
+void dtmfScript(const Record& r, const WalkContext& ctx, Out& o) {
+  printDtmfSection(r, ctx, o, kScriptTexts);
 }
 
 }  // namespace cfgscribe::records

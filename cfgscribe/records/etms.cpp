@@ -35,7 +35,7 @@ struct EtmEntry {
 // 0xFF byte and holds at most its capacity + 1 entries; after that many
 // the next byte is taken as its end byte. Returns the record length.
 template <class OnList, class OnEntry, class OnListEnd>
-std::uint32_t forEachList(const Record& r, const WalkContext& ctx, OnList onList, OnEntry onEntry,
+void forEachList(const Record& r, const WalkContext& ctx, OnList onList, OnEntry onEntry,
                           OnListEnd onListEnd) {
   const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
   const unsigned groups = ctx.controller.receivers() + 1;
@@ -50,7 +50,6 @@ std::uint32_t forEachList(const Record& r, const WalkContext& ctx, OnList onList
     onListEnd(g);
     offset += 1;  // the list's end byte
   }
-  return static_cast<std::uint32_t>(offset);
 }
 
 // The report's table: four digits of each shown ETM's macro name, by
@@ -84,12 +83,12 @@ class EtmTable {
 
 }  // namespace
 
-std::uint32_t etmsReport(const Record& r, const WalkContext& ctx, Out& o) {
+void etmsReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nEvent-Triggered Macros\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   EtmTable table;
-  const std::uint32_t length = forEachList(
+  forEachList(
       r, ctx, [](unsigned) {}, [&](unsigned g, const EtmEntry& e) { table.set(g, e); }, [](unsigned) {});
 
   out.put(" Miscellaneous ETMs\n");
@@ -114,10 +113,9 @@ std::uint32_t etmsReport(const Record& r, const WalkContext& ctx, Out& o) {
     printEtmDescription(out, 1, e, 'p');
     out.put('\n');
   }
-  return length;
 }
 
-std::uint32_t etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
+void etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Event-Triggered Macros\n");
   if (o.debug) {
@@ -135,7 +133,7 @@ std::uint32_t etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
   };
   unsigned nextUnset = 0;  // first number not yet covered in this group
   bool anyEntry = false;
-  const std::uint32_t length = forEachList(
+  forEachList(
       r, ctx,
       [&](unsigned g) {
         if (g == 0)
@@ -165,7 +163,6 @@ std::uint32_t etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
         else if (!anyEntry)
           out.put(";    No ETMs Set\n");
       });
-  return length;
 }
 
 }  // namespace cfgscribe::records

@@ -7,11 +7,11 @@
 namespace cfgscribe::records {
 
 #define CFGSCRIBE_HANDLER_PAIR(name)                                   \
-  std::uint32_t name##Report(const Record& r, const WalkContext& ctx, Out& o); \
-  std::uint32_t name##Script(const Record& r, const WalkContext& ctx, Out& o)
+  void name##Report(const Record& r, const WalkContext& ctx, Out& o); \
+  void name##Script(const Record& r, const WalkContext& ctx, Out& o)
 
 // A handler whose section is the same in the report and the script.
-#define CFGSCRIBE_HANDLER(name) std::uint32_t name(const Record& r, const WalkContext& ctx, Out& o)
+#define CFGSCRIBE_HANDLER(name) void name(const Record& r, const WalkContext& ctx, Out& o)
 
 // identity.cpp
 CFGSCRIBE_HANDLER_PAIR(controller);

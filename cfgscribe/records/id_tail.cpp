@@ -21,7 +21,7 @@ void printTail(Sink& s, ByteView tail, unsigned nameDigits) {
 
 }  // namespace
 
-std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
+void idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
@@ -34,7 +34,7 @@ std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
     printTail(s, t, digits);
     s.put('\n');
   };
-  return groups.section(o, "\nID Tail Message Number\n", [&](unsigned p) {
+  groups.section(o, "\nID Tail Message Number\n", [&](unsigned p) {
     s.printf(" Port %u\n", p);
     tail("  Initial ID Tail: ", groups.element(p, kInitialTail));
     tail("\n  Normal  ID Tail: ", groups.element(p, kNormalTail));
@@ -42,7 +42,7 @@ std::uint32_t idTailReport(const Record& r, const WalkContext& ctx, Out& o) {
   });
 }
 
-std::uint32_t idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
+void idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
   const unsigned digits = ctx.controller.macroNameDigits();
@@ -58,7 +58,7 @@ std::uint32_t idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
     printTail(s, t, digits);
     s.put(" *");
   };
-  return groups.section(o, "\n; Set ID Tail Message Number\n", [&](unsigned p) {
+  groups.section(o, "\n; Set ID Tail Message Number\n", [&](unsigned p) {
     // Command slots: 2p - 2 for the initial tail, 2p - 1 for the normal one.
     s.printf(";  ID Tail Message Number Port %u\n", p);
     tail(";   Initial ID Tail Message Number: ", groups.element(p, kInitialTail), 2 * p - 2);

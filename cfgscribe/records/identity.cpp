@@ -11,10 +11,6 @@ namespace cfgscribe::records {
 
 namespace {
 
-// The record alone (4 + element size bytes): fields that a short record does
-// not hold read as 0xFF instead of the next record's bytes.
-ByteView ownBytes(const Record& r) { return r.sub(0, 4 + static_cast<std::size_t>(r.elementSize())); }
-
 // An ASCII text of at most `width` bytes from `offset`, ending at a NUL byte
 // or at the end of the record.
 void printText(Sink& out, ByteView bytes, std::size_t offset, std::size_t width) {
@@ -32,7 +28,10 @@ void debugHeading(Out& o, const Record& r, const char* title) {
 
 bool sizesMismatch(const Record& r) { return r.elementSize() * r.elementCount() != 32; }
 
-constexpr const char* kSizeWarning = "\nWARNING: Controller Config Record sizes do not match!\n\n";
+// The script's form is a comment.
+void warnSizes(Out& o) {
+  o.sink.printf("\n%sWARNING: Controller Config Record sizes do not match!\n\n", o.script ? ";" : "");
+}
 
 void printSignature(Out& o, const ControllerDefinition& c) {
   const auto& b = c.bytes;
@@ -53,7 +52,7 @@ const char* baudRate(unsigned code) { return lookupDescription(Catalogue::kBaudR
 
 }  // namespace
 
-std::uint32_t controllerReport(const Record& r, const WalkContext& ctx, Out& o) {
+void controllerReport(const Record& r, const WalkContext& ctx, Out& o) {
   const ControllerDefinition& c = ctx.controller;
   const auto& b = c.bytes;
   Sink& out = o.sink;
@@ -62,7 +61,7 @@ std::uint32_t controllerReport(const Record& r, const WalkContext& ctx, Out& o) 
     debugRecordHeader(o, r);
     printSignature(o, c);
   }
-  if (sizesMismatch(r)) out.put(kSizeWarning);
+  if (sizesMismatch(r)) warnSizes(o);
   out.printf("  Controller Model                 : 5%d%d0\n", c.receivers(), c.transmitters());
   out.printf("  Controller Firmware Version      : %d.%d.%d\n", b[ControllerDefinition::kFirmware],
              b[ControllerDefinition::kFirmware + 1], b[ControllerDefinition::kFirmware + 2]);
@@ -78,16 +77,15 @@ std::uint32_t controllerReport(const Record& r, const WalkContext& ctx, Out& o) 
     o.dbg("  Macro Attr Size   : %d\n", c.macroAttrSize());
     o.dbg("  Num Config Records: %d\n", c.recordCount());
   }
-  return elementArrayLength(r);
 }
 
-std::uint32_t controllerScript(const Record& r, const WalkContext& ctx, Out& o) {
+void controllerScript(const Record& r, const WalkContext& ctx, Out& o) {
   const ControllerDefinition& c = ctx.controller;
   const auto& b = c.bytes;
   Sink& out = o.sink;
   out.put("; Controller Definition\n");
   if (o.debug) debugRecordHeader(o, r);
-  if (sizesMismatch(r)) out.put(kSizeWarning);
+  if (sizesMismatch(r)) warnSizes(o);
   if (o.debug) printSignature(o, c);
   out.printf(";   Controller Type                  : 5%d%d0\n", c.receivers(), c.transmitters());
   out.printf(";   Controller Firmware Version      : %d.%d.%d\n", b[ControllerDefinition::kFirmware],
@@ -104,13 +102,12 @@ std::uint32_t controllerScript(const Record& r, const WalkContext& ctx, Out& o) 
     o.dbg("  Macro Attr Size   : %d\n", c.macroAttrSize());
     o.dbg("  Num Config Records: %d\n", c.recordCount());
   }
-  return elementArrayLength(r);
 }
 
 namespace {
 
-std::uint32_t identity(const Record& r, Out& o) {
-  const ByteView bytes = ownBytes(r);
+void identity(const Record& r, Out& o) {
+  const ByteView bytes = r;
   const std::size_t nameWidth = r.elementSize() > 30 ? r.elementSize() - 30 : 0;
   const char* lead = o.lead();
   Sink& out = o.sink;
@@ -126,19 +123,18 @@ std::uint32_t identity(const Record& r, Out& o) {
   out.printf("\n%sController Format Date-Time      : ", lead);
   printBcdDateTime(out, bytes.sub(27, 7));
   out.put('\n');
-  return 4 + r.elementSize();
 }
 
 }  // namespace
 
-std::uint32_t identitySection(const Record& r, const WalkContext&, Out& o) { return identity(r, o); }
+void identitySection(const Record& r, const WalkContext&, Out& o) { identity(r, o); }
 
 namespace {
 
 // The jumper lines; the script shows them as comments, with the AUX items
 // two blanks apart where the report has five.
-std::uint32_t status(const Record& r, Out& o) {
-  const ByteView b = ownBytes(r);
+void status(const Record& r, Out& o) {
+  const ByteView b = r;
   Sink& out = o.sink;
   const char* lead = o.lead();
   if (o.debug) {
@@ -157,15 +153,14 @@ std::uint32_t status(const Record& r, Out& o) {
   out.put(o.script ? "; AUX Jumpers:\n" : "AUX Jumpers:\n");
   out.printf("%sAUX1 = %s%sAUX2 = %s%sAUX3 = %s%sAUX4 = %s%sAUX5 = %s\n", lead, aux(a, 0), gap, aux(a, 1), gap,
              aux(a, 2), gap, aux(a, 3), gap, aux(a, 4));
-  return 4 + r.elementSize();
 }
 
 }  // namespace
 
-std::uint32_t statusSection(const Record& r, const WalkContext&, Out& o) { return status(r, o); }
+void statusSection(const Record& r, const WalkContext&, Out& o) { status(r, o); }
 
-std::uint32_t versionsReport(const Record& r, const WalkContext&, Out& o) {
-  const ByteView b = ownBytes(r);
+void versionsReport(const Record& r, const WalkContext&, Out& o) {
+  const ByteView b = r;
   Sink& out = o.sink;
   if (o.debug) debugHeading(o, r, "FW Versions");
   auto line = [&](const char* label, std::size_t offset) {
@@ -184,16 +179,14 @@ std::uint32_t versionsReport(const Record& r, const WalkContext&, Out& o) {
   line("Configuration_B", 32);
   line("Configuration_C", 36);
   line("Configuration_D", 40);
-  return 4 + r.elementSize();
 }
 
-std::uint32_t versionsScript(const Record& r, const WalkContext&, Out& o) {
+void versionsScript(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "FW Versions");
-  return 4 + r.elementSize();
 }
 
-std::uint32_t serialReport(const Record& r, const WalkContext&, Out& o) {
-  const ByteView b = ownBytes(r);
+void serialReport(const Record& r, const WalkContext&, Out& o) {
+  const ByteView b = r;
   Sink& out = o.sink;
   if (o.debug) {
     debugHeading(o, r, "Serial");
@@ -211,26 +204,23 @@ std::uint32_t serialReport(const Record& r, const WalkContext&, Out& o) {
   port(firstIsConsole);
   out.put("  RS232-2: ");
   port(!firstIsConsole);
-  return 4 + r.elementSize();
 }
 
-std::uint32_t serialScript(const Record& r, const WalkContext&, Out& o) {
+void serialScript(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "Serial");
-  return 4 + r.elementSize();
 }
 
 namespace {
 
-std::uint32_t name(const Record& r, Out& o) {
+void name(const Record& r, Out& o) {
   if (o.debug) debugHeading(o, r, "Name");
   o.sink.printf("%sUser-Defined Controller Name     : ", o.lead());
-  printText(o.sink, ownBytes(r), 4, r.elementSize());
+  printText(o.sink, r, 4, r.elementSize());
   o.sink.put('\n');
-  return 4 + r.elementSize();
 }
 
 }  // namespace
 
-std::uint32_t nameSection(const Record& r, const WalkContext&, Out& o) { return name(r, o); }
+void nameSection(const Record& r, const WalkContext&, Out& o) { name(r, o); }
 
 }  // namespace cfgscribe::records

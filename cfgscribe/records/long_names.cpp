@@ -41,11 +41,10 @@ struct LongNameSlot {
 
 // Calls onSlot(k, slot) for each slot; returns the record length.
 template <class OnSlot>
-std::uint32_t forEachSlot(const Record& r, const WalkContext& ctx, OnSlot onSlot) {
+void forEachSlot(const Record& r, const WalkContext& ctx, OnSlot onSlot) {
   const std::size_t size = r.elementSize();
   for (unsigned k = 0; k < r.numMisc(); ++k)
     onSlot(k, LongNameSlot(r.sub(kFirstSlot + k * size, size), ctx.controller.macroNameDigits()));
-  return static_cast<std::uint32_t>(kFirstSlot + size * r.numMisc());
 }
 
 void debugHeader(Out& o, const Record& r) {
@@ -64,12 +63,12 @@ void endLine(Out& o, int width, const char* comment, unsigned k) {
 
 }  // namespace
 
-std::uint32_t longNamesReport(const Record& r, const WalkContext& ctx, Out& o) {
+void longNamesReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\nLong Names\n");
   if (o.debug) debugHeader(o, r);
   const unsigned transmitters = ctx.controller.transmitters();
-  return forEachSlot(r, ctx, [&](unsigned k, const LongNameSlot& slot) {
+  forEachSlot(r, ctx, [&](unsigned k, const LongNameSlot& slot) {
     out.printf(" Long Name %d\n", k);
     out.printf("   Enable   :  %s\n", slot.enabled() ? "Enabled" : "Disabled");
     out.put("   Ports    :  ");
@@ -95,12 +94,12 @@ std::uint32_t longNamesReport(const Record& r, const WalkContext& ctx, Out& o) {
   });
 }
 
-std::uint32_t longNamesScript(const Record& r, const WalkContext& ctx, Out& o) {
+void longNamesScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Long Names\n");
   if (o.debug) debugHeader(o, r);
   bool anyLine = false;
-  const std::uint32_t length = forEachSlot(r, ctx, [&](unsigned k, const LongNameSlot& slot) {
+  forEachSlot(r, ctx, [&](unsigned k, const LongNameSlot& slot) {
     const bool atDefault = slot.atDefault();
     if (atDefault && !o.allValues) return;
     anyLine = true;
@@ -133,7 +132,6 @@ std::uint32_t longNamesScript(const Record& r, const WalkContext& ctx, Out& o) {
     endLine(o, lead + 14 + printed + (printed > 0), "Set Port Access For Long Name", k);
   });
   if (!anyLine) out.put(";   No Long Names Configured\n");
-  return length;
 }
 
 }  // namespace cfgscribe::records

@@ -47,8 +47,8 @@ void debugHeader(Out& o, const Record& r) {
   o.dbg("nPort             : %u\n", r.numPort());
 }
 
-// Group bytes in hex, rows offset and indented by 5.
-void dumpGroup(Sink& s, ByteView group) { printHexDump(s, group, group.size(), true, 5, 5); }
+// Group bytes in hex, rows offset and indented by 5 (comments in a script).
+void dumpGroup(Out& o, ByteView group) { printHexDump(o.sink, group, group.size(), true, 5, 5, o.script); }
 
 void printReportValue(Sink& s, const PortSetting& setting, unsigned v) {
   switch (setting.kind) {
@@ -105,7 +105,7 @@ void printScriptSetting(Out& o, const PortSetting& setting, unsigned port, unsig
 
 }  // namespace
 
-std::uint32_t messageHandlersReport(const Record& r, const WalkContext& ctx, Out& o) {
+void messageHandlersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
   s.put("\nMessage Handler\n");
@@ -113,7 +113,7 @@ std::uint32_t messageHandlersReport(const Record& r, const WalkContext& ctx, Out
   if (o.debug) {
     for (unsigned g = 0; g <= groups.ports(); ++g) {
       o.dbg("Port=%u, Bytes\n", g);
-      dumpGroup(s, groups.group(g));
+      dumpGroup(o, groups.group(g));
     }
   }
 
@@ -145,7 +145,6 @@ std::uint32_t messageHandlersReport(const Record& r, const WalkContext& ctx, Out
     }
     s.printf(" -- %s\n", setting.name);
   }
-  return groups.length();
 }
 
 namespace {
@@ -153,8 +152,8 @@ namespace {
 void scriptBeeps(Sink& s, Out& o, ByteView group) {
   s.put(";  Message Handler Owner Fixed-Frequency Single-Tone Beeps\n");
   if (o.debug) {
-    s.put("debug  Misc\n");
-    dumpGroup(s, group);
+    o.dbg("Misc\n");
+    dumpGroup(o, group);
   }
   const GroupSettings misc{group};
   bool printed = false;
@@ -173,8 +172,8 @@ void scriptBeeps(Sink& s, Out& o, ByteView group) {
 void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
   s.printf("\n;  Message Handler Port %u\n", port);
   if (o.debug) {
-    s.printf("debug  Port=%u, Bytes\n", port);
-    dumpGroup(s, group);
+    o.dbg("Port=%u, Bytes\n", port);
+    dumpGroup(o, group);
   }
   const GroupSettings settings{group};
   const PortSetting* setting = std::begin(kPortSettings);
@@ -196,14 +195,13 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
 
 }  // namespace
 
-std::uint32_t messageHandlersScript(const Record& r, const WalkContext& ctx, Out& o) {
+void messageHandlersScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
   s.put("\n; Set Message Handler\n");
   debugHeader(o, r);
   scriptBeeps(s, o, groups.group(0));
   for (unsigned port = 1; port <= groups.ports(); ++port) scriptPort(s, o, groups.group(port), port);
-  return groups.length();
 }
 
 }  // namespace cfgscribe::records

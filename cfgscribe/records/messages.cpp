@@ -35,15 +35,6 @@ void printSlotDescription(Sink& s, unsigned group, unsigned slot) {
   printDescription(s, text, portDigit(group));
 }
 
-// Bytes one message's contents occupy: up to its 0xFF end mark (included)
-// or all `maxBytes` when it fills its field.
-std::size_t contentsLength(ByteView field, std::size_t maxBytes) {
-  for (std::size_t k = 0; k < maxBytes; ++k) {
-    if (field.u8(k) == kEndMarker) return k + 1;
-  }
-  return maxBytes;
-}
-
 // One group being read: how many slots it has, how long contents may be,
 // and the position of the next stored message.
 struct GroupReader {
@@ -65,7 +56,7 @@ struct GroupReader {
   unsigned skipExcess() {
     unsigned skipped = 0;
     while (record.has(position) && record.u8(position) != kEndMarker && skipped < kMostStoredMessages) {
-      position += 1 + contentsLength(contents(), contentsSize);
+      position += 1 + messageContentsLength(contents(), contentsSize);
       ++skipped;
     }
     return skipped;
@@ -168,28 +159,27 @@ std::size_t scriptGroup(Out& o, const Record& r, unsigned group, unsigned slotCo
 }
 
 // The heading, then each group's list in turn (miscellaneous, then each
-// port), each read from where the one before ended. Returns the length.
+// port), each read from where the one before ended.
 template <class PrintGroup>
-std::uint32_t printGroups(const Record& r, const WalkContext& ctx, Out& o, const char* heading, PrintGroup printGroup) {
+void printGroups(const Record& r, const WalkContext& ctx, Out& o, const char* heading, PrintGroup printGroup) {
   o.sink.put(heading);
   if (o.debug) debugPortGroupedHeader(o, r);
   std::size_t position = 5;
   for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
     position = printGroup(g, g == 0 ? r.numMisc() : r.numPort(), position);
   }
-  return static_cast<std::uint32_t>(position);
 }
 
 }  // namespace
 
-std::uint32_t messagesReport(const Record& r, const WalkContext& ctx, Out& o) {
-  return printGroups(r, ctx, o, "\nMessages\n", [&](unsigned g, unsigned slots, std::size_t start) {
+void messagesReport(const Record& r, const WalkContext& ctx, Out& o) {
+  printGroups(r, ctx, o, "\nMessages\n", [&](unsigned g, unsigned slots, std::size_t start) {
     return reportGroup(o.sink, r, g, slots, start);
   });
 }
 
-std::uint32_t messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
-  return printGroups(r, ctx, o, "\n; Define Messages\n", [&](unsigned g, unsigned slots, std::size_t start) {
+void messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
+  printGroups(r, ctx, o, "\n; Define Messages\n", [&](unsigned g, unsigned slots, std::size_t start) {
     return scriptGroup(o, r, g, slots, start);
   });
 }

@@ -36,7 +36,7 @@ bool mpwAtDefault(const PasswordsRecord& rec) {
 
 }  // namespace
 
-std::uint32_t passwordsReport(const Record& r, const WalkContext&, Out& o) {
+void passwordsReport(const Record& r, const WalkContext&, Out& o) {
   const PasswordsRecord rec(r);
   o.sink.put("\nPasswords\n");
   if (o.debug) debugRecordHeader(o, r);
@@ -49,10 +49,9 @@ std::uint32_t passwordsReport(const Record& r, const WalkContext&, Out& o) {
       o.sink.put("----");
     o.sink.put('\n');
   }
-  return rec.length();
 }
 
-std::uint32_t passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
+void passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
   const PasswordsRecord rec(r);
   Sink& out = o.sink;
   out.put("\n; Define Passwords\n");
@@ -110,7 +109,6 @@ std::uint32_t passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
     }
     out.put('\n');
   }
-  return rec.length();
 }
 
 }  // namespace cfgscribe::records

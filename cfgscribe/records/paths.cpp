@@ -26,10 +26,10 @@ void printAccessMode(Sink& s, unsigned mode) {
 
 }  // namespace
 
-std::uint32_t pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
+void pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  return groups.section(o, "\nPath Mode\n", [&](unsigned p) {
+  groups.section(o, "\nPath Mode\n", [&](unsigned p) {
     s.printf(" Port %u Path Mode\n", p);
     for (std::size_t i = 0; i < groups.perPort(); ++i) {
       // An element too short to hold its mode byte reads 0xFF: an error.
@@ -46,10 +46,10 @@ std::uint32_t pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
   });
 }
 
-std::uint32_t pathModeScript(const Record& r, const WalkContext& ctx, Out& o) {
+void pathModeScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  return groups.section(o, "\n; Set Path Mode\n", [&](unsigned p) {
+  groups.section(o, "\n; Set Path Mode\n", [&](unsigned p) {
     s.printf(";  Port %u Path Mode\n", p);
     for (std::size_t i = 0; i < groups.perPort(); ++i) {
       const unsigned mode = groups.element(p, i).u8(0);
@@ -105,10 +105,10 @@ constexpr std::size_t kMixList = 1;
 
 }  // namespace
 
-std::uint32_t pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o) {
+void pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  return groups.section(o, "\nPath Priority\n", [&](unsigned p) {
+  groups.section(o, "\nPath Priority\n", [&](unsigned p) {
     s.printf(" Receivers Priority to Port %u : ", p);
     ReceiverList(groups.element(p, kPriorityList), groups.ports()).print(s);
     s.printf("\n Receivers Mixed to Port %u    : ", p);
@@ -117,10 +117,10 @@ std::uint32_t pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o
   });
 }
 
-std::uint32_t pathPriorityScript(const Record& r, const WalkContext& ctx, Out& o) {
+void pathPriorityScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
   const PortGroups groups(r, ctx.controller.receivers());
-  return groups.section(o, "\n; Set Path Priority\n", [&](unsigned p) {
+  groups.section(o, "\n; Set Path Priority\n", [&](unsigned p) {
     s.printf(";  Receiver Priority to Port %u : ", p);
     ReceiverList(groups.element(p, kPriorityList), groups.ports()).print(s);
     s.printf("\n;  Receiver Mixed to Port %u    : ", p);

@@ -1,10 +1,9 @@
-// Keeping a handler inside its own record.
+// Items a record does not hold in full.
 //
-// A Record view runs to the end of the walked image, so it also holds the
-// records that follow. Handlers whose fields sit at offsets computed from
-// header counts read through recordBytes() instead: the record's own bytes,
-// cut to what is loaded. An item whose bytes are not all there is left out
-// of the section, and one warning line says how many were left out.
+// A handler's Record view holds the record's own bytes only, as far as they
+// are loaded (the walk cuts it by the record's length rule). An item whose
+// bytes are not all there is left out of the section, and one warning line
+// says how many were left out.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +11,6 @@
 #include "cfgscribe/image.h"
 
 namespace cfgscribe::records {
-
-// The first `length` bytes of the record, as far as they are loaded.
-inline ByteView recordBytes(const Record& r, std::uint32_t length) { return r.sub(0, length); }
 
 // "  WARNING: Record data missing, 2 of 3 ports not shown\n" (report), or the
 // same after ";" and three blanks (script). Prints nothing when none is missing.

@@ -6,17 +6,16 @@
 namespace cfgscribe::records {
 namespace {
 
-std::uint32_t printRoutingDebug(const Record& r, Out& o) {
+void printRoutingDebug(const Record& r, Out& o) {
   if (o.debug) {
     debugRecordHeader(o, r);
     o.dbg("Command Sources\n");
   }
-  return elementArrayLength(r);
 }
 
 }  // namespace
 
-std::uint32_t routingReport(const Record& r, const WalkContext&, Out& o) { return printRoutingDebug(r, o); }
-std::uint32_t routingScript(const Record& r, const WalkContext&, Out& o) { return printRoutingDebug(r, o); }
+void routingReport(const Record& r, const WalkContext&, Out& o) { printRoutingDebug(r, o); }
+void routingScript(const Record& r, const WalkContext&, Out& o) { printRoutingDebug(r, o); }
 
 }  // namespace cfgscribe::records

@@ -19,7 +19,7 @@ constexpr int kEnableWidth = 13;  // "MPW 28 nn 1 *"
 // that points back still ends. onSetpoint(number, bytes) sees each
 // setpoint cut to its element size. Returns the record length.
 template <class OnSetpoint>
-std::uint32_t forEachSetpoint(const Record& r, OnSetpoint onSetpoint) {
+void forEachSetpoint(const Record& r, OnSetpoint onSetpoint) {
   const std::size_t size = r.elementSize();
   const unsigned count = r.elementCount();
   unsigned number = r.u8(kFirstNumber);
@@ -29,7 +29,6 @@ std::uint32_t forEachSetpoint(const Record& r, OnSetpoint onSetpoint) {
     number = r.u8(offset + size);
     offset += size + 1;
   }
-  return static_cast<std::uint32_t>(offset);
 }
 
 bool isEnabled(ByteView setpoint) { return setpoint.u8(Setpoint::kFlags) & Setpoint::kEnabledBit; }
@@ -67,12 +66,12 @@ void printTemplates(Out& o, unsigned from, unsigned to) {
 
 }  // namespace
 
-std::uint32_t schedulerReport(const Record& r, const WalkContext& ctx, Out& o) {
+void schedulerReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.printf("\nScheduler\n Scheduler is %s\n", ctx.schedulerEnabled() ? "Enabled" : "Disabled");
   if (o.debug) debugRecordHeader(o, r);
   bool any = false;
-  const std::uint32_t length = forEachSetpoint(r, [&](unsigned n, ByteView setpoint) {
+  forEachSetpoint(r, [&](unsigned n, ByteView setpoint) {
     if (o.debug) printDebugLine(o, n, setpoint);
     out.printf("   Setpoint %2d -- %s", n, isEnabled(setpoint) ? "Enabled,  " : "Disabled, ");
     printSetpointSentence(out, setpoint);
@@ -80,16 +79,15 @@ std::uint32_t schedulerReport(const Record& r, const WalkContext& ctx, Out& o) {
     any = true;
   });
   if (!any) out.put("   No Setpoints Set\n");
-  return length;
 }
 
-std::uint32_t schedulerScript(const Record& r, const WalkContext&, Out& o) {
+void schedulerScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Set Scheduler Setpoints\n");
   if (o.debug) debugRecordHeader(o, r);
   bool any = false;
   unsigned nextTemplate = 0;  // first setpoint number without a block yet
-  const std::uint32_t length = forEachSetpoint(r, [&](unsigned n, ByteView setpoint) {
+  forEachSetpoint(r, [&](unsigned n, ByteView setpoint) {
     out.put('\n');
     if (o.allValues && n > 0) printTemplates(o, nextTemplate, n - 1);
     if (o.debug) printDebugLine(o, n, setpoint);
@@ -116,7 +114,6 @@ std::uint32_t schedulerScript(const Record& r, const WalkContext&, Out& o) {
   } else if (!any) {
     out.put(";   No Setpoints Set\n");
   }
-  return length;
 }
 
 }  // namespace cfgscribe::records

@@ -49,7 +49,7 @@ void printReportSwitch(Sink& out, const BitSet& bits, unsigned n) {
 
 }  // namespace
 
-std::uint32_t switchesReport(const Record& r, const WalkContext&, Out& o) {
+void switchesReport(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   const BitSet bits(r);
 
@@ -79,10 +79,9 @@ std::uint32_t switchesReport(const Record& r, const WalkContext&, Out& o) {
     out.put('\n');
   }
 
-  return elementArrayLength(r);
 }
 
-std::uint32_t switchesScript(const Record& r, const WalkContext&, Out& o) {
+void switchesScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
   const BitSet bits(r);
 
@@ -114,7 +113,6 @@ std::uint32_t switchesScript(const Record& r, const WalkContext&, Out& o) {
     }
     if (n % 100 == 99 && printedInGroup == 0) out.put(";   All Switches Set to Defaults.\n");
   }
-  return elementArrayLength(r);
 }
 
 }  // namespace cfgscribe::records

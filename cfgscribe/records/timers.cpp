@@ -77,7 +77,7 @@ void scriptGroup(Out& o, const PortGroups& groups, unsigned resolution, unsigned
 
 }  // namespace
 
-std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
+void timersReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned resolution = resolutionOf(r);
   const char* word = resolutionWord(resolution);
@@ -105,10 +105,9 @@ std::uint32_t timersReport(const Record& r, const WalkContext& ctx, Out& o) {
     printDescription(out, lookupDescription(timerTexts(resolution), 1, j), 'p');
     out.put('\n');
   }
-  return groups.length();
 }
 
-std::uint32_t timersScript(const Record& r, const WalkContext& ctx, Out& o) {
+void timersScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   const unsigned resolution = resolutionOf(r);
   const PortGroups groups(r, ctx.controller.receivers());
@@ -116,7 +115,6 @@ std::uint32_t timersScript(const Record& r, const WalkContext& ctx, Out& o) {
   out.printf("\n; Define %sTimers\n", resolutionWord(resolution));
   if (o.debug) debugPortGroupedHeader(o, r);
   for (unsigned g = 0; g <= groups.shownPorts(); ++g) scriptGroup(o, groups, resolution, g);
-  return groups.length();
 }
 
 }  // namespace cfgscribe::records

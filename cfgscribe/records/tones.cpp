@@ -29,11 +29,8 @@ struct ToneBlock {
 class ToneBlocks {
  public:
   ToneBlocks(const Record& r, unsigned transmitters)
-      : ports_(transmitters), size_(r.elementSize()), bytes_(recordBytes(r, length(r, transmitters))) {}
+      : ports_(transmitters), size_(r.elementSize()), bytes_(r) {}
 
-  static std::uint32_t length(const Record& r, unsigned transmitters) {
-    return 5 + transmitters * r.elementSize();
-  }
   unsigned ports() const { return ports_; }
 
   // Blocks are shown from port 1 up to the first that is too small or not
@@ -93,17 +90,16 @@ void printToneDebug(const Record& r, Out& o) {
 
 }  // namespace
 
-std::uint32_t tonesReport(const Record& r, const WalkContext& ctx, Out& o) {
+void tonesReport(const Record& r, const WalkContext& ctx, Out& o) {
   const ToneBlocks blocks(r, ctx.controller.transmitters());
   o.sink.put("\nTone Generators\n");
   printToneDebug(r, o);
   const unsigned shown = blocks.shown();
   for (unsigned n = 1; n <= shown; ++n) printPortReport(blocks.block(n), n, o.sink);
   noteItemsNotShown(o, blocks.ports() - shown, blocks.ports(), "ports");
-  return ToneBlocks::length(r, blocks.ports());
 }
 
-std::uint32_t tonesScript(const Record& r, const WalkContext& ctx, Out& o) {
+void tonesScript(const Record& r, const WalkContext& ctx, Out& o) {
   const ToneBlocks blocks(r, ctx.controller.transmitters());
   o.sink.put("\n; Tone Generators\n");
   printToneDebug(r, o);
@@ -124,7 +120,6 @@ std::uint32_t tonesScript(const Record& r, const WalkContext& ctx, Out& o) {
   } else if (commands == 0) {
     o.sink.put(";   No Tone Generators Configured\n");
   }
-  return ToneBlocks::length(r, blocks.ports());
 }
 
 }  // namespace cfgscribe::records

@@ -21,7 +21,7 @@ class UserTimerColumns {
  public:
   UserTimerColumns(const Record& r, unsigned macroNameDigits)
       : count_(r.elementCount()),
-        bytes_(recordBytes(r, elementArrayLength(r))),
+        bytes_(r),
         nameBytes_(std::min<std::size_t>(macroNameDigits / 2, kMacroField)) {}
 
   unsigned count() const { return count_; }
@@ -124,16 +124,15 @@ void heading(Out& o, const Record& r, const char* title) {
 
 }  // namespace
 
-std::uint32_t userTimersReport(const Record& r, const WalkContext& ctx, Out& o) {
+void userTimersReport(const Record& r, const WalkContext& ctx, Out& o) {
   const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
   heading(o, r, "\nUser Timers\n");
   const unsigned shown = timersShown(timers);
   for (unsigned i = 0; i < shown; ++i) printTimerReport(timers, i, o.sink);
   noteItemsNotShown(o, timers.count() - shown, timers.count(), "timers");
-  return elementArrayLength(r);
 }
 
-std::uint32_t userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
+void userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
   const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
   heading(o, r, "\n; Set User Timers\n");
   const unsigned shown = timersShown(timers);
@@ -145,7 +144,6 @@ std::uint32_t userTimersScript(const Record& r, const WalkContext& ctx, Out& o) 
   } else if (lines == 0) {
     o.sink.put(";   No User Timers Configured\n");
   }
-  return elementArrayLength(r);
 }
 
 }  // namespace cfgscribe::records
