@@ -11,9 +11,16 @@ namespace cfgscribe::records {
 
 namespace {
 
-// An ASCII text of at most `width` bytes from `offset`, ending at a NUL byte
-// or at the end of the record.
+// A field that the record does not hold in full is shown as absent, not as
+// the 0xFF bytes that stand for what is not loaded.
+constexpr const char* kAbsent = "----";
+
+// An ASCII text of at most `width` bytes from `offset`, ending at a NUL byte.
 void printText(Sink& out, ByteView bytes, std::size_t offset, std::size_t width) {
+  if (!bytes.has(offset, width)) {
+    out.put(kAbsent);
+    return;
+  }
   const ByteView field = bytes.sub(offset, width);
   for (std::size_t n = 0; n < field.size() && field.u8(n) != 0; ++n) {
     out.put(orva::printableByte(field.u8(n)));
@@ -106,6 +113,14 @@ void controllerScript(const Record& r, const WalkContext& ctx, Out& o) {
 
 namespace {
 
+void printDateTime(Sink& out, ByteView bytes, std::size_t offset) {
+  if (bytes.has(offset, 7)) {
+    printBcdDateTime(out, bytes.sub(offset, 7));
+  } else {
+    out.put(kAbsent);
+  }
+}
+
 void identity(const Record& r, Out& o) {
   const ByteView bytes = r;
   const std::size_t nameWidth = r.elementSize() > 30 ? r.elementSize() - 30 : 0;
@@ -119,9 +134,9 @@ void identity(const Record& r, Out& o) {
   out.printf("\n%sController Model Number          : ", lead);
   printText(out, bytes, 4, 8);
   out.printf("\n%sController Manufacture Date-Time : ", lead);
-  printBcdDateTime(out, bytes.sub(20, 7));
+  printDateTime(out, bytes, 20);
   out.printf("\n%sController Format Date-Time      : ", lead);
-  printBcdDateTime(out, bytes.sub(27, 7));
+  printDateTime(out, bytes, 27);
   out.put('\n');
 }
 
