@@ -22,25 +22,6 @@ const std::string kBanner =
     "Free software for repeater owners; it comes with no warranty of any kind.\n\n";
 const std::string kUsage = readGolden("cli/usage");
 
-// A scratch directory that configuration files are written into.
-struct TempDir : ScratchDir {
-  std::string write(const std::string& name, const Bytes& bytes) const {
-    writeFile(*this / name, std::string(bytes.begin(), bytes.end()));
-    return *this / name;
-  }
-};
-
-testsupport::Run run(std::vector<std::string> args) {
-  args.insert(args.begin(), "cfgscribe");
-  std::vector<const char*> argv;
-  for (const auto& a : args) argv.push_back(a.c_str());
-  testsupport::Run r{0, {}};
-  r.output = capture([&](orva::Sink& sink) {
-    r.status = cfgscribe::runCfgscribe(static_cast<int>(argv.size()), argv.data(), sink, "12/06/26 12:00:00");
-  });
-  return r;
-}
-
 TEST(CommandLine, HelpUsageAndUnknownLetters) {
   struct Case {
     std::vector<std::string> args;
@@ -60,7 +41,7 @@ TEST(CommandLine, HelpUsageAndUnknownLetters) {
        "; " + kBanner.substr(0, 35) + "; " + kBanner.substr(35) + "Cannot open input file /nonexistent/file.cfg\n"},
   };
   for (const Case& c : cases) {
-    const testsupport::Run r = run(c.args);
+    const testsupport::Run r = runCfgscribeInProcess(c.args);
     EXPECT_EQ(r.status, c.status) << (c.args.empty() ? "" : c.args[0]);
     EXPECT_EQ(r.output, c.out) << (c.args.empty() ? "" : c.args[0]);
   }
@@ -71,11 +52,11 @@ TEST(CommandLine, LettersApplyLeftToRightAndTheLastArgumentIsTheFile) {
   const std::string file = dir.write("a.cfg", ConfigFile().file());
   const std::string allValues = "; Option Selected: Generate a script with commented commands for setting all values\n";
   const std::string nonDefault = "; Option Selected: Generate a script that sets all non-default values\n";
-  EXPECT_NE(run({"-sa", file}).output.find(allValues), std::string::npos);
-  EXPECT_NE(run({"-as", file}).output.find(nonDefault), std::string::npos);
-  EXPECT_NE(run({"-ar", "ignored", file}).output.find("Option Selected: Generate a full report\n"), std::string::npos);
-  EXPECT_NE(run({"-", file}).output.find("Option Selected: Generate a full report\n"), std::string::npos);
-  EXPECT_EQ(run({"-d", file}).output.rfind("Args: 3\n0: cfgscribe\n1: -d\n2: " + file + "\n" + kBanner, 0), 0u);
+  EXPECT_NE(runCfgscribeInProcess({"-sa", file}).output.find(allValues), std::string::npos);
+  EXPECT_NE(runCfgscribeInProcess({"-as", file}).output.find(nonDefault), std::string::npos);
+  EXPECT_NE(runCfgscribeInProcess({"-ar", "ignored", file}).output.find("Option Selected: Generate a full report\n"), std::string::npos);
+  EXPECT_NE(runCfgscribeInProcess({"-", file}).output.find("Option Selected: Generate a full report\n"), std::string::npos);
+  EXPECT_EQ(runCfgscribeInProcess({"-d", file}).output.rfind("Args: 3\n0: cfgscribe\n1: -d\n2: " + file + "\n" + kBanner, 0), 0u);
 }
 
 TEST(Loading, HeaderChecks) {
@@ -96,7 +77,7 @@ TEST(Loading, HeaderChecks) {
   };
   for (Case& c : cases) {
     c.args.push_back(dir.write("h.cfg", c.file));
-    const std::string out = run(c.args).output;
+    const std::string out = runCfgscribeInProcess(c.args).output;
     EXPECT_NE(out.find(kBanner + c.lines + modeLine), std::string::npos) << c.what << "\n" << out;
   }
 }
@@ -105,7 +86,7 @@ TEST(Loading, WalkEndsAtIszOrTheLoadBuffer) {
   TempDir dir;
   // Two unknown records; isz covers only the first.
   const Bytes records = cat({elementArray(40, 0x01, 1, 1, {1}), elementArray(41, 0x01, 1, 1, {2})});
-  const std::string shortIsz = run({dir.write("s.cfg", ConfigFile().add(records).noEnd().isz(5).file())}).output;
+  const std::string shortIsz = runCfgscribeInProcess({dir.write("s.cfg", ConfigFile().add(records).noEnd().isz(5).file())}).output;
   EXPECT_NE(shortIsz.find("Type 40"), std::string::npos);
   EXPECT_EQ(shortIsz.find("Type 41"), std::string::npos);
   // A file longer than the load buffer: read up to the buffer, said so, and
@@ -116,14 +97,14 @@ TEST(Loading, WalkEndsAtIszOrTheLoadBuffer) {
   big[58] = 0x11;
   big[59] = 0x70;
   const std::string path = dir.write("big.cfg", big);
-  const std::string out = run({path}).output;
+  const std::string out = runCfgscribeInProcess({path}).output;
   EXPECT_NE(out.find("  WARNING: " + path + " is longer than 65536 bytes; only the first 65536 bytes are read\n"
                      "  VERIFY ERROR: ffs_imageHeader->isz expected=0xff00, actual=0x11170\n"),
             std::string::npos)
       << out.substr(0, 400);
   EXPECT_NE(out.find("\nEnd of Report\n\n"), std::string::npos);
   // A directory cannot be read as a file.
-  EXPECT_NE(run({dir.path()}).output.find("Cannot open input file " + dir.path() + "\n"), std::string::npos);
+  EXPECT_NE(runCfgscribeInProcess({dir.path()}).output.find("Cannot open input file " + dir.path() + "\n"), std::string::npos);
 }
 
 testhost::ProgramRun runProgram(const std::vector<std::string>& args, const std::string& cwd) {
@@ -185,7 +166,7 @@ TEST(Program, TextsFromTheFileNeverDriveTheTerminal) {
       {"-C", {"    Signature         : C.FG", "  Filename      : " + shown, "  Version       : " + shown.substr(0, 8), "  A Datetime    : " + shown}},
   };
   for (const Case& c : cases) {
-    const std::string out = run({c.option, path}).output;
+    const std::string out = runCfgscribeInProcess({c.option, path}).output;
     EXPECT_EQ(out.find_first_of("\x1b\x07\x7f\x80\x9f"), std::string::npos) << c.option;
     for (const std::string& line : c.lines) EXPECT_NE(out.find(line + "\n"), std::string::npos) << c.option << line;
   }

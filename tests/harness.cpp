@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cfgscribe/cli.h"
 #include "cfgscribe/record_length.h"
 #include "common/image_header.h"
 
@@ -69,6 +70,17 @@ std::string render(Mode mode, const Bytes& file, bool debug, bool allValues) {
     cfgscribe::runMode(sink, {mode, debug, allValues, kGeneratedAt}, header,
                        orva::ByteView(file.data() + orva::kHeaderSize, body));
   });
+}
+
+Run runCfgscribeInProcess(std::vector<std::string> args) {
+  args.insert(args.begin(), "cfgscribe");
+  std::vector<const char*> argv;
+  for (const auto& a : args) argv.push_back(a.c_str());
+  Run r{0, {}};
+  r.output = capture([&](orva::Sink& sink) {
+    r.status = cfgscribe::runCfgscribe(static_cast<int>(argv.size()), argv.data(), sink, kGeneratedAt);
+  });
+  return r;
 }
 
 namespace {

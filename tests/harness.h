@@ -15,6 +15,7 @@
 #include "cfgscribe/modes.h"
 #include "common/sink.h"
 #include "generators/image_builder.h"
+#include "generators/sndbank_files.h"
 #include "golden_support.h"
 
 namespace testsupport {
@@ -62,6 +63,18 @@ Rendered runRecord(Mode mode, const Bytes& record, WalkContext& ctx, bool debug 
 std::string renderWalk(Mode mode, const Bytes& image, bool debug = false, bool allValues = false);
 // Whole output of one mode (header block, walk, closing line) for a file.
 std::string render(Mode mode, const Bytes& file, bool debug = false, bool allValues = false);
+
+// A scratch directory that configuration files are written into.
+struct TempDir : ScratchDir {
+  std::string write(const std::string& name, const Bytes& bytes) const {
+    writeFile(*this / name, std::string(bytes.begin(), bytes.end()));
+    return *this / name;
+  }
+};
+
+// Runs cfgscribe in this process with the given words (the program name
+// is added), at the tests' generated date-time.
+Run runCfgscribeInProcess(std::vector<std::string> args);
 
 // n blanks, for spelling out padded lines.
 inline std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
