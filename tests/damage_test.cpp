@@ -59,6 +59,9 @@ TEST(RecordLength, EveryModeStepsEachRecordAlike) {
         offsetsInEveryMode(dir, fileOf({controllerRecord({}), c.record, kMarker}), c.what);
     EXPECT_EQ(offsets, (std::vector<std::size_t>{0, 0x24, 0x24 + c.length})) << c.what;
   }
+  // Texts from the file that look like dispatch lines are not taken for them.
+  const Bytes disguised = ConfigFile().name("; offset 0x99:").add(controllerRecord({})).add(kMarker).file();
+  EXPECT_EQ(offsetsInEveryMode(dir, disguised, "disguised name"), (std::vector<std::size_t>{0, 0x24}));
   // A controller definition of 16 bytes is stepped by its own header; with
   // no record count stored it limits nothing.
   ControllerSpec shortDefinition;
