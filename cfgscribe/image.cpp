@@ -101,6 +101,16 @@ void Out::toComment(int width) {
   sink.put("; ");
 }
 
+bool Out::setting(const Setting& s) {
+  const bool commentedOut = s.atDefault();
+  if (commentedOut && !allValues) return false;
+  if (commentedOut) sink.put(';');
+  toComment(s.kind->command(sink, s) + (commentedOut ? 1 : 0));
+  s.kind->comment(sink, s);
+  sink.put('\n');
+  return true;
+}
+
 void Out::command(bool commentedOut, const char* format, ...) {
   std::va_list args;
   va_start(args, format);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "cfgscribe/model/setting.h"
 #include "common/byte_view.h"
 #include "common/sink.h"
 
@@ -155,6 +156,11 @@ struct Out {
   void commandAs(int width, bool commentedOut, const char* format, ...) ORVA_PRINTF_FORMAT(4, 5);
   // Blanks after a command counted as `width` characters, then "; ".
   void toComment(int width);
+  // The one script line of a setting: its command (commented out when at
+  // its cold-start value, left out then unless -a), padded to the comment
+  // column by the width its kind counts, and its comment. Returns whether
+  // a line was written.
+  bool setting(const Setting& s);
 };
 
 // The record header lines, each after `prefix`: Record Type, Attributes,

@@ -80,24 +80,6 @@ class PortGroups {
   unsigned ports_;
 };
 
-// The script's commands for one group of 16-bit values (timers, counters):
-// onValue(i, value, atDefault) prints the line of every numbered value the
-// image holds that is off its cold-start default (every one with -a, the
-// defaults commented out); "All <what> Set to Defaults" when none was.
-template <class DefaultOf, class OnValue>
-void scriptValues(Out& o, const PortGroups& groups, unsigned group, const char* what, DefaultOf defaultOf,
-                  OnValue onValue) {
-  unsigned printed = 0;
-  for (unsigned i = 0; i < groups.shown(group) && groups.loaded(group, i); ++i) {
-    const unsigned value = groups.value(group, i);
-    const bool atDefault = value == defaultOf(i);
-    if (atDefault && !o.allValues) continue;
-    onValue(i, value, atDefault);
-    ++printed;
-  }
-  if (printed == 0) o.sink.printf(";    All %s Set to Defaults\n", what);
-}
-
 // The character that stands for a port in descriptions and texts.
 inline char portDigit(unsigned port) { return port < 10 ? static_cast<char>('0' + port) : '?'; }
 

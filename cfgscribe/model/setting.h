@@ -1,0 +1,56 @@
+// The decoded configuration: every value a record holds, as a setting with
+// a stable identity, a value, its cold-start default and the keypad command
+// that sets it. Record families decode their records into settings; the
+// report, the script and the JSON export read the settings, never the bytes.
+#pragma once
+
+#include <cstdint>
+
+#include "common/sink.h"
+
+namespace cfgscribe {
+
+using orva::Sink;
+
+// Where a setting lives. The same setting has the same key in every file of
+// the same controller definition, so two files compare setting by setting.
+struct SettingKey {
+  std::uint8_t type = 0;    // record type
+  std::uint8_t group = 0;   // 0 miscellaneous, 1.. a port
+  std::uint16_t entry = 0;  // the entry's number in its group
+  std::uint8_t field = 0;   // the field of the entry, for entries of several
+
+  friend bool operator==(const SettingKey&, const SettingKey&) = default;
+};
+
+struct Setting;
+
+// What a kind of setting is and how each output shows it. One constant per
+// kind, written as data beside its record family.
+struct SettingKind {
+  const char* field;  // its name in the JSON export (stable)
+  const char* unit;   // "ms", "s", "Hz", "dB" or "" for a plain number or code
+  // The keypad command for the setting's value, as the script prints it
+  // (without a leading ";", padding or comment). Returns the width the
+  // comment column counts: what was printed, or the fixed width the
+  // controller's documentation gives the command. nullptr: no command.
+  int (*command)(Sink& out, const Setting& s);
+  // The script's comment after "; ", without its line end.
+  void (*comment)(Sink& out, const Setting& s);
+  // The value as the outputs show it, with its unit ("500 ms").
+  void (*text)(Sink& out, const Setting& s);
+  // The setting's name from the catalogue, its port marker filled in.
+  void (*name)(Sink& out, const Setting& s);
+};
+
+struct Setting {
+  SettingKey key;
+  const SettingKind* kind = nullptr;
+  unsigned value = 0;
+  unsigned coldStart = 0;
+  bool hasColdStart = false;
+
+  bool atDefault() const { return hasColdStart && value == coldStart; }
+};
+
+}  // namespace cfgscribe
