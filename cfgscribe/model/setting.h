@@ -6,10 +6,12 @@
 
 #include <cstdint>
 
+#include "common/byte_view.h"
 #include "common/sink.h"
 
 namespace cfgscribe {
 
+using orva::ByteView;
 using orva::Sink;
 
 // Where a setting lives. The same setting has the same key in every file of
@@ -33,7 +35,9 @@ struct SettingKind {
   // The keypad command for the setting's value, as the script prints it
   // (without a leading ";", padding or comment). Returns the width the
   // comment column counts: what was printed, or the fixed width the
-  // controller's documentation gives the command. nullptr: no command.
+  // controller's documentation gives the command. nullptr: no command
+  // (settings only the report shows). A list's commands are its lines,
+  // each ended by "\n" but the last.
   int (*command)(Sink& out, const Setting& s);
   // The script's comment after "; ", without its line end.
   void (*comment)(Sink& out, const Setting& s);
@@ -41,16 +45,29 @@ struct SettingKind {
   void (*text)(Sink& out, const Setting& s);
   // The setting's name from the catalogue, its port marker filled in.
   void (*name)(Sink& out, const Setting& s);
+  // A list (macro, messages, priority list): its value is the whole list,
+  // in `bytes`, and it is set by several commands.
+  bool list = false;
 };
 
 struct Setting {
   SettingKey key;
   const SettingKind* kind = nullptr;
   unsigned value = 0;
+  ByteView bytes;  // a list's or a text's stored bytes
   unsigned coldStart = 0;
   bool hasColdStart = false;
 
   bool atDefault() const { return hasColdStart && value == coldStart; }
+};
+
+// Receives the settings of a record, in the order the script writes them.
+class SettingVisitor {
+ public:
+  virtual void setting(const Setting& s) = 0;
+
+ protected:
+  ~SettingVisitor() = default;
 };
 
 }  // namespace cfgscribe

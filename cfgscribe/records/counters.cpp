@@ -76,4 +76,8 @@ void countersScript(const Record& r, const WalkContext& ctx, Out& o) {
   for (unsigned g = 0; g < settings.groups(); ++g) scriptGroup(o, settings, g);
 }
 
+void countersSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  counterSettings(r, ctx).forEach([&](const Setting& s) { visitor.setting(s); });
+}
+
 }  // namespace cfgscribe::records

@@ -2,6 +2,7 @@
 // first byte, the digit count at which DTMF commands execute, is shown.
 // The script section is comments only; it issues no command.
 #include "cfgscribe/port_groups.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/record_bounds.h"
 
@@ -58,5 +59,8 @@ void dtmfReport(const Record& r, const WalkContext& ctx, Out& o) {
 void dtmfScript(const Record& r, const WalkContext& ctx, Out& o) {
   printDtmfSection(r, ctx, o, kScriptTexts);
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void dtmfSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

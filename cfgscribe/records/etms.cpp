@@ -5,6 +5,7 @@
 
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 
 namespace cfgscribe::records {
@@ -164,5 +165,8 @@ void etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
           out.put(";    No ETMs Set\n");
       });
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void etmsSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

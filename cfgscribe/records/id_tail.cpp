@@ -2,6 +2,7 @@
 // the initial and the normal identification. A set tail always has its
 // command; an unset one (first byte 0xFF) has none.
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/port_groups.h"
 
@@ -66,5 +67,8 @@ void idTailScript(const Record& r, const WalkContext& ctx, Out& o) {
     s.put("\n\n");
   });
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void idTailSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -4,6 +4,7 @@
 
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "common/printable_text.h"
 
@@ -237,5 +238,8 @@ void name(const Record& r, Out& o) {
 }  // namespace
 
 void nameSection(const Record& r, const WalkContext&, Out& o) { name(r, o); }
+
+// Not decoded yet: the family still prints from its bytes.
+void controllerSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 
 namespace cfgscribe::records {
@@ -133,5 +134,8 @@ void longNamesScript(const Record& r, const WalkContext& ctx, Out& o) {
   });
   if (!anyLine) out.put(";   No Long Names Configured\n");
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void longNamesSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

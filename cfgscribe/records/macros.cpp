@@ -5,6 +5,7 @@
 
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/records/command_decoder.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/macro_chain.h"
 
@@ -89,5 +90,8 @@ void macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
   else
     out.put(";   No Macros Defined\n");
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void macrosSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/message_handler_units.h"
 #include "cfgscribe/port_groups.h"
@@ -203,5 +204,8 @@ void messageHandlersScript(const Record& r, const WalkContext& ctx, Out& o) {
   scriptBeeps(s, o, groups.group(0));
   for (unsigned port = 1; port <= groups.ports(); ++port) scriptPort(s, o, groups.group(port), port);
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void messageHandlersSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -7,6 +7,7 @@
 
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/port_groups.h"
 
@@ -183,5 +184,8 @@ void messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
     return scriptGroup(o, r, g, slots, start);
   });
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void messagesSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -5,6 +5,7 @@
 
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 
 namespace cfgscribe::records {
@@ -110,5 +111,8 @@ void passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
     out.put('\n');
   }
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void passwordsSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -1,6 +1,7 @@
 // Command response routing (type 24): one element per command source. The
 // elements are not interpreted, so outside debug mode the record leaves no
 // trace in the report or the script; it is only stepped over.
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 
 namespace cfgscribe::records {
@@ -17,5 +18,8 @@ void printRoutingDebug(const Record& r, Out& o) {
 
 void routingReport(const Record& r, const WalkContext&, Out& o) { printRoutingDebug(r, o); }
 void routingScript(const Record& r, const WalkContext&, Out& o) { printRoutingDebug(r, o); }
+
+// Not decoded yet: the family still prints from its bytes.
+void routingSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -1,6 +1,7 @@
 // cfgRec_SchedulerSetpoint: the setpoints in use, as a chain of numbered
 // setpoints, each naming a macro and the month, day and time it runs.
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/setpoint_text.h"
 
@@ -115,5 +116,8 @@ void schedulerScript(const Record& r, const WalkContext&, Out& o) {
     out.put(";   No Setpoints Set\n");
   }
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void schedulerSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -5,6 +5,7 @@
 
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/switch_tables.h"
 
@@ -114,5 +115,8 @@ void switchesScript(const Record& r, const WalkContext&, Out& o) {
     if (n % 100 == 99 && printedInGroup == 0) out.put(";   All Switches Set to Defaults.\n");
   }
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void switchesSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

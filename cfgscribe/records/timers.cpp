@@ -143,4 +143,8 @@ void timersScript(const Record& r, const WalkContext& ctx, Out& o) {
   for (unsigned g = 0; g < settings.groups(); ++g) scriptGroup(o, settings, resolution, g);
 }
 
+void timersSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  timerSettings(r, ctx).forEach([&](const Setting& s) { visitor.setting(s); });
+}
+
 }  // namespace cfgscribe::records

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/record_bounds.h"
 
@@ -145,5 +146,8 @@ void userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
     o.sink.put(";   No User Timers Configured\n");
   }
 }
+
+// Not decoded yet: the family still prints from its bytes.
+void userTimersSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records
