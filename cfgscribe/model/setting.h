@@ -45,16 +45,19 @@ struct SettingKind {
   void (*text)(Sink& out, const Setting& s);
   // The setting's name from the catalogue, its port marker filled in.
   void (*name)(Sink& out, const Setting& s);
-  // A list (macro, messages, priority list): its value is the whole list,
-  // in `bytes`, and it is set by several commands.
-  bool list = false;
+  // A list (a macro with its commands, a priority list): its value is the
+  // whole list, in `bytes`, and it is set by several command lines; `lines`
+  // counts them and `command` writes the one numbered by Setting::line.
+  // nullptr: one command line.
+  unsigned (*lines)(const Setting& s) = nullptr;
 };
 
 struct Setting {
   SettingKey key;
   const SettingKind* kind = nullptr;
   unsigned value = 0;
-  ByteView bytes;  // a list's or a text's stored bytes
+  ByteView bytes;     // a list's or a text's stored bytes
+  unsigned line = 0;  // the command line a list's `command` writes
   unsigned coldStart = 0;
   bool hasColdStart = false;
 
