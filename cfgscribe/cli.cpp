@@ -40,6 +40,7 @@ void printUsage(orva::Sink& out) {
   out.put("       r = Generate a full report (default)\n");
   out.put("       s = Generate a script that sets all non-default values\n");
   out.put("       a = Generate a script with commented commands for setting all values\n");
+  out.put("       --json <config file name> = Write the whole file as one JSON document\n");
   out.put("\nExit status: 0 output written from a sound file; 2 output written, but the\n");
   out.put("file is damaged (named in the output); 1 the file cannot be opened; 255 an\n");
   out.put("unknown option letter.\n");
