@@ -165,6 +165,35 @@ TEST(WavFile, EveryRefusedFileIsNamedInOneRun) {
   EXPECT_EQ(readFile(dir / "lib.bin"), "earlier");
 }
 
+// -v says what each converted word was made from; a peak beyond full scale
+// and a .raw word whose samples look unsigned are warned about by name, and
+// both words are still taken.
+TEST(WavFile, VerboseLinesAndWarnings) {
+  ScratchDir dir;
+  writeFile(dir / "export.wav", wavFile({1, 2, 44100, 16}, std::string(105840 * 4, '\0')));  // 2.4 s
+  writeFile(dir / "loud.wav", wavFile({3, 1, 8000, 32}, floats<float>({0.5f, 1.5f, -2.0f, 1.0f})));
+  writeFile(dir / "louder.wav", wavFile({3, 1, 8000, 32}, floats<float>({1.01f})));
+  writeFile(dir / "unsigned.raw", "\x80\x7f\x81\x80\x82\x7e");
+  writeFile(dir / "signed.raw", std::string("\x00\x01\xff\x02\x80\x7f", 6));
+  writeFile(dir / "words.def", "1 " + (dir / "export.wav") + "\n2 " + (dir / "loud.wav") + "\n3 " + (dir / "louder.wav") +
+                                   "\n4 " + (dir / "unsigned.raw") + "\n5 " + (dir / "signed.raw") + "\n");
+  std::vector<std::string> args = testsupport::speechArgs(dir);
+  args.insert(args.begin() + 1, "-v");
+  const testsupport::Run run = runSndbankInProcess(args);
+  EXPECT_EQ(run.status, 0);
+  for (const std::string& line : {
+           "  " + (dir / "export.wav") + ": 44100 Hz stereo 16-bit PCM, 2.4 s -> 19,200 samples\n",
+           "  " + (dir / "loud.wav") + ": 8000 Hz mono 32-bit IEEE float, 0.0 s -> 4 samples\n",
+           "Warning: " + (dir / "loud.wav") + ": 2 samples above full scale were clipped.\n",
+           "Warning: " + (dir / "louder.wav") + ": 1 sample above full scale was clipped.\n",
+           "Warning: " + (dir / "unsigned.raw") + " looks like unsigned 8-bit samples (they centre on 128, not 0); "
+               "a .raw word must hold signed 8-bit samples. It is taken as it is.\n"}) {
+    EXPECT_NE(run.output.find(line), std::string::npos) << line << run.output;
+  }
+  EXPECT_EQ(run.output.find("/signed.raw looks"), std::string::npos);
+  EXPECT_NE(run.output.find("Verify Pass: Found 5 entries"), std::string::npos);
+}
+
 // The response of the rate conversion, measured on full-scale (127-step)
 // tones: the level and phase of a tone in the pass band (phase 0 is no
 // delay: output sample k is the input at k / 8000 s), what is left over
