@@ -178,6 +178,7 @@ void Resampler::commit(std::size_t count) {
 }
 
 void Resampler::finish() {
+  if (ended_) return;
   ended_ = true;
   if (halvings_ > 0) halve(0, true);
 }

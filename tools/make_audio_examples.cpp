@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot write the definition files\n");
     return 1;
   }
-  std::printf("Wrote %zu custom-audio words, %zu speech words and speech.def to %s\n",
+  std::printf("Wrote %zu custom-audio words, %zu speech words, speech.def and a 44.1 kHz stereo export to %s\n",
               std::size(kCustomTones), std::size(kSpeechTones), root.string().c_str());
   return 0;
 }
