@@ -48,12 +48,14 @@ HalfBand halfBand() {
   constexpr double kBetaHalving = 7.6;
   const double halfWidth = Halver::kReach + 1;
   double sum = kaiserSinc(0, kQuarter, halfWidth, kBetaHalving);
-  for (int d = 1; d <= Halver::kReach; d += 2) sum += 2 * kaiserSinc(d, kQuarter, halfWidth, kBetaHalving);
+  for (int d = 1; d <= Halver::kReach; d += 2)
+    sum += 2 * kaiserSinc(d, kQuarter, halfWidth, kBetaHalving);
   // Normalised to pass a constant level unchanged.
   HalfBand h{};
   h.centre = static_cast<float>(kaiserSinc(0, kQuarter, halfWidth, kBetaHalving) / sum);
   for (std::size_t i = 0; i < h.odd.size(); ++i) {
-    h.odd[i] = static_cast<float>(kaiserSinc(static_cast<double>(2 * i + 1), kQuarter, halfWidth, kBetaHalving) / sum);
+    h.odd[i] = static_cast<float>(
+        kaiserSinc(static_cast<double>(2 * i + 1), kQuarter, halfWidth, kBetaHalving) / sum);
   }
   return h;
 }
@@ -105,8 +107,10 @@ std::size_t Halver::run(std::size_t count, bool ended, float* out) {
     out[made++] = y;
   }
   // Keep what the next output's taps reach back to.
-  const auto drop = static_cast<std::size_t>(std::min<std::int64_t>(2 * next_ - kReach - base_, static_cast<std::int64_t>(filled_)));
-  std::copy(x_.begin() + static_cast<std::ptrdiff_t>(drop), x_.begin() + static_cast<std::ptrdiff_t>(filled_), x_.begin());
+  const auto drop = static_cast<std::size_t>(
+      std::min<std::int64_t>(2 * next_ - kReach - base_, static_cast<std::int64_t>(filled_)));
+  std::copy(x_.begin() + static_cast<std::ptrdiff_t>(drop),
+            x_.begin() + static_cast<std::ptrdiff_t>(filled_), x_.begin());
   filled_ -= drop;
   base_ += static_cast<std::int64_t>(drop);
   return made;
@@ -195,9 +199,11 @@ void Resampler::halve(std::size_t count, bool ended) {
 
 void Resampler::compact() {
   const std::int64_t first = next_ * rate_ / divisor_ - reach_;
-  const std::int64_t drop = std::min<std::int64_t>(first - base_, static_cast<std::int64_t>(filled_));
+  const std::int64_t drop =
+      std::min<std::int64_t>(first - base_, static_cast<std::int64_t>(filled_));
   if (drop <= 0) return;
-  std::memmove(buffer_.data(), buffer_.data() + drop, (filled_ - static_cast<std::size_t>(drop)) * sizeof(float));
+  std::memmove(buffer_.data(), buffer_.data() + drop,
+               (filled_ - static_cast<std::size_t>(drop)) * sizeof(float));
   filled_ -= static_cast<std::size_t>(drop);
   base_ += drop;
 }
@@ -222,7 +228,8 @@ std::size_t Resampler::produce(float* out, std::size_t max) {
       std::fill_n(buffer_.begin() + static_cast<std::ptrdiff_t>(filled_), missing, 0.0f);
       filled_ += missing;
     }
-    out[made++] = dot(&table_[static_cast<std::size_t>(phase) * taps_], buffer_.data() + (first - base_), taps_);
+    out[made++] = dot(&table_[static_cast<std::size_t>(phase) * taps_],
+                      buffer_.data() + (first - base_), taps_);
     ++next_;
   }
   return made;

@@ -33,7 +33,7 @@ constexpr std::size_t kResampleBlock = 4096;  // input samples taken per fill
 // One halving stage: y[m] is the low-passed input at sample 2m.
 class Halver {
  public:
-  static constexpr int kReach = 15;  // taps either side of the centre
+  static constexpr int kReach = 15;         // taps either side of the centre
   static constexpr std::size_t kTaps = 32;  // 2 x 15 + 1, and room to spare
 
   void start();
@@ -45,7 +45,7 @@ class Halver {
 
  private:
   std::array<float, kResampleBlock + 4 * kTaps> x_;
-  std::int64_t base_ = 0;      // input index of x_[0]
+  std::int64_t base_ = 0;  // input index of x_[0]
   std::size_t filled_ = 0;
   std::int64_t received_ = 0;  // input samples so far
   std::int64_t next_ = 0;      // next output
@@ -77,7 +77,7 @@ class Resampler {
   static constexpr double kBandEdge = 3830.0;  // Hz at 8 kHz; scaled below 8 kHz
   static constexpr double kHalfWidth = 64.0;   // output samples either side
   static constexpr double kBeta = 6.5;
-  static constexpr int kMaxHalvings = 4;       // 192 kHz to 12 kHz
+  static constexpr int kMaxHalvings = 4;  // 192 kHz to 12 kHz
   // The final filter runs below 24 kHz: at most 3 input samples an output.
   static constexpr std::size_t kMaxTaps = 2 * 64 * 3 + 16;
   static constexpr std::size_t kTableSize = std::size_t{1} << 18;
@@ -89,18 +89,18 @@ class Resampler {
   // Passes `count` samples put into the first stage through every stage.
   void halve(std::size_t count, bool ended);
 
-  std::uint32_t rate_ = 0;     // of the designed filter
+  std::uint32_t rate_ = 0;  // of the designed filter
   int halvings_ = 0;
   std::int64_t divisor_ = kOutputRate;  // output k is at k x rate_ / divisor_
-  std::size_t taps_ = 0;       // per phase, a multiple of 16
+  std::size_t taps_ = 0;                // per phase, a multiple of 16
   std::int64_t phases_ = 0;
-  std::int64_t reach_ = 0;     // first tap: centre sample - reach_
+  std::int64_t reach_ = 0;               // first tap: centre sample - reach_
   std::array<float, kTableSize> table_;  // phases_ x taps_ coefficients
   std::array<Halver, kMaxHalvings> halvers_;
   std::array<float, kBuffer> buffer_;
-  std::int64_t base_ = 0;      // input index of buffer_[0]
+  std::int64_t base_ = 0;  // input index of buffer_[0]
   std::size_t filled_ = 0;
-  std::int64_t next_ = 0;      // next output sample
+  std::int64_t next_ = 0;  // next output sample
   std::int64_t total_ = 0;
   bool ended_ = false;
 };

@@ -20,7 +20,9 @@ constexpr unsigned kMaxChannels = 8;
 // A chunk size that a writer which could not seek back (a pipe) leaves.
 constexpr std::uint32_t kUnknownSize = 0xFFFFFFFF;
 
-unsigned le16(const std::uint8_t* b) { return b[0] | static_cast<unsigned>(b[1]) << 8; }
+unsigned le16(const std::uint8_t* b) {
+  return b[0] | static_cast<unsigned>(b[1]) << 8;
+}
 std::uint32_t le32(const std::uint8_t* b) {
   return le16(b) | static_cast<std::uint32_t>(le16(b + 2)) << 16;
 }
@@ -62,7 +64,8 @@ const char* otherKind(const std::uint8_t* head, std::size_t n) {
     const std::size_t len = std::strlen(magic);
     return n >= at + len && std::memcmp(head + at, magic, len) == 0;
   };
-  if (is("ID3") || (n >= 2 && head[0] == 0xFF && (head[1] & 0xE0) == 0xE0)) return "holds MP3 audio";
+  if (is("ID3") || (n >= 2 && head[0] == 0xFF && (head[1] & 0xE0) == 0xE0))
+    return "holds MP3 audio";
   if (is("OggS")) return "holds Ogg audio";
   if (is("fLaC")) return "holds FLAC audio";
   if (is("FORM") && (is("AIFF", 8) || is("AIFC", 8))) return "holds AIFF audio";
@@ -101,19 +104,22 @@ void describe(const char* lead, std::uint32_t rate, unsigned channels, const cha
               const char* why, WavText& text) {
   char ch[16];
   channelWords(channels, ch);
-  std::snprintf(text.text, sizeof text.text, "%s%" PRIu32 " Hz %s %s%s", lead, rate, ch, encoding, why);
+  std::snprintf(text.text, sizeof text.text, "%s%" PRIu32 " Hz %s %s%s", lead, rate, ch, encoding,
+                why);
 }
 
 // The fmt chunk's body: which encoding, and whether sndbank takes it.
-bool checkFormat(const std::uint8_t* fmt, std::uint32_t size, WavLayout& layout,
-                 WavText& refusal) {
-  if (size < 16) return refuse(refusal, "holds a format chunk of %" PRIu32 " bytes, too short", size);
+bool checkFormat(const std::uint8_t* fmt, std::uint32_t size, WavLayout& layout, WavText& refusal) {
+  if (size < 16)
+    return refuse(refusal, "holds a format chunk of %" PRIu32 " bytes, too short", size);
   unsigned tag = le16(fmt);
   const unsigned channels = le16(fmt + 2);
   const std::uint32_t rate = le32(fmt + 4);
   const unsigned bits = le16(fmt + 14);  // of the sample's container
   if (tag == kExtensible) {
-    if (size < 40) return refuse(refusal, "holds an extensible format chunk of %" PRIu32 " bytes, too short", size);
+    if (size < 40)
+      return refuse(refusal, "holds an extensible format chunk of %" PRIu32 " bytes, too short",
+                    size);
     // The sub-format GUID begins with the plain format's tag; the rest of
     // it is the same for every tagged format and is not checked.
     tag = le16(fmt + 24);
@@ -163,8 +169,12 @@ bool WavLayout::isPlain() const {
   return encoding == Encoding::kPcm && rate == kRate && channels == 1 && bytesPerSample <= 2;
 }
 
-bool hasWavName(const char* fileName) { return endsWith(fileName, "wav"); }
-bool hasRawName(const char* fileName) { return endsWith(fileName, "raw"); }
+bool hasWavName(const char* fileName) {
+  return endsWith(fileName, "wav");
+}
+bool hasRawName(const char* fileName) {
+  return endsWith(fileName, "raw");
+}
 
 void describeLayout(const WavLayout& layout, WavText& text) {
   char encoding[32];
@@ -187,8 +197,10 @@ bool readWavLayout(std::FILE* file, std::int64_t length, WavLayout& layout, WavT
   if (!readAt(file, 0, head, got)) return refuse(refusal, "is not a WAV file");
   // RF64 (and its broadcast twin BW64) is RIFF for files past 4 GiB: the
   // sizes that do not fit 32 bits are in its ds64 chunk.
-  const bool rf64 = got == 12 && (std::memcmp(head, "RF64", 4) == 0 || std::memcmp(head, "BW64", 4) == 0);
-  if (got < 12 || (!rf64 && std::memcmp(head, "RIFF", 4) != 0) || std::memcmp(head + 8, "WAVE", 4) != 0) {
+  const bool rf64 =
+      got == 12 && (std::memcmp(head, "RF64", 4) == 0 || std::memcmp(head, "BW64", 4) == 0);
+  if (got < 12 || (!rf64 && std::memcmp(head, "RIFF", 4) != 0) ||
+      std::memcmp(head + 8, "WAVE", 4) != 0) {
     return refuse(refusal, "%s", otherKind(head, got));
   }
   bool haveFormat = false;
@@ -222,7 +234,8 @@ bool readWavLayout(std::FILE* file, std::int64_t length, WavLayout& layout, WavT
       if (rf64 && size == kUnknownSize) bytes = ds64Data;
       if (bytes == 0 || bytes == kUnknownSize) bytes = static_cast<std::uint64_t>(left);
       if (bytes > static_cast<std::uint64_t>(left)) {
-        return refuse(refusal, "holds a data chunk of %" PRIu64 " bytes in a file of %" PRId64 " bytes",
+        return refuse(refusal,
+                      "holds a data chunk of %" PRIu64 " bytes in a file of %" PRId64 " bytes",
                       bytes, length);
       }
       layout.dataOffset = body;
@@ -255,11 +268,11 @@ void wavHeader(std::uint8_t (&h)[kWavHeaderSize], std::uint32_t samples) {
   std::memcpy(h + 8, "WAVEfmt ", 8);
   putLe32(h + 16, 16);
   putLe16(h + 20, kPcm);
-  putLe16(h + 22, 1);         // channels
-  putLe32(h + 24, kRate);     // samples a second
-  putLe32(h + 28, kRate);     // bytes a second
-  putLe16(h + 32, 1);         // block align
-  putLe16(h + 34, 8);         // bits per sample
+  putLe16(h + 22, 1);      // channels
+  putLe32(h + 24, kRate);  // samples a second
+  putLe32(h + 28, kRate);  // bytes a second
+  putLe16(h + 32, 1);      // block align
+  putLe16(h + 34, 8);      // bits per sample
   std::memcpy(h + 36, "data", 4);
   putLe32(h + 40, samples);
 }

@@ -64,6 +64,8 @@ constexpr std::size_t kWavHeaderSize = 44;
 void wavHeader(std::uint8_t (&header)[kWavHeaderSize], std::uint32_t samples);
 
 // A raw sample as an 8-bit WAV sample: s + 128.
-constexpr std::uint8_t rawToWav(std::uint8_t raw) { return static_cast<std::uint8_t>(raw ^ 0x80); }
+constexpr std::uint8_t rawToWav(std::uint8_t raw) {
+  return static_cast<std::uint8_t>(raw ^ 0x80);
+}
 
 }  // namespace sndbank

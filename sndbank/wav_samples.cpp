@@ -19,7 +19,8 @@ int aLawValue(std::uint8_t code) {
   const unsigned a = code ^ 0x55u;
   const int exponent = (a >> 4) & 7;
   const int mantissa = static_cast<int>(a & 0x0F);
-  const int magnitude = exponent == 0 ? (mantissa << 4) + 8 : ((mantissa << 4) + 0x108) << (exponent - 1);
+  const int magnitude =
+      exponent == 0 ? (mantissa << 4) + 8 : ((mantissa << 4) + 0x108) << (exponent - 1);
   return (a & 0x80) != 0 ? magnitude : -magnitude;
 }
 
@@ -28,7 +29,9 @@ namespace {
 template <int (*Expand)(std::uint8_t)>
 constexpr std::array<float, 256> lawTable() {
   std::array<float, 256> table{};
-  for (int i = 0; i < 256; ++i) table[static_cast<std::size_t>(i)] = static_cast<float>(Expand(static_cast<std::uint8_t>(i))) / 256.0f;
+  for (int i = 0; i < 256; ++i)
+    table[static_cast<std::size_t>(i)] =
+        static_cast<float>(Expand(static_cast<std::uint8_t>(i))) / 256.0f;
   return table;
 }
 
@@ -37,15 +40,16 @@ const std::array<float, 256> kALaw = lawTable<aLawValue>();
 
 std::int32_t le24(const std::uint8_t* b) {
   // Shifted to the top of 32 bits and back, for the sign.
-  const auto u = static_cast<std::uint32_t>(b[0] << 8 | b[1] << 16 | static_cast<std::uint32_t>(b[2]) << 24);
+  const auto u =
+      static_cast<std::uint32_t>(b[0] << 8 | b[1] << 16 | static_cast<std::uint32_t>(b[2]) << 24);
   return static_cast<std::int32_t>(u) >> 8;
 }
 
 // One loop per encoding; `sample` reads one channel's sample at a byte
 // address, already in output steps.
 template <typename Sample>
-void mix(const std::uint8_t* bytes, std::size_t frames, unsigned channels, unsigned width, float* mono,
-         Sample sample) {
+void mix(const std::uint8_t* bytes, std::size_t frames, unsigned channels, unsigned width,
+         float* mono, Sample sample) {
   if (channels == 1) {
     for (std::size_t f = 0; f < frames; ++f) mono[f] = sample(bytes + f * width);
     return;
@@ -62,18 +66,25 @@ void mix(const std::uint8_t* bytes, std::size_t frames, unsigned channels, unsig
 
 }  // namespace
 
-void decodeFrames(const std::uint8_t* bytes, std::size_t frames, const WavLayout& layout, float* mono) {
+void decodeFrames(const std::uint8_t* bytes, std::size_t frames, const WavLayout& layout,
+                  float* mono) {
   const unsigned ch = layout.channels;
   const unsigned w = layout.bytesPerSample;
   switch (layout.encoding) {
     case Encoding::kPcm:
       switch (w) {
-        case 1: return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) { return static_cast<float>(*b) - 128.0f; });
+        case 1:
+          return mix(bytes, frames, ch, w, mono,
+                     [](const std::uint8_t* b) { return static_cast<float>(*b) - 128.0f; });
         case 2:
           return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) {
-            return static_cast<float>(static_cast<std::int16_t>(b[0] | b[1] << 8)) * (1.0f / 256.0f);
+            return static_cast<float>(static_cast<std::int16_t>(b[0] | b[1] << 8)) *
+                   (1.0f / 256.0f);
           });
-        case 3: return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) { return static_cast<float>(le24(b)) * (1.0f / 65536.0f); });
+        case 3:
+          return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) {
+            return static_cast<float>(le24(b)) * (1.0f / 65536.0f);
+          });
         default:
           return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) {
             std::int32_t v;
@@ -94,8 +105,10 @@ void decodeFrames(const std::uint8_t* bytes, std::size_t frames, const WavLayout
         std::memcpy(&v, b, 8);
         return static_cast<float>(v * kFullScale);
       });
-    case Encoding::kMuLaw: return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) { return kMuLaw[*b]; });
-    case Encoding::kALaw: return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) { return kALaw[*b]; });
+    case Encoding::kMuLaw:
+      return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) { return kMuLaw[*b]; });
+    case Encoding::kALaw:
+      return mix(bytes, frames, ch, w, mono, [](const std::uint8_t* b) { return kALaw[*b]; });
   }
 }
 

@@ -13,7 +13,8 @@ namespace sndbank {
 constexpr float kFullScale = 128.0f;
 
 // Decodes `frames` whole frames from `bytes` into `mono`, one sample each.
-void decodeFrames(const std::uint8_t* bytes, std::size_t frames, const WavLayout& layout, float* mono);
+void decodeFrames(const std::uint8_t* bytes, std::size_t frames, const WavLayout& layout,
+                  float* mono);
 
 // G.711 expansion of one code to a 16-bit linear value (the ITU scale:
 // u-law up to +-32,124, A-law up to +-32,256).

@@ -1,9 +1,10 @@
 #include "sndbank/word_reader.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <sys/stat.h>
 
 #include "sndbank/wav_samples.h"
 
@@ -87,17 +88,19 @@ std::size_t WordReader::readRaw(std::uint8_t* out, std::size_t max) {
 std::size_t WordReader::readPlain(std::uint8_t* out, std::size_t max) {
   const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(
       framesLeft_, static_cast<std::int64_t>(std::min(max, kBytes / layout_.bytesPerSample))));
-  const std::size_t got = want == 0 ? 0 : std::fread(bytes_.data(), layout_.bytesPerSample, want, file_);
+  const std::size_t got =
+      want == 0 ? 0 : std::fread(bytes_.data(), layout_.bytesPerSample, want, file_);
   framesLeft_ = got < want ? 0 : framesLeft_ - static_cast<std::int64_t>(got);
-  const std::size_t n = wavToRaw(bytes_.data(), got * layout_.bytesPerSample, layout_.bytesPerSample);
+  const std::size_t n =
+      wavToRaw(bytes_.data(), got * layout_.bytesPerSample, layout_.bytesPerSample);
   std::copy_n(bytes_.begin(), n, out);
   return n;
 }
 
 std::size_t WordReader::decode(float* mono, std::size_t max) {
   const std::size_t frameBytes = layout_.frameBytes();
-  const std::size_t want = static_cast<std::size_t>(
-      std::min<std::int64_t>(framesLeft_, static_cast<std::int64_t>(std::min(max, kBytes / frameBytes))));
+  const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(
+      framesLeft_, static_cast<std::int64_t>(std::min(max, kBytes / frameBytes))));
   const std::size_t got = want == 0 ? 0 : std::fread(bytes_.data(), frameBytes, want, file_);
   if (got < want) cutShort_ = true;
   framesLeft_ = cutShort_ ? 0 : framesLeft_ - static_cast<std::int64_t>(got);

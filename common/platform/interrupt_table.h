@@ -10,7 +10,7 @@
 
 namespace orva::platform::interrupt {
 
-constexpr std::size_t kEntries = 8;    // a library, three side files, a word
+constexpr std::size_t kEntries = 8;  // a library, three side files, a word
 constexpr std::size_t kNameSize = 4096;
 
 template <typename Char>
@@ -35,7 +35,8 @@ bool add(Entry<Char> (&table)[kEntries], const Char* name, std::size_t length) {
 template <typename Char>
 void remove(Entry<Char> (&table)[kEntries], const Char* name, std::size_t length) {
   for (Entry<Char>& e : table) {
-    if (e.inUse != 0 && length < kNameSize && std::memcmp(e.name, name, (length + 1) * sizeof(Char)) == 0) {
+    if (e.inUse != 0 && length < kNameSize &&
+        std::memcmp(e.name, name, (length + 1) * sizeof(Char)) == 0) {
       e.inUse = 0;
     }
   }
