@@ -60,13 +60,15 @@ void keepOnInterrupt(const std::string& path) {
 
 std::FILE* createTemporary(const std::string& path, const char* mode) {
   const std::wstring name = wide(path);
-  if (name.empty() || !removeOnInterrupt(path)) return nullptr;
+  if (name.empty()) return nullptr;
+  // In the table before it exists: an interruption in between removes nothing.
+  const bool listed = removeOnInterrupt(path);
   // Shared for deletion, so that the console handler can remove it open.
   const HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
-    keepOnInterrupt(path);
+    if (listed) keepOnInterrupt(path);
     return nullptr;
   }
   const bool text = std::strchr(mode, 'b') == nullptr;
@@ -75,7 +77,7 @@ std::FILE* createTemporary(const std::string& path, const char* mode) {
   if (file == nullptr) {
     if (fd == -1) CloseHandle(handle); else _close(fd);
     DeleteFileW(name.c_str());
-    keepOnInterrupt(path);
+    if (listed) keepOnInterrupt(path);
   }
   return file;
 }
