@@ -2,7 +2,10 @@
 
 #include <cctype>
 #include <cinttypes>
+#include <cstdarg>
 #include <cstring>
+
+#include "common/printf_format.h"
 
 namespace sndbank {
 
@@ -43,9 +46,12 @@ bool readAt(std::FILE* file, std::int64_t offset, std::uint8_t* into, std::size_
          std::fread(into, 1, count, file) == count;
 }
 
-template <typename... Args>
-bool refuse(WavText& refusal, const char* format, Args... args) {
-  std::snprintf(refusal.text, sizeof refusal.text, format, args...);
+// Fills `refusal` from a format and returns false, for `return refuse(...)`.
+ORVA_PRINTF_FORMAT(2, 3) bool refuse(WavText& refusal, const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
+  std::vsnprintf(refusal.text, sizeof refusal.text, format, args);
+  va_end(args);
   return false;
 }
 
