@@ -133,6 +133,7 @@ void Resampler::design(std::uint32_t rate) {
   // One phase per distinct fractional position, as many as the table holds.
   const std::int64_t exact = divisor_ / std::gcd<std::int64_t>(rate, divisor_);
   phases_ = std::min<std::int64_t>(exact, static_cast<std::int64_t>(kTableSize / taps_));
+  phaseScale_ = static_cast<double>(phases_) / static_cast<double>(divisor_);
   for (std::int64_t p = 0; p < phases_; ++p) {
     float* h = &table_[static_cast<std::size_t>(p) * taps_];
     const double frac = static_cast<double>(p) / static_cast<double>(phases_);
@@ -152,6 +153,8 @@ void Resampler::start(std::uint32_t rate, std::int64_t frames) {
   if (rate != rate_) design(rate);
   total_ = convertedLength(frames, rate);
   next_ = 0;
+  centre_ = 0;
+  remainder_ = 0;
   ended_ = false;
   // Silence before the recording: the first output's taps reach back.
   base_ = -reach_;
@@ -198,7 +201,7 @@ void Resampler::halve(std::size_t count, bool ended) {
 }
 
 void Resampler::compact() {
-  const std::int64_t first = next_ * rate_ / divisor_ - reach_;
+  const std::int64_t first = centre_ - reach_;
   const std::int64_t drop =
       std::min<std::int64_t>(first - base_, static_cast<std::int64_t>(filled_));
   if (drop <= 0) return;
@@ -211,9 +214,11 @@ void Resampler::compact() {
 std::size_t Resampler::produce(float* out, std::size_t max) {
   std::size_t made = 0;
   while (made < max && next_ < total_) {
-    const std::int64_t position = next_ * rate_;
-    std::int64_t centre = position / divisor_;
-    std::int64_t phase = (position % divisor_ * phases_ + divisor_ / 2) / divisor_;
+    // Output k lies at k x rate_ / divisor_ input samples: centre_ whole
+    // samples and remainder_ / divisor_ of one, stepped on without
+    // dividing; the fraction picks the nearest phase.
+    std::int64_t centre = centre_;
+    auto phase = static_cast<std::int64_t>(static_cast<double>(remainder_) * phaseScale_ + 0.5);
     if (phase == phases_) {
       phase = 0;
       ++centre;
@@ -231,6 +236,7 @@ std::size_t Resampler::produce(float* out, std::size_t max) {
     out[made++] = dot(&table_[static_cast<std::size_t>(phase) * taps_],
                       buffer_.data() + (first - base_), taps_);
     ++next_;
+    for (remainder_ += rate_; remainder_ >= divisor_; remainder_ -= divisor_) ++centre_;
   }
   return made;
 }

@@ -100,7 +100,10 @@ class Resampler {
   std::array<float, kBuffer> buffer_;
   std::int64_t base_ = 0;  // input index of buffer_[0]
   std::size_t filled_ = 0;
-  std::int64_t next_ = 0;  // next output sample
+  std::int64_t next_ = 0;       // next output sample
+  std::int64_t centre_ = 0;     // its position, next_ x rate_ / divisor_ input
+  std::int64_t remainder_ = 0;  // samples, as a whole number and a remainder
+  double phaseScale_ = 0.0;     // phases_ / divisor_
   std::int64_t total_ = 0;
   bool ended_ = false;
 };
