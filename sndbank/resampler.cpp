@@ -95,17 +95,23 @@ std::size_t Halver::run(std::size_t count, bool ended, float* out) {
     filled_ += kTaps;
   }
   std::size_t made = 0;
-  for (;; ++next_) {
-    const std::int64_t centre = 2 * next_;
-    if (centre >= received_ || (!ended && centre + kReach >= received_)) break;
-    const float* x = x_.data() + (centre - base_);
-    float y = kHalfBand.centre * x[0];
-    for (std::size_t i = 0; i < kHalfBand.odd.size(); ++i) {
-      const auto d = static_cast<std::ptrdiff_t>(2 * i + 1);
-      y += kHalfBand.odd[i] * (x[-d] + x[d]);
-    }
-    out[made++] = y;
+  const float* x = x_.data() + (2 * next_ - base_);  // the first output's centre
+  for (std::int64_t centre = 2 * next_;
+       centre < received_ && (ended || centre + kReach < received_); centre += 2) {
+    out[made] = kHalfBand.centre * x[2 * made];
+    ++made;
   }
+  // Pair by pair over all the outputs, so that the compiler can use vector
+  // registers across them.
+  for (std::size_t i = 0; i < kHalfBand.odd.size(); ++i) {
+    const auto d = static_cast<std::ptrdiff_t>(2 * i + 1);
+    const float g = kHalfBand.odd[i];
+    for (std::size_t j = 0; j < made; ++j) {
+      const auto c = static_cast<std::ptrdiff_t>(2 * j);
+      out[j] += g * (x[c - d] + x[c + d]);
+    }
+  }
+  next_ += static_cast<std::int64_t>(made);
   // Keep what the next output's taps reach back to.
   const auto drop = static_cast<std::size_t>(
       std::min<std::int64_t>(2 * next_ - kReach - base_, static_cast<std::int64_t>(filled_)));
