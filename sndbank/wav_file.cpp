@@ -79,7 +79,8 @@ const char* otherKind(const std::uint8_t* head, std::size_t n) {
   return "is not a WAV file";
 }
 
-// Names of the compressed WAV encodings a user is likely to meet.
+// Names of the compressed WAV encodings a user is likely to meet; nullptr
+// for any other.
 const char* encodingName(unsigned tag) {
   switch (tag) {
     case 0x0002: return "Microsoft ADPCM";
@@ -91,7 +92,7 @@ const char* encodingName(unsigned tag) {
     case 0x0161:
     case 0x0162: return "Windows Media Audio";
     case 0x2000: return "AC-3";
-    default: return "an unknown encoding";
+    default: return nullptr;
   }
 }
 
@@ -150,9 +151,12 @@ bool checkFormat(const std::uint8_t* fmt, std::uint32_t size, WavLayout& layout,
       widthTaken = bits == 8;
       layout.encoding = tag == kMuLaw ? Encoding::kMuLaw : Encoding::kALaw;
       break;
-    default:
-      describe("holds ", rate, channels, encodingName(tag), ", a compressed encoding", refusal);
+    default: {
+      const char* name = encodingName(tag);
+      describe("holds ", rate, channels, name != nullptr ? name : "audio in an unknown encoding",
+               name != nullptr ? ", a compressed encoding" : "", refusal);
       return false;
+    }
   }
   const char* why = !widthTaken                          ? ", a sample width not taken"
                     : channels == 0                      ? ", no channels"

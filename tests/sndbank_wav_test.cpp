@@ -136,7 +136,7 @@ TEST(WavFile, EveryRefusedFileIsNamedInOneRun) {
       {"compressed", wavFile({0x11, 1, 8000, 4}, "abcd"),
        "holds 8000 Hz mono IMA ADPCM, a compressed encoding"},
       {"extensible, unknown encoding", wavFile({0x1234, 2, 44100, 16, true}, "abcd"),
-       "holds 44100 Hz stereo an unknown encoding, a compressed encoding"},
+       "holds 44100 Hz stereo audio in an unknown encoding"},
       {"rate too low", wavFile({1, 1, 2000, 16}, "abcd"),
        "holds 2000 Hz mono 16-bit PCM, a rate outside 4000 to 192000 Hz"},
       {"rate too high", wavFile({3, 2, 384000, 32}, "abcdefgh"),
