@@ -52,24 +52,24 @@ void debugHeader(Out& o, const Record& r) {
 void dumpGroup(Out& o, ByteView group) { printHexDump(o.sink, group, group.size(), true, 5, 5, o.script); }
 
 void printReportValue(Sink& s, const PortSetting& setting, unsigned v) {
-  switch (setting.kind) {
-    case SettingKind::kCwSpeed: {
+  switch (setting.unit) {
+    case HandlerUnit::kCwSpeed: {
       const CwSpeed speed = cwSpeed(v);
       s.printf("   %d (  %2d WPM)", speed.number, speed.wpm);
       break;
     }
-    case SettingKind::kCwTone:
+    case HandlerUnit::kCwTone:
       s.printf("%04u ( %4u Hz)", v, toneHertz(v));
       break;
-    case SettingKind::kLevel:
+    case HandlerUnit::kLevel:
       s.printf("  %02u (", v);
       printLevel(s, v);
       s.put(" dB)");
       break;
-    case SettingKind::kBeepDuration:
+    case HandlerUnit::kBeepDuration:
       s.printf("  %02u (   %2u ms)", v, durationMs(v));
       break;
-    case SettingKind::kDtmfDuration:
+    case HandlerUnit::kDtmfDuration:
       s.printf("  %02u (  %3u ms)", v, durationMs(v));
       break;
   }
@@ -78,26 +78,26 @@ void printReportValue(Sink& s, const PortSetting& setting, unsigned v) {
 // Prints the command and its comment for one stored setting of port `port`.
 void printScriptSetting(Out& o, const PortSetting& setting, unsigned port, unsigned v, bool commented) {
   Sink& s = o.sink;
-  switch (setting.kind) {
-    case SettingKind::kCwSpeed: {
+  switch (setting.unit) {
+    case HandlerUnit::kCwSpeed: {
       const CwSpeed speed = cwSpeed(v);
       o.commandAs(kSpeedCommandLength, commented, "MPW 12 %u0 %d * ", port, speed.number);
       s.printf("TX%u,   %2d WPM, %s\n", port, speed.wpm, setting.name);
       return;
     }
-    case SettingKind::kCwTone:
+    case HandlerUnit::kCwTone:
       o.commandAs(kToneCommandLength, commented, "MPW 06 %u0 %04u * ", port, v);
       s.printf("TX%u,  %4u Hz, %s\n", port, toneHertz(v), setting.name);
       return;
-    case SettingKind::kLevel:
+    case HandlerUnit::kLevel:
       o.commandAs(kLevelCommandLength, commented, "MPW 10 0%u%02u %02u * ", port,
                   static_cast<unsigned>(setting.selector), v);
       s.printf("TX%u, ", port);
       printLevel(s, v);
       s.printf(" dB, %s\n", setting.name);
       return;
-    case SettingKind::kBeepDuration:
-    case SettingKind::kDtmfDuration:
+    case HandlerUnit::kBeepDuration:
+    case HandlerUnit::kDtmfDuration:
       o.commandAs(kDurationCommandLength, commented, "MPW 08 %02u %02u * ", 4 * port + setting.selector, v);
       s.printf("TX%u,   %3u ms, %s\n", port, durationMs(v), setting.name);
       return;
@@ -142,7 +142,7 @@ void messageHandlersReport(const Record& r, const WalkContext& ctx, Out& o) {
     s.put(setting.label);
     for (unsigned column = 0; column < kReportColumns; ++column) {
       if (column != 0) s.put("   ");
-      printReportValue(s, setting, ports[column].orZero(setting.offset, settingWidth(setting.kind)));
+      printReportValue(s, setting, ports[column].orZero(setting.offset, settingWidth(setting.unit)));
     }
     s.printf(" -- %s\n", setting.name);
   }
@@ -182,7 +182,7 @@ void scriptPort(Sink& s, Out& o, ByteView group, unsigned port) {
     s.printf(";   %s\n", kSettingBlocks[block]);
     bool printed = false;
     for (; setting != std::end(kPortSettings) && static_cast<std::size_t>(setting->block) == block; ++setting) {
-      const std::size_t width = settingWidth(setting->kind);
+      const std::size_t width = settingWidth(setting->unit);
       if (!settings.holds(setting->offset, width)) continue;
       const unsigned v = settings.read(setting->offset, width);
       const bool atDefault = v == setting->defaultValue;
