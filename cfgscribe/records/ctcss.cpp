@@ -48,7 +48,7 @@ void modeName(Sink& out, const Setting&) { out.put("CTCSS Encoder Mode"); }
 void burstValue(Sink& out, const Setting& s) { out.put(burstText(s.value)); }
 void burstName(Sink& out, const Setting&) { out.put("CTCSS Reverse Burst"); }
 
-constexpr SettingKind kTone{"tone", "", toneCommand, toneComment, toneValue, toneName};
+constexpr SettingKind kTone{"tone", "Hz", toneCommand, toneComment, toneValue, toneName};
 constexpr SettingKind kMode{"mode", "", modeCommand, modeComment, modeValue, modeName};
 constexpr SettingKind kBurst{"reverseBurst", "", nullptr, nullptr, burstValue, burstName};
 
