@@ -5,7 +5,7 @@
 include(GNUInstallDirs)
 
 set(CPACK_PACKAGE_NAME orva-tools)
-set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "orva-tools developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Configuration reporter and flash library builder for ORVA repeater controllers")
