@@ -13,8 +13,11 @@
     cfgscribe: { 0: 'done', 1: 'failed', 2: 'done, but the configuration file is damaged', 255: 'unknown option letter' },
     sndbank: { 0: 'done', 1: 'failed', 255: 'unknown option letter' },
   };
-  // Lines in which the programs name a problem.
-  const kProblemLine = /DAMAGED:|VERIFY ERROR|WARNING|Warning:|ERROR|[Ee]rror|cannot|[Uu]nable|refused|not found/;
+  // Lines in which the programs name a problem (the way each words them).
+  const kProblemLine = {
+    cfgscribe: /DAMAGED:|VERIFY ERROR:|WARNING:|Warning:|Unknown argument|[Cc]annot|[Uu]nable to/,
+    sndbank: /ERROR:|Error:|WARNING|Warning|Cannot|[Uu]nable to|problems? found|Unknown argument/,
+  };
 
   function element(tag, attributes, ...children) {
     const made = document.createElement(tag);
@@ -57,12 +60,13 @@
   // a clean run clears the box.
   function report(program, run, what) {
     const meaning = kStatusText[program][run.status] || 'failed';
+    statusLine.textContent = `${what}: ${program} exit status ${run.status}, ${meaning}.`;
     if (run.status === 0) {
       problems.hidden = true;
       problems.replaceChildren();
       return;
     }
-    const lines = run.stdout.split('\n').filter((line) => kProblemLine.test(line));
+    const lines = run.stdout.split('\n').filter((line) => kProblemLine[program].test(line));
     problems.replaceChildren(
       element('h2', { text: `${what}: ${program} exit status ${run.status}, ${meaning}` }),
       run.status === 2
@@ -317,9 +321,10 @@
       else if (configurations.length === 1 && !images.length) await showConfiguration(configurations[0]);
       else if (configurations.length === 2 && !images.length) await showDifference(configurations[0], configurations[1]);
       else throw new Error('Open one or two configuration files, word files (with a definition file for the speech library), or one library image (.bin).');
-      statusLine.textContent = 'Done: ' + entries.map((e) => baseName(e.path)).join(', ');
     } catch (error) {
       statusLine.textContent = error.message;
+      problems.replaceChildren(element('h2', { text: error.message }));
+      problems.hidden = false;
     }
   }
 

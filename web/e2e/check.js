@@ -142,7 +142,7 @@ async function main() {
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
   });
-  const context = await browser.newContext({ timezoneId: 'UTC', acceptDownloads: true });
+  const context = await browser.newContext({ timezoneId: 'UTC', acceptDownloads: true, viewport: { width: 1280, height: 1000 } });
   const foreign = [];
   context.on('request', (request) => {
     const url = request.url();
