@@ -4,7 +4,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { runNative, masked, maskText } = require('./native');
+const { runNative, scratch, masked, maskText } = require('./native');
 
 // Text as the page shows it in a <pre>: the output decoded as UTF-8.
 const shown = (bytes) => maskText(Buffer.from(bytes).toString('utf8'));
@@ -133,6 +133,17 @@ async function drive({ context, origin, shots, check, audio, examples }) {
   await shot(page, 'speech-library.png');
   views++;
 
+  // A folder picked: the definition file and its words keep their places.
+  const folder = scratch(Object.fromEntries(speechFiles.map((n) => ['voice/' + n, audio[n]])));
+  await page.setInputFiles('#pick-folder', path.join(folder, 'voice'));
+  await page.locator('button:text("Download speech.bin")').waitFor();
+  const folderDate = await page.inputValue('#speech-date');
+  const fromFolder = await downloadFrom(page, () => page.click('button:text("Download speech.bin")'));
+  const folderNative = runNative('sndbank', ['-v', 'speech', '1.0.0', folderDate, 'speech.def', 'speech.bin', 'speech.inc', 'speech.tab', 'speech.txt'],
+    Object.fromEntries(speechFiles.map((n) => [n, audio[n]])));
+  check('a folder picked: the speech library equals the native one', fromFolder.bytes.equals(folderNative.files['speech.bin']));
+  fs.rmSync(folder, { recursive: true, force: true });
+
   // A library image: listed, a word played and saved as WAV.
   const image = speechNative.files['speech.bin'];
   await page.setInputFiles('#pick-files', { name: 'speech.bin', mimeType: 'application/octet-stream', buffer: image });
@@ -160,8 +171,10 @@ async function drive({ context, origin, shots, check, audio, examples }) {
 
 // The self-contained page opened from disk gives the same report.
 async function selfContained(page, file, { check, shots, examples }) {
+  const start = Date.now();
   await page.goto('file://' + file);
   await page.getByText('Ready: open files to begin.').waitFor();
+  console.log(`web: the self-contained page from file:// ready in ${Date.now() - start} ms`);
   const summit = fs.readFileSync(path.join(examples, 'summit.cfg'));
   await page.setInputFiles('#pick-files', path.join(examples, 'summit.cfg'));
   await page.locator('#tab-report').waitFor();
