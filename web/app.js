@@ -161,6 +161,10 @@
     return element('div', {}, list, ...panels);
   }
 
+  // A program older than the page's tab says so, above its own message.
+  const unknownOption = (run, option) =>
+    run.status === 255 ? `This cfgscribe does not know ${option} (exit status 255); its own message follows.` : '';
+
   const baseName = (name) => name.replace(/^.*\//, '');
   const stem = (name) => baseName(name).replace(/\.[^.]*$/, '');
 
@@ -183,7 +187,8 @@
       id: mode.id,
       title: mode.title,
       content: outputPanel(runs[i].stdout, runs[i].stdoutBytes, `${stem(name)}-${mode.suffix}`,
-        damaged && mode.script ? 'Do not send as is: the configuration file is damaged, so this script may not recreate it.' : ''),
+        damaged && mode.script ? 'Do not send as is: the configuration file is damaged, so this script may not recreate it.'
+          : unknownOption(runs[i], mode.args[0])),
     }))));
   }
 
@@ -202,7 +207,7 @@
         element('p', {}, 'Old: ', element('strong', { text: baseName(older.path) }),
           ' → New: ', element('strong', { text: baseName(newer.path) }), ' ', swap),
         outputPanel(run.stdout, run.stdoutBytes, `${stem(older.path)}-to-${stem(newer.path)}.txt`,
-          run.status === 2 ? 'Do not send as is: a configuration file is damaged.' : ''));
+          run.status === 2 ? 'Do not send as is: a configuration file is damaged.' : unknownOption(run, '--diff')));
     };
     await draw();
   }
