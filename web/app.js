@@ -173,11 +173,11 @@
     const name = baseName(entry.path);
     const files = { [name]: await readFile(entry.file) };
     const modes = [
-      { id: 'report', title: 'Report', args: ['-r'], suffix: 'report.txt' },
-      { id: 'script', title: 'Script (changes)', args: ['-s'], suffix: 'script.txt', script: true },
-      { id: 'all', title: 'Script (all values)', args: ['-a'], suffix: 'all-values.txt', script: true },
-      { id: 'raw', title: 'Raw dump', args: ['-C'], suffix: 'raw.txt' },
-      { id: 'json', title: 'JSON', args: ['--json'], suffix: 'json' },
+      { id: 'report', title: 'Report', args: ['-r'], suffix: '-report.txt' },
+      { id: 'script', title: 'Script (changes)', args: ['-s'], suffix: '-script.txt', script: true },
+      { id: 'all', title: 'Script (all values)', args: ['-a'], suffix: '-all-values.txt', script: true },
+      { id: 'raw', title: 'Raw dump', args: ['-C'], suffix: '-raw.txt' },
+      { id: 'json', title: 'JSON', args: ['--json'], suffix: '.json' },
     ];
     const runs = [];
     for (const mode of modes) runs.push(await window.orva.run('cfgscribe', [...mode.args, name], files));
@@ -186,7 +186,7 @@
     result.replaceChildren(element('h2', { text: name }), tabs('Outputs for ' + name, modes.map((mode, i) => ({
       id: mode.id,
       title: mode.title,
-      content: outputPanel(runs[i].stdout, runs[i].stdoutBytes, `${stem(name)}-${mode.suffix}`,
+      content: outputPanel(runs[i].stdout, runs[i].stdoutBytes, stem(name) + (damaged && mode.script ? '-damaged-do-not-send' : '') + mode.suffix,
         damaged && mode.script ? 'Do not send as is: the configuration file is damaged, so this script may not recreate it.'
           : unknownOption(runs[i], mode.args[0])),
     }))));

@@ -90,6 +90,9 @@ async function drive({ context, origin, shots, check, audio, examples }) {
   await page.click('#tab-script');
   check('a damaged configuration: its script marked "do not send as is"',
     (await page.textContent('#panel-script')).includes('Do not send as is'));
+  const marked = await downloadFrom(page, () => page.click('#panel-script button:text("Download")'));
+  check('a damaged configuration: its script downloads under a name that says so',
+    marked.name === 'cut-damaged-do-not-send-script.txt', marked.name);
   await shot(page, 'damaged.png');
   views++;
 
