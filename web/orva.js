@@ -94,16 +94,21 @@
     if (!kPrograms.includes(program)) throw new Error('unknown program "' + program + '"');
     await ready;
     const inputs = {};
-    for (const [name, bytes] of Object.entries(files || {})) inputs[checkedName(name)] = bytes;
+    for (const [name, bytes] of Object.entries(files || {})) {
+      inputs[checkedName(name)] = bytes instanceof Uint8Array ? bytes : new Uint8Array(bytes);
+    }
     const stdout = byteCollector();
     const stderr = byteCollector();
     const module = compiled[program];
+    // A failed instantiation ends the run instead of leaving it waiting.
+    let failed;
+    const failure = new Promise((resolve, reject) => { failed = reject; });
     // The factory fills this object in: it becomes the instance (FS, callMain).
     const settings = {
       thisProgram: program,
       noInitialRun: true,
       instantiateWasm(imports, receive) {
-        WebAssembly.instantiate(module, imports).then((made) => receive(made, module));
+        WebAssembly.instantiate(module, imports).then((made) => receive(made, module), failed);
         return {};
       },
       preRun: [() => {
@@ -119,8 +124,8 @@
       print() {},
       printErr() {},
     };
-    const instance = await window['orva_' + program](settings);
-    const status = instance.callMain(args.map(String));
+    const instance = await Promise.race([window['orva_' + program](settings), failure]);
+    const status = instance.callMain(Array.from(args || [], String));
     const changed = {};
     for (const [name, bytes] of Object.entries(filesUnder(instance.FS, kWorkDir, '', {}))) {
       if (!sameBytes(inputs[name], bytes)) changed[name] = bytes;

@@ -111,6 +111,10 @@ async function programChecks(page) {
     for (const mode of ['-r', '-s', '-a', '-C', '--json']) await compare(page, label, 'cfgscribe', [mode, 'damaged.cfg'], { 'damaged.cfg': bytes });
   }
   await compare(page, 'no such file', 'cfgscribe', ['-r', 'missing.cfg'], {});
+  const refused = await page.evaluate(() => Promise.all([window.orva.run('ls', [], {}), window.orva.run('cfgscribe', [], { '../x': new Uint8Array(1) })]
+    .map((run) => run.then(() => 'ran', (error) => error.message))));
+  check('orva.run refuses another program and a file outside its directory',
+    refused[0].includes('unknown program') && refused[1].includes('plain relative path'), refused.join('\n'));
   for (const program of ['cfgscribe', 'sndbank']) {
     for (const args of [['--version'], ['--help'], ['-x']]) await compare(page, 'command line', program, args, {});
   }
