@@ -67,12 +67,13 @@
       return;
     }
     const lines = run.stdout.split('\n').filter((line) => kProblemLine[program].test(line));
-    problems.replaceChildren(
+    problems.replaceChildren(...[
       element('h2', { text: `${what}: ${program} exit status ${run.status}, ${meaning}` }),
       run.status === 2
         ? element('p', { text: 'The outputs below were written, but the file did not hold together: check every value, and do not send its scripts to the controller as they are.' })
         : null,
-      lines.length ? element('pre', { text: [...new Set(lines)].join('\n') }) : null);
+      lines.length ? element('pre', { text: [...new Set(lines)].join('\n') }) : null,
+    ].filter(Boolean));
     problems.hidden = false;
   }
 

@@ -87,6 +87,9 @@ async function drive({ context, origin, shots, check, audio, examples }) {
   const damaged = runNative('cfgscribe', ['-r', 'cut.cfg'], { 'cut.cfg': cut });
   const alert = await page.textContent('#problems');
   check('a damaged configuration: its status shown prominently', damaged.status === 2 && alert.includes('exit status 2'), alert);
+  const named = damaged.stdout.toString('utf8').split('\n').filter((line) => /DAMAGED:|WARNING:/.test(line));
+  check('a damaged configuration: every problem the report names is in the alert box',
+    named.length > 1 && named.every((line) => alert.includes(line.trim())), alert);
   await page.click('#tab-script');
   check('a damaged configuration: its script marked "do not send as is"',
     (await page.textContent('#panel-script')).includes('Do not send as is'));
