@@ -7,6 +7,8 @@
   const result = $('result');
   const problems = $('problems');
   const statusLine = $('status');
+  // Puts a view in place; absent parts (null) are left out.
+  const show = (...parts) => result.replaceChildren(...parts.filter(Boolean));
 
   // What each exit status means, in the programs' own terms.
   const kStatusText = {
@@ -184,7 +186,7 @@
     for (const mode of modes) runs.push(await window.orva.run('cfgscribe', [...mode.args, name], files));
     report('cfgscribe', runs[0], name);
     const damaged = runs[0].status === 2;
-    result.replaceChildren(element('h2', { text: name }), tabs('Outputs for ' + name, modes.map((mode, i) => ({
+    show(element('h2', { text: name }), tabs('Outputs for ' + name, modes.map((mode, i) => ({
       id: mode.id,
       title: mode.title,
       content: outputPanel(runs[i].stdout, runs[i].stdoutBytes, stem(name) + (damaged && mode.script ? '-damaged-do-not-send' : '') + mode.suffix,
@@ -204,7 +206,7 @@
       report('cfgscribe', run, 'Difference');
       const swap = element('button', { type: 'button', text: 'Swap old and new',
         onclick: () => { [older, newer] = [newer, older]; draw(); } });
-      result.replaceChildren(element('h2', { text: 'Difference script' }),
+      show(element('h2', { text: 'Difference script' }),
         element('p', {}, 'Old: ', element('strong', { text: baseName(older.path) }),
           ' → New: ', element('strong', { text: baseName(newer.path) }), ' ', swap),
         outputPanel(run.stdout, run.stdoutBytes, `${stem(older.path)}-to-${stem(newer.path)}.txt`,
@@ -225,8 +227,11 @@
       for (const word of words) files['CustomAudioFiles/' + baseName(word.path)] = await readFile(word.file);
       const run = await window.orva.run('sndbank', ['-v'], files);
       report('sndbank', run, 'Custom-audio library');
-      result.replaceChildren(element('h2', { text: 'Custom-audio library' }),
+      // sndbank takes a custom-audio word by its name alone: NNNN.raw or NNNN.wav.
+      const skipped = words.map((w) => baseName(w.path)).filter((n) => !/^\d{4}\.(raw|wav)$/.test(n));
+      show(element('h2', { text: 'Custom-audio library' }),
         element('p', { text: `${words.length} word files; status ${run.status} (${kStatusText.sndbank[run.status] || 'failed'}).` }),
+        skipped.length ? element('p', { class: 'do-not-send', text: 'Not named by a word code (NNNN.raw or NNNN.wav, like 3000.wav), so not in the library: ' + skipped.join(', ') }) : null,
         filesList(run.files), outputPanel(run.stdout, run.stdoutBytes, 'sndbank-messages.txt'));
       return;
     }
@@ -273,7 +278,7 @@
     };
     form.append(element('span'), element('button', { type: 'submit', text: 'Build the speech library' }));
     form.addEventListener('submit', (event) => { event.preventDefault(); build(); });
-    result.replaceChildren(element('h2', { text: 'Speech library from ' + defName }),
+    show(element('h2', { text: 'Speech library from ' + defName }),
       element('p', { text: `${words.length} word files.` }), form, outcome);
     await build();
   }
@@ -306,7 +311,7 @@
         element('td', {}, element('button', { type: 'button', text: 'Play', 'aria-label': 'Play word ' + code, onclick: () => play(raws[rawName]) })),
         element('td', {}, wav ? downloadButton('Save WAV', `${stem(name)}-${code}.wav`, wav) : null));
     });
-    result.replaceChildren(element('h2', { text: name }),
+    show(element('h2', { text: name }),
       rows.length ? element('table', { class: 'words' },
         element('thead', {}, element('tr', {}, element('th', { text: 'Word' }), element('th', { text: 'Listen' }), element('th', { text: 'WAV file' }))),
         element('tbody', {}, ...rows)) : element('p', { text: 'No word could be read from this image.' }),

@@ -122,6 +122,10 @@ async function drive({ context, origin, shots, check, audio, examples }) {
     library = { got, same: got.bytes.equals(native().files['CustomAudioLib.bin']) };
   }
   check('word files picked: the custom-audio library equals the native one', library.same);
+  await page.setInputFiles('#pick-files', [...picked, { name: 'hello.wav', mimeType: 'audio/wav', buffer: picked[0].buffer }]);
+  const note = page.getByText('Not named by a word code');
+  await note.waitFor();
+  check('a word file not named by its code is named as left out', (await note.textContent()).endsWith(': hello.wav'));
   await shot(page, 'custom-audio.png');
   views++;
 
