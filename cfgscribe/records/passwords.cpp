@@ -14,7 +14,7 @@ namespace {
 constexpr std::size_t kHeaderSize = 4;
 enum Location : unsigned { kMPW = 0, kCPW = 1, kRBPW = 2, kAPW = 3, kLocationsKnown = 4 };
 
-// A password's stored digits (0xFF first when none is set).
+// Whether a password is stored: an unset one starts with the end byte.
 bool isSet(const Setting& s) { return s.bytes.u8(0) != kEndMarker; }
 
 // The root command that sets each known location, and the location's name.
