@@ -54,8 +54,8 @@ class SwitchSettings {
  public:
   explicit SwitchSettings(const Record& r) : bits_(r) {}
 
-  // Switches the script visits: every one the Bit Set holds, up to the
-  // last one that exists.
+  // How many switch numbers the Bit Set holds, none past switch 399; the
+  // ones the controller has among them are the record's settings.
   unsigned held() const { return static_cast<unsigned>(std::min<std::size_t>(bits_.bytes() * 8, kSwitchCount)); }
   // Switch n, 1 when on; a switch beyond the stored bytes reads as off.
   Setting setting(unsigned n) const {
