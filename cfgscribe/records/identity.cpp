@@ -178,7 +178,10 @@ class FieldSettings {
     switch (f.shape) {
       case kModel: s.value = source_.u16(f.offset); break;
       case kTriplet: s.value = source_.u24(f.offset); break;
-      case kVersion: s.bytes = source_.sub(f.offset, 3); break;
+      case kVersion:
+        s.bytes = source_.sub(f.offset, 3);
+        s.value = s.bytes.u24(0);
+        break;
       case kJumper:
       case kAux: s.value = source_.u8(f.offset) >> f.arg & 1; break;
       case kDateTime:
