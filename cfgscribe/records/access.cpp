@@ -56,6 +56,7 @@ void forEachAccess(const Record& r, OnSetting onSetting) {
     s.key = SettingKey{kCPWAccessTable, 0, static_cast<std::uint16_t>(root), 0};
     s.kind = &kAccess;
     s.value = access.denied(root) ? 1u : 0u;
+    s.coldStart = 0;  // after a cold start every command is allowed
     s.hasColdStart = true;
     onSetting(s);
   }
