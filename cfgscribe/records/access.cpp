@@ -34,6 +34,34 @@ class AccessBytes {
   unsigned roots_ = 0;
 };
 
+// A root command's access: "MPW 94" with the root and 1 when denied; the
+// comment says it in words and names the command.
+int accessCommand(Sink& out, const Setting& s) { return out.printf("MPW 94 %02u %u *", s.key.entry, s.value); }
+void accessName(Sink& out, const Setting& s) { out.put(rootCommandName(s.key.entry)); }
+void accessComment(Sink& out, const Setting& s) {
+  out.put(s.value ? "Disabled, " : "Enabled,  ");
+  accessName(out, s);
+}
+void accessText(Sink& out, const Setting& s) { out.put(s.value ? "Disabled" : "Enabled"); }
+constexpr SettingKind kAccess{"denied", "", accessCommand, accessComment, accessText, accessName};
+
+// Every controllable root command the record covers, as a setting: 1 when
+// the control operator may not use it, 0 (its cold-start state) when he may.
+template <class OnSetting>
+void forEachAccess(const Record& r, OnSetting onSetting) {
+  const AccessBytes access(r);
+  for (unsigned root = 0; root < access.roots(); ++root) {
+    if (!isControllableRoot(root)) continue;
+    Setting s;
+    s.key = SettingKey{kCPWAccessTable, 0, static_cast<std::uint16_t>(root), 0};
+    s.kind = &kAccess;
+    s.value = access.denied(root) ? 1u : 0u;
+    s.coldStart = 0;  // after a cold start every command is allowed
+    s.hasColdStart = true;
+    onSetting(s);
+  }
+}
+
 void debugAccessBytes(Out& o, const Record& r) {
   debugRecordHeader(o, r);
   o.dbg("Bytes             : \n");
@@ -48,35 +76,22 @@ void accessReport(const Record& r, const WalkContext&, Out& o) {
   out.put("\nControl Operator Privilege Level\n Commands by Root Number\n");
   if (o.debug) debugAccessBytes(o, r);
 
-  const AccessBytes access(r);
-  for (unsigned root = 0; root < access.roots(); ++root) {
-    if (!isControllableRoot(root)) continue;
-    out.printf("   Command %02u:  %s -- %s\n", root, access.denied(root) ? "Disabled" : "Enabled ",
-               rootCommandName(root));
-  }
+  forEachAccess(r, [&](const Setting& s) {
+    out.printf("   Command %02u:  %s -- %s\n", s.key.entry, s.value ? "Disabled" : "Enabled ", rootCommandName(s.key.entry));
+  });
 }
 
 void accessScript(const Record& r, const WalkContext&, Out& o) {
-  Sink& out = o.sink;
-  out.put("\n; Set Control Operator Privilege Level\n");
+  o.sink.put("\n; Set Control Operator Privilege Level\n");
   if (o.debug) debugAccessBytes(o, r);
 
-  const AccessBytes access(r);
   unsigned printed = 0;
-  for (unsigned root = 0; root < access.roots(); ++root) {
-    if (!isControllableRoot(root)) continue;
-    const bool denied = access.denied(root);
-    if (!denied && !o.allValues) continue;
-    o.command(!denied, "MPW 94 %02u %u *", root, denied ? 1u : 0u);
-    out.put(denied ? "Disabled, " : "Enabled,  ");
-    out.put(rootCommandName(root));
-    out.put('\n');
-    ++printed;
-  }
-  if (printed == 0) out.put(";   Control Operator Password Can Access All Commands.\n");
+  forEachAccess(r, [&](const Setting& s) { printed += o.setting(s) ? 1 : 0; });
+  if (printed == 0) o.sink.put(";   Control Operator Password Can Access All Commands.\n");
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void accessSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void accessSettings(const Record& r, const WalkContext&, SettingVisitor& visitor) {
+  forEachAccess(r, [&](const Setting& s) { visitor.setting(s); });
+}
 
 }  // namespace cfgscribe::records

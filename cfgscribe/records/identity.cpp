@@ -1,6 +1,10 @@
 // The records that describe the controller itself: controller definition,
 // factory identity, jumper status, firmware versions, serial ports and name.
-// The script shows them as comments only; no command sets them.
+// Each is decoded into settings that only the report shows; the script
+// shows some as comments, and no command sets them.
+
+#include <iterator>
+#include <span>
 
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
@@ -16,16 +20,206 @@ namespace {
 // the 0xFF bytes that stand for what is not loaded.
 constexpr const char* kAbsent = "----";
 
-// An ASCII text of at most `width` bytes from `offset`, ending at a NUL byte.
-void printText(Sink& out, ByteView bytes, std::size_t offset, std::size_t width) {
-  if (!bytes.has(offset, width)) {
+// How a field is stored and shown.
+enum Shape : std::uint8_t {
+  kNumber,       // one byte
+  kModel,        // receivers and transmitters bytes: "5RT0"
+  kTriplet,      // three bytes: "a.b.c"
+  kDateTime,     // seven BCD bytes
+  kText,         // ASCII up to a NUL byte
+  kVersion,      // a file version: three bytes, or "no file", "version not set"
+  kJumper,       // one bit: inversion jumper in or out
+  kAux,          // one bit: AUX jumper in or out
+  kBaud,         // a baud rate code
+  kConsolePort,  // 0: RS232-1 is the console, else RS232-2
+};
+
+// One field of a record: its name, shape and place. `arg` is the bit of a
+// jumper or the width of a text or date-time; a text of width 0 runs to
+// the end of the record's element.
+struct Field {
+  const char* name;
+  Shape shape;
+  std::uint8_t offset;
+  std::uint8_t arg = 0;
+};
+
+// The controller definition, at offsets of its 32 payload bytes.
+constexpr Field kControllerFields[] = {
+    {"Controller Model", kModel, ControllerDefinition::kReceivers},
+    {"Controller Firmware Version", kTriplet, ControllerDefinition::kFirmware},
+    {"Controller Cold Reset Date-Time", kDateTime, ControllerDefinition::kColdReset, 7},
+    {"Configuration Version", kNumber, ControllerDefinition::kConfigVersion},
+    {"Number of Receivers", kNumber, ControllerDefinition::kReceivers},
+    {"Number of Transmitters", kNumber, ControllerDefinition::kTransmitters},
+    {"Number of Password Digits", kNumber, ControllerDefinition::kPasswordDigits},
+    {"Number of Macro Name Digits", kNumber, ControllerDefinition::kMacroNameDigits},
+    {"Macro Attr Size", kNumber, ControllerDefinition::kMacroAttrSize},
+    {"Num Config Records", kNumber, ControllerDefinition::kRecordCount},
+};
+enum ControllerEntry : unsigned { kModelEntry, kFirmwareEntry, kColdResetEntry, kConfigVersionEntry, kReceiversEntry };
+
+constexpr Field kIdentityFields[] = {
+    {"Original Customer Name", kText, 34},
+    {"Controller Serial Number", kText, 12, 8},
+    {"Controller Model Number", kText, 4, 8},
+    {"Controller Manufacture Date-Time", kDateTime, 20, 7},
+    {"Controller Format Date-Time", kDateTime, 27, 7},
+};
+
+// Three rows of three inversion jumpers, then five AUX jumpers.
+constexpr Field kStatusFields[] = {
+    {"COR1", kJumper, 4, 0},   {"COR2", kJumper, 4, 1},   {"COR3", kJumper, 4, 2},
+    {"CTCSS1", kJumper, 5, 0}, {"CTCSS2", kJumper, 5, 1}, {"CTCSS3", kJumper, 5, 2},
+    {"PTT1", kJumper, 6, 0},   {"PTT2", kJumper, 6, 1},   {"PTT3", kJumper, 6, 2},
+    {"AUX1", kAux, 7, 0},      {"AUX2", kAux, 7, 1},      {"AUX3", kAux, 7, 2},
+    {"AUX4", kAux, 7, 3},      {"AUX5", kAux, 7, 4},
+};
+constexpr unsigned kFirstAux = 9;
+
+// In the report's order; a blank line comes before the configurations.
+constexpr Field kVersionFields[] = {
+    {"BootROM", kVersion, 4},
+    {"SBOOT", kVersion, 8},
+    {"Diagnostics", kVersion, 12},
+    {"ORVA_A", kVersion, 20},
+    {"ORVA_B", kVersion, 24},
+    {"Speech Library Version", kVersion, 48},
+    {"Custom Audio Library Version", kVersion, 44},
+    {"Configuration_A", kVersion, 28},
+    {"Configuration_B", kVersion, 32},
+    {"Configuration_C", kVersion, 36},
+    {"Configuration_D", kVersion, 40},
+};
+constexpr unsigned kFirstConfiguration = 7;
+
+constexpr Field kSerialFields[] = {
+    {"Console Baud Rate", kBaud, 6},
+    {"Auxiliary Baud Rate", kBaud, 8},
+    {"Console Port", kConsolePort, 11},
+};
+enum SerialEntry : unsigned { kConsoleBaud, kAuxiliaryBaud, kConsolePortEntry };
+
+constexpr Field kNameFields[] = {
+    {"User-Defined Controller Name", kText, 4},
+};
+
+std::span<const Field> fieldsOf(unsigned type) {
+  switch (type) {
+    case kController: return kControllerFields;
+    case kID: return kIdentityFields;
+    case kStatus: return kStatusFields;
+    case kFWVer: return kVersionFields;
+    case kSerial: return kSerialFields;
+    case kName: return kNameFields;
+    default: return {};
+  }
+}
+
+void fieldName(Sink& out, const Setting& s) { out.put(fieldsOf(s.key.type)[s.key.entry].name); }
+
+// Value texts by shape. Texts and date-times hold value 1 when the record
+// holds them in full.
+void numberText(Sink& out, const Setting& s) { out.printf("%u", s.value); }
+void modelText(Sink& out, const Setting& s) { out.printf("5%u%u0", s.value >> 8, s.value & 0xFF); }
+void tripletText(Sink& out, const Setting& s) {
+  out.printf("%u.%u.%u", s.value >> 16, s.value >> 8 & 0xFF, s.value & 0xFF);
+}
+void dateTimeText(Sink& out, const Setting& s) {
+  if (s.value)
+    printBcdDateTime(out, s.bytes);
+  else
+    out.put(kAbsent);
+}
+void textText(Sink& out, const Setting& s) {
+  if (!s.value) {
     out.put(kAbsent);
     return;
   }
-  const ByteView field = bytes.sub(offset, width);
-  for (std::size_t n = 0; n < field.size() && field.u8(n) != 0; ++n) {
-    out.put(orva::printableByte(field.u8(n)));
+  for (std::size_t n = 0; n < s.bytes.size() && s.bytes.u8(n) != 0; ++n) out.put(orva::printableByte(s.bytes.u8(n)));
+}
+void versionText(Sink& out, const Setting& s) { out.put(versionTriplet(s.bytes).text); }
+void jumperText(Sink& out, const Setting& s) { out.put(s.value ? "In/Active-High" : "Out/Active-Low"); }
+void auxText(Sink& out, const Setting& s) { out.put(s.value ? "In" : "Out"); }
+void baudText(Sink& out, const Setting& s) { out.put(lookupDescription(Catalogue::kBaudRates, 0, s.value)); }
+void consolePortText(Sink& out, const Setting& s) { out.put(s.value == 0 ? "RS232-1" : "RS232-2"); }
+
+// By shape; none has a command.
+constexpr SettingKind kKinds[] = {
+    {"number", "", nullptr, nullptr, numberText, fieldName},
+    {"model", "", nullptr, nullptr, modelText, fieldName},
+    {"version", "", nullptr, nullptr, tripletText, fieldName},
+    {"dateTime", "", nullptr, nullptr, dateTimeText, fieldName},
+    {"text", "", nullptr, nullptr, textText, fieldName},
+    {"version", "", nullptr, nullptr, versionText, fieldName},
+    {"jumper", "", nullptr, nullptr, jumperText, fieldName},
+    {"jumper", "", nullptr, nullptr, auxText, fieldName},
+    {"baudRate", "", nullptr, nullptr, baudText, fieldName},
+    {"consolePort", "", nullptr, nullptr, consolePortText, fieldName},
+};
+
+// The fields of a record of type 0 to 5 as settings, made on demand from
+// `source`: the record, or for the controller definition its 32 payload
+// bytes as the walk context keeps them.
+class FieldSettings {
+ public:
+  FieldSettings(unsigned type, ByteView source, unsigned elementSize)
+      : type_(type), fields_(fieldsOf(type)), source_(source), elementEnd_(4 + elementSize) {}
+  explicit FieldSettings(const ControllerDefinition& c)
+      : FieldSettings(kController, ByteView(c.bytes.data(), c.bytes.size()), 0) {}
+  explicit FieldSettings(const Record& r) : FieldSettings(r.type(), r, r.elementSize()) {}
+
+  unsigned count() const { return static_cast<unsigned>(fields_.size()); }
+  Setting setting(unsigned entry) const {
+    const Field& f = fields_[entry];
+    Setting s;
+    s.key = SettingKey{static_cast<std::uint8_t>(type_), 0, static_cast<std::uint16_t>(entry), 0};
+    s.kind = &kKinds[f.shape];
+    switch (f.shape) {
+      case kModel: s.value = source_.u16(f.offset); break;
+      case kTriplet: s.value = source_.u24(f.offset); break;
+      case kVersion:
+        s.bytes = source_.sub(f.offset, 3);
+        s.value = s.bytes.u24(0);
+        break;
+      case kJumper:
+      case kAux: s.value = source_.u8(f.offset) >> f.arg & 1; break;
+      case kDateTime:
+      case kText: {
+        const std::size_t width = f.arg != 0 ? f.arg : elementEnd_ > f.offset ? elementEnd_ - f.offset : 0;
+        s.value = source_.has(f.offset, width) ? 1 : 0;
+        if (s.value) s.bytes = source_.sub(f.offset, width);
+        break;
+      }
+      default: s.value = source_.u8(f.offset); break;
+    }
+    return s;
   }
+  template <class OnSetting>
+  void forEach(OnSetting onSetting) const {
+    for (unsigned i = 0; i < count(); ++i) onSetting(setting(i));
+  }
+
+ private:
+  unsigned type_;
+  std::span<const Field> fields_;
+  ByteView source_;
+  std::size_t elementEnd_;
+};
+
+// "<lead><name padded to 33>: <text>" and the line end.
+void printField(Out& o, const char* lead, const char* label, const Setting& s) {
+  o.sink.printf("%s%-33s: ", lead, label);
+  s.kind->text(o.sink, s);
+  o.sink.put('\n');
+}
+void printField(Out& o, const char* lead, const Setting& s) { printField(o, lead, fieldsOf(s.key.type)[s.key.entry].name, s); }
+
+// A debug line of the controller definition: "  <name padded to 18>: <text>".
+void debugField(Out& o, const char* label, const Setting& s) {
+  o.dbg("  %-18s: ", label);
+  s.kind->text(o.sink, s);
+  o.sink.put('\n');
 }
 
 // A debug line naming the record, then the four common header lines.
@@ -47,110 +241,52 @@ void printSignature(Out& o, const ControllerDefinition& c) {
   o.dbg("Structure Version : %d\n", b[ControllerDefinition::kStructureVersion]);
 }
 
-ByteView coldReset(const ControllerDefinition& c) {
-  return ByteView(c.bytes.data() + ControllerDefinition::kColdReset, 7);
-}
-
-const char* jumper(unsigned bits, unsigned bit) {
-  return (bits >> bit & 1) != 0 ? "In/Active-High" : "Out/Active-Low";
-}
-const char* aux(unsigned bits, unsigned bit) { return (bits >> bit & 1) != 0 ? "In " : "Out"; }
-
-const char* baudRate(unsigned code) { return lookupDescription(Catalogue::kBaudRates, 0, code); }
-
 }  // namespace
 
 void controllerReport(const Record& r, const WalkContext& ctx, Out& o) {
-  const ControllerDefinition& c = ctx.controller;
-  const auto& b = c.bytes;
-  Sink& out = o.sink;
-  out.put("Controller Definition\n");
+  const FieldSettings fields(ctx.controller);
+  o.sink.put("Controller Definition\n");
   if (o.debug) {
     debugRecordHeader(o, r);
-    printSignature(o, c);
+    printSignature(o, ctx.controller);
   }
   if (sizesMismatch(r)) warnSizes(o);
-  out.printf("  Controller Model                 : 5%d%d0\n", c.receivers(), c.transmitters());
-  out.printf("  Controller Firmware Version      : %d.%d.%d\n", b[ControllerDefinition::kFirmware],
-             b[ControllerDefinition::kFirmware + 1], b[ControllerDefinition::kFirmware + 2]);
-  out.put("  Controller Cold Reset Date-Time  : ");
-  printBcdDateTime(out, coldReset(c));
-  out.put('\n');
-  out.printf("  Configuration Version            : %d\n", b[ControllerDefinition::kConfigVersion]);
-  out.printf("  Number of Receivers              : %d\n", c.receivers());
-  out.printf("  Number of Transmitters           : %d\n", c.transmitters());
-  out.printf("  Number of Password Digits        : %d\n", c.passwordDigits());
-  out.printf("  Number of Macro Name Digits      : %d\n", c.macroNameDigits());
+  // The report's fields, then the last two as debug lines.
+  const unsigned shown = fields.count() - 2;
+  for (unsigned i = 0; i < shown; ++i) printField(o, "  ", fields.setting(i));
   if (o.debug) {
-    o.dbg("  Macro Attr Size   : %d\n", c.macroAttrSize());
-    o.dbg("  Num Config Records: %d\n", c.recordCount());
+    debugField(o, "Macro Attr Size", fields.setting(shown));
+    debugField(o, "Num Config Records", fields.setting(shown + 1));
   }
 }
 
 void controllerScript(const Record& r, const WalkContext& ctx, Out& o) {
-  const ControllerDefinition& c = ctx.controller;
-  const auto& b = c.bytes;
-  Sink& out = o.sink;
-  out.put("; Controller Definition\n");
+  const FieldSettings fields(ctx.controller);
+  o.sink.put("; Controller Definition\n");
   if (o.debug) debugRecordHeader(o, r);
   if (sizesMismatch(r)) warnSizes(o);
-  if (o.debug) printSignature(o, c);
-  out.printf(";   Controller Type                  : 5%d%d0\n", c.receivers(), c.transmitters());
-  out.printf(";   Controller Firmware Version      : %d.%d.%d\n", b[ControllerDefinition::kFirmware],
-             b[ControllerDefinition::kFirmware + 1], b[ControllerDefinition::kFirmware + 2]);
-  out.printf(";   Configuration Version            : %d\n", b[ControllerDefinition::kConfigVersion]);
-  out.put(";   Controller Cold Reset Date-Time  : ");
-  printBcdDateTime(out, coldReset(c));
-  out.put('\n');
+  if (o.debug) printSignature(o, ctx.controller);
+  printField(o, ";   ", "Controller Type", fields.setting(kModelEntry));
+  printField(o, ";   ", fields.setting(kFirmwareEntry));
+  printField(o, ";   ", fields.setting(kConfigVersionEntry));
+  printField(o, ";   ", fields.setting(kColdResetEntry));
   if (o.debug) {
-    o.dbg("  Receivers         : %d\n", c.receivers());
-    o.dbg("  Transmitters      : %d\n", c.transmitters());
-    o.dbg("  Password Digits   : %d\n", c.passwordDigits());
-    o.dbg("  Macro Name Digits : %d\n", c.macroNameDigits());
-    o.dbg("  Macro Attr Size   : %d\n", c.macroAttrSize());
-    o.dbg("  Num Config Records: %d\n", c.recordCount());
+    // The counts from the receivers on, under short names.
+    static constexpr const char* kLabels[] = {"Receivers",         "Transmitters",    "Password Digits",
+                                              "Macro Name Digits", "Macro Attr Size", "Num Config Records"};
+    for (unsigned i = 0; i < std::size(kLabels); ++i) debugField(o, kLabels[i], fields.setting(kReceiversEntry + i));
   }
 }
 
-namespace {
-
-void printDateTime(Sink& out, ByteView bytes, std::size_t offset) {
-  if (bytes.has(offset, 7)) {
-    printBcdDateTime(out, bytes.sub(offset, 7));
-  } else {
-    out.put(kAbsent);
-  }
-}
-
-void identity(const Record& r, Out& o) {
-  const ByteView bytes = r;
-  const std::size_t nameWidth = r.elementSize() > 30 ? r.elementSize() - 30 : 0;
-  const char* lead = o.lead();
-  Sink& out = o.sink;
+void identitySection(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "Controller ID");
-  out.printf("%sOriginal Customer Name           : ", lead);
-  printText(out, bytes, 34, nameWidth);
-  out.printf("\n%sController Serial Number         : ", lead);
-  printText(out, bytes, 12, 8);
-  out.printf("\n%sController Model Number          : ", lead);
-  printText(out, bytes, 4, 8);
-  out.printf("\n%sController Manufacture Date-Time : ", lead);
-  printDateTime(out, bytes, 20);
-  out.printf("\n%sController Format Date-Time      : ", lead);
-  printDateTime(out, bytes, 27);
-  out.put('\n');
+  FieldSettings(r).forEach([&](const Setting& s) { printField(o, o.lead(), s); });
 }
-
-}  // namespace
-
-void identitySection(const Record& r, const WalkContext&, Out& o) { identity(r, o); }
-
-namespace {
 
 // The jumper lines; the script shows them as comments, with the AUX items
 // two blanks apart where the report has five.
-void status(const Record& r, Out& o) {
-  const ByteView b = r;
+void statusSection(const Record& r, const WalkContext&, Out& o) {
+  const FieldSettings fields(r);
   Sink& out = o.sink;
   const char* lead = o.lead();
   if (o.debug) {
@@ -158,43 +294,32 @@ void status(const Record& r, Out& o) {
     debugRecordHeader(o, r);
   }
   out.put(o.script ? "\n; Inversion Jumpers:\n" : "\nInversion Jumpers:\n");
-  out.printf("%sCOR1   = %s    COR2   = %s    COR3   = %s\n", lead, jumper(b.u8(4), 0), jumper(b.u8(4), 1),
-             jumper(b.u8(4), 2));
-  out.printf("%sCTCSS1 = %s    CTCSS2 = %s    CTCSS3 = %s\n", lead, jumper(b.u8(5), 0), jumper(b.u8(5), 1),
-             jumper(b.u8(5), 2));
-  out.printf("%sPTT1   = %s    PTT2   = %s    PTT3   = %s\n\n", lead, jumper(b.u8(6), 0), jumper(b.u8(6), 1),
-             jumper(b.u8(6), 2));
-  const unsigned a = b.u8(7);
-  const char* gap = o.script ? "  " : "     ";
+  for (unsigned i = 0; i < kFirstAux; ++i) {
+    const Setting s = fields.setting(i);
+    out.printf(i % 3 == 0 ? "%s%-6s = " : "    %s%-6s = ", i % 3 == 0 ? lead : "", kStatusFields[i].name);
+    s.kind->text(out, s);
+    if (i % 3 == 2) out.put('\n');
+  }
+  out.put('\n');
   out.put(o.script ? "; AUX Jumpers:\n" : "AUX Jumpers:\n");
-  out.printf("%sAUX1 = %s%sAUX2 = %s%sAUX3 = %s%sAUX4 = %s%sAUX5 = %s\n", lead, aux(a, 0), gap, aux(a, 1), gap,
-             aux(a, 2), gap, aux(a, 3), gap, aux(a, 4));
+  out.put(lead);
+  for (unsigned i = kFirstAux; i < fields.count(); ++i) {
+    const Setting s = fields.setting(i);
+    if (i > kFirstAux) out.put(o.script ? "  " : "     ");
+    out.printf("%s = ", kStatusFields[i].name);
+    s.kind->text(out, s);
+    if (s.value) out.put(' ');  // "In" as wide as "Out"
+  }
+  out.put('\n');
 }
 
-}  // namespace
-
-void statusSection(const Record& r, const WalkContext&, Out& o) { status(r, o); }
-
 void versionsReport(const Record& r, const WalkContext&, Out& o) {
-  const ByteView b = r;
-  Sink& out = o.sink;
   if (o.debug) debugHeading(o, r, "FW Versions");
-  auto line = [&](const char* label, std::size_t offset) {
-    out.printf("  %-33s: %s\n", label, versionTriplet(b.sub(offset, 3)).text);
-  };
-  out.put("\nFile Versions\n");
-  line("BootROM", 4);
-  line("SBOOT", 8);
-  line("Diagnostics", 12);
-  line("ORVA_A", 20);
-  line("ORVA_B", 24);
-  line("Speech Library Version", 48);
-  line("Custom Audio Library Version", 44);
-  out.put('\n');
-  line("Configuration_A", 28);
-  line("Configuration_B", 32);
-  line("Configuration_C", 36);
-  line("Configuration_D", 40);
+  o.sink.put("\nFile Versions\n");
+  FieldSettings(r).forEach([&](const Setting& s) {
+    if (s.key.entry == kFirstConfiguration) o.sink.put('\n');
+    printField(o, "  ", s);
+  });
 }
 
 void versionsScript(const Record& r, const WalkContext&, Out& o) {
@@ -202,19 +327,21 @@ void versionsScript(const Record& r, const WalkContext&, Out& o) {
 }
 
 void serialReport(const Record& r, const WalkContext&, Out& o) {
-  const ByteView b = r;
+  const FieldSettings fields(r);
   Sink& out = o.sink;
   if (o.debug) {
     debugHeading(o, r, "Serial");
     o.dbg("Serial Signature  : ");
-    printDigitString(out, b.sub(4), 2);
+    printDigitString(out, r.sub(4), 2);
     out.put('\n');
   }
   auto port = [&](bool console) {
-    out.printf("%s %s, 8 data bits, no parity, no flow control, no modem control\n",
-               console ? "Console,  " : "Auxiliary,", baudRate(b.u8(console ? 6 : 8)));
+    const Setting baud = fields.setting(console ? kConsoleBaud : kAuxiliaryBaud);
+    out.put(console ? "Console,   " : "Auxiliary, ");
+    baud.kind->text(out, baud);
+    out.put(", 8 data bits, no parity, no flow control, no modem control\n");
   };
-  const bool firstIsConsole = b.u8(11) == 0;
+  const bool firstIsConsole = fields.setting(kConsolePortEntry).value == 0;
   out.put("\nSerial Port Configuration\n");
   out.put("  RS232-1: ");
   port(firstIsConsole);
@@ -226,20 +353,22 @@ void serialScript(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "Serial");
 }
 
-namespace {
-
-void name(const Record& r, Out& o) {
+void nameSection(const Record& r, const WalkContext&, Out& o) {
   if (o.debug) debugHeading(o, r, "Name");
-  o.sink.printf("%sUser-Defined Controller Name     : ", o.lead());
-  printText(o.sink, r, 4, r.elementSize());
-  o.sink.put('\n');
+  FieldSettings(r).forEach([&](const Setting& s) { printField(o, o.lead(), s); });
 }
 
-}  // namespace
-
-void nameSection(const Record& r, const WalkContext&, Out& o) { name(r, o); }
-
-// Not decoded yet: the family still prints from its bytes.
-void controllerSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+// Types 0 to 5, in the report's order. The controller definition is read
+// as the walk context keeps it, whether or not the context has taken it.
+void controllerSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  auto visit = [&](const Setting& s) { visitor.setting(s); };
+  if (r.type() == kController) {
+    WalkContext own = ctx;
+    own.take(r);
+    FieldSettings(own.controller).forEach(visit);
+  } else {
+    FieldSettings(r).forEach(visit);
+  }
+}
 
 }  // namespace cfgscribe::records

@@ -14,85 +14,118 @@ namespace {
 constexpr std::size_t kHeaderSize = 4;
 enum Location : unsigned { kMPW = 0, kCPW = 1, kRBPW = 2, kAPW = 3, kLocationsKnown = 4 };
 
-struct PasswordsRecord {
-  explicit PasswordsRecord(const Record& r) : r(r), size(r.elementSize()), count(r.elementCount()) {}
+// Whether a password is stored: an unset one starts with the end byte.
+bool isSet(const Setting& s) { return s.bytes.u8(0) != kEndMarker; }
 
-  // Password at location i: its element, cut to the loaded bytes.
-  ByteView password(unsigned i) const { return r.sub(kHeaderSize + std::size_t{i} * size, size); }
-  bool isSet(unsigned i) const { return size > 0 && password(i).u8(0) != kEndMarker; }
-  std::uint32_t length() const { return kHeaderSize + size * count; }
+// The root command that sets each known location, and the location's name.
+constexpr unsigned kRoots[kLocationsKnown] = {93, 92, 39, 23};
+constexpr const char* kNames[kLocationsKnown] = {"MPW", "CPW", "RBPW", "APW"};
 
-  const Record& r;
-  unsigned size;
-  unsigned count;
-};
-
-// The stored MPW equals the cold-start default: its default byte and then
-// the end byte (an element of one byte has room for no end byte).
-bool mpwAtDefault(const PasswordsRecord& rec) {
-  const ByteView mpw = rec.password(kMPW);
-  return rec.size > 0 && mpw.u8(0) == kDefaultMasterPassword &&
-         (rec.size == 1 || mpw.u8(1) == kEndMarker);
+void passwordName(Sink& out, const Setting& s) {
+  out.put(s.key.entry < kLocationsKnown ? kNames[s.key.entry] : "Other Password Location");
 }
+void passwordText(Sink& out, const Setting& s) {
+  if (isSet(s))
+    printDigitString(out, s.bytes, s.bytes.size());
+  else
+    out.put("----");
+}
+// The comment names the root command that sets the password.
+void passwordComment(Sink& out, const Setting& s) { out.put(rootCommandName(kRoots[s.key.entry])); }
+
+// The master password is set after the cold-start one, its two digits,
+// to a new password the operator types for "MPW".
+int masterCommand(Sink& out, const Setting&) { return out.printf("%02X 93 MPW *", kDefaultMasterPassword); }
+// The control operator password is typed for "CPW".
+int controlCommand(Sink& out, const Setting&) { return out.put("MPW 92 CPW *"); }
+// The remote base and autopatch passwords are written with their digits.
+int digitsCommand(Sink& out, const Setting& s) {
+  const int width = out.put(s.key.entry == kRBPW ? "MPW 39 02 " : "MPW 23 ");
+  return width + printDigitString(out, s.bytes, s.bytes.size()).chars + out.put(" *");
+}
+
+constexpr SettingKind kMaster{"password", "", masterCommand, passwordComment, passwordText, passwordName};
+constexpr SettingKind kControl{"password", "", controlCommand, passwordComment, passwordText, passwordName};
+constexpr SettingKind kWithDigits{"password", "", digitsCommand, passwordComment, passwordText, passwordName};
+// An unset remote base or autopatch password, and locations past the
+// known ones: the script writes nothing for them.
+constexpr SettingKind kShown{"password", "", nullptr, nullptr, passwordText, passwordName};
+
+// The passwords of the record, one setting per location, made on demand.
+// A setting's value is 1 when the password differs from its cold-start
+// one (the master password 12, no other password set), else 0; its
+// digits are its bytes.
+class PasswordSettings {
+ public:
+  explicit PasswordSettings(const Record& r) : r_(r), size_(r.elementSize()), count_(r.elementCount()) {}
+
+  unsigned count() const { return count_; }
+  Setting setting(unsigned i) const {
+    Setting s;
+    s.key = SettingKey{kPasswords, 0, static_cast<std::uint16_t>(i), 0};
+    // The element, cut to the loaded bytes.
+    s.bytes = r_.sub(kHeaderSize + std::size_t{i} * size_, size_);
+    s.hasColdStart = true;
+    switch (i) {
+      case kMPW:
+        s.kind = &kMaster;
+        // Its default byte and then the end byte (or no room for one).
+        s.value = s.bytes.u8(0) == kDefaultMasterPassword && s.bytes.u8(1) == kEndMarker ? 0 : 1;
+        break;
+      case kCPW:
+        s.kind = &kControl;
+        s.value = isSet(s) ? 1 : 0;
+        break;
+      case kRBPW:
+      case kAPW:
+        s.value = isSet(s) ? 1 : 0;
+        s.kind = s.value ? &kWithDigits : &kShown;
+        break;
+      default:
+        s.kind = &kShown;
+        s.value = isSet(s) ? 1 : 0;
+        break;
+    }
+    return s;
+  }
+
+ private:
+  const Record& r_;
+  unsigned size_;
+  unsigned count_;
+};
 
 }  // namespace
 
 void passwordsReport(const Record& r, const WalkContext&, Out& o) {
-  const PasswordsRecord rec(r);
+  const PasswordSettings passwords(r);
   o.sink.put("\nPasswords\n");
   if (o.debug) debugRecordHeader(o, r);
   static constexpr const char* kLabels[kLocationsKnown] = {" MPW : ", " CPW : ", " RBPW: ", " APW : "};
-  for (unsigned i = 0; i < rec.count; ++i) {
+  for (unsigned i = 0; i < passwords.count(); ++i) {
+    const Setting s = passwords.setting(i);
     o.sink.put(i < kLocationsKnown ? kLabels[i] : " FIXME Other Password Location Found\n");
-    if (rec.isSet(i))
-      printDigitString(o.sink, rec.password(i), rec.size);
-    else
-      o.sink.put("----");
+    s.kind->text(o.sink, s);
     o.sink.put('\n');
   }
 }
 
 void passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
-  const PasswordsRecord rec(r);
+  const PasswordSettings passwords(r);
   Sink& out = o.sink;
   out.put("\n; Define Passwords\n");
   if (o.debug) debugRecordHeader(o, r);
+  static constexpr const char* kHeadings[kLocationsKnown] = {";  Set MPW\n", ";  Set CPW\n", ";  Set RBPW\n",
+                                                             ";  Set APW\n"};
   bool commandWritten = false;
-  for (unsigned i = 0; i < rec.count; ++i) {
-    switch (i) {
-      case kMPW: {
-        const bool atDefault = mpwAtDefault(rec);
-        if (atDefault && !o.allValues) break;
-        out.put(";  Set MPW\n");
-        o.command(atDefault, "%02X 93 MPW *", kDefaultMasterPassword);  // its two digits
-        out.printf("%s\n", rootCommandName(93));
-        commandWritten |= !atDefault;
-        break;
-      }
-      case kCPW: {
-        const bool set = rec.isSet(i);
-        if (!set && !o.allValues) break;
-        out.put(";  Set CPW\n");
-        o.command(!set, "MPW 92 CPW *");
-        out.printf("%s\n", rootCommandName(92));
-        commandWritten |= set;
-        break;
-      }
-      case kRBPW:
-      case kAPW: {
-        if (!rec.isSet(i)) break;
-        const bool rbpw = i == kRBPW;
-        out.put(rbpw ? ";  Set RBPW\n" : ";  Set APW\n");
-        int width = out.put(rbpw ? "MPW 39 02 " : "MPW 23 ");
-        width += printDigitString(out, rec.password(i), rec.size).chars;
-        o.toComment(width + out.put(" *"));
-        out.printf("%s\n", rootCommandName(rbpw ? 39 : 23));
-        commandWritten = true;
-        break;
-      }
-      default:
-        out.put(";  FIXME Other Password Location Found\n");
-        break;
+  for (unsigned i = 0; i < passwords.count(); ++i) {
+    const Setting s = passwords.setting(i);
+    if (i >= kLocationsKnown) {
+      out.put(";  FIXME Other Password Location Found\n");
+    } else if (s.kind->command != nullptr && (o.allValues || !s.atDefault())) {
+      out.put(kHeadings[i]);
+      o.setting(s);
+      commandWritten |= !s.atDefault();
     }
   }
   if (!o.allValues && !commandWritten) out.put(";  All passwords are set to their cold start defaults.\n");
@@ -112,7 +145,9 @@ void passwordsScript(const Record& r, const WalkContext& ctx, Out& o) {
   }
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void passwordsSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void passwordsSettings(const Record& r, const WalkContext&, SettingVisitor& visitor) {
+  const PasswordSettings passwords(r);
+  for (unsigned i = 0; i < passwords.count(); ++i) visitor.setting(passwords.setting(i));
+}
 
 }  // namespace cfgscribe::records

