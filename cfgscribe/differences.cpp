@@ -154,10 +154,17 @@ class DiffWriter {
   }
 
   // The master password last, so every command before still uses the old one.
+  // Written with the new password's digits: every command of this script
+  // opens with the password in effect, "MPW", which from here on is the new.
   void finish() {
     if (!hasMasterPassword_) return;
     out_.put("\n; The master password changes here, with the last command: every command above uses the old one\n");
-    write(masterPassword_, masterPasswordWas_);
+    const Setting& s = masterPassword_;
+    int width = out_.put("MPW 93 ");
+    width += printDigitString(out_, s.bytes, s.bytes.size()).chars;
+    o_.toComment(width + out_.put(" *"));
+    s.kind->comment(out_, s);
+    out_.printf(" (was %s)\n", masterPasswordWas_.c_str());
   }
 
  private:
