@@ -17,21 +17,41 @@ namespace hdr = orva::hdr;
 // backslashes and control bytes (C0, DEL, C1) are escaped, never raw.
 void putString(Sink& out, std::string_view bytes) {
   out.put('"');
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b == '"' || b == '\\') {
-      out.put('\\');
-      out.put(c);
-    } else if (b < 0x20 || (b >= 0x7F && b <= 0x9F)) {
-      out.printf("\\u%04x", b);
-    } else if (b >= 0xA0) {
-      out.put(static_cast<char>(0xC0 | b >> 6));
-      out.put(static_cast<char>(0x80 | (b & 0x3F)));
-    } else {
-      out.put(c);
+  while (!bytes.empty()) {
+    // Plain characters go out as one run.
+    std::size_t run = 0;
+    while (run < bytes.size()) {
+      const auto b = static_cast<unsigned char>(bytes[run]);
+      if (b < 0x20 || b >= 0x7F || b == '"' || b == '\\') break;
+      ++run;
     }
+    out.put(bytes.substr(0, run));
+    if (run == bytes.size()) break;
+    const auto b = static_cast<unsigned char>(bytes[run]);
+    if (b == '"' || b == '\\') {
+      const char escaped[2] = {'\\', static_cast<char>(b)};
+      out.put(std::string_view(escaped, 2));
+    } else if (b < 0x20 || b <= 0x9F) {
+      out.printf("\\u%04x", b);
+    } else {
+      const char utf8[2] = {static_cast<char>(0xC0 | b >> 6), static_cast<char>(0x80 | (b & 0x3F))};
+      out.put(std::string_view(utf8, 2));
+    }
+    bytes.remove_prefix(run + 1);
   }
   out.put('"');
+}
+
+// A number, without the formatter's work for a plain unsigned.
+void putNumber(Sink& out, unsigned value) {
+  char digits[10];
+  char* end = digits + sizeof digits;
+  char* at = end;
+  do {
+    *--at = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  out.put(std::string_view(at, static_cast<std::size_t>(end - at)));
 }
 
 // Lines of a text as a JSON array, blanks and empty lines dropped at the
@@ -62,16 +82,28 @@ class JsonSettings final : public SettingVisitor {
   void setting(const Setting& s) override {
     out_.put(first_ ? "\n      " : ",\n      ");
     first_ = false;
-    out_.printf("{\"key\": {\"type\": %u, \"group\": %u, \"entry\": %u, \"field\": %u}, \"field\": ", s.key.type,
-                s.key.group, s.key.entry, s.key.field);
+    out_.put("{\"key\": {\"type\": ");
+    putNumber(out_, s.key.type);
+    out_.put(", \"group\": ");
+    putNumber(out_, s.key.group);
+    out_.put(", \"entry\": ");
+    putNumber(out_, s.key.entry);
+    out_.put(", \"field\": ");
+    putNumber(out_, s.key.field);
+    out_.put("}, \"field\": ");
     putString(out_, s.kind->field);
     out_.put(", \"name\": ");
     putWritten(s, s.kind->name);
-    out_.printf(", \"value\": %u, \"text\": ", s.value);
+    out_.put(", \"value\": ");
+    putNumber(out_, s.value);
+    out_.put(", \"text\": ");
     putWritten(s, s.kind->text);
     out_.put(", \"unit\": ");
     putString(out_, s.kind->unit);
-    if (s.hasColdStart) out_.printf(", \"coldStart\": %u", s.coldStart);
+    if (s.hasColdStart) {
+      out_.put(", \"coldStart\": ");
+      putNumber(out_, s.coldStart);
+    }
     if (s.kind->command == nullptr) {
       out_.put('}');
       return;
@@ -88,7 +120,7 @@ class JsonSettings final : public SettingVisitor {
       out_.put(", \"command\": ");
       putCommand(s);
     }
-    out_.printf(", \"atDefault\": %s}", s.atDefault() ? "true" : "false");
+    out_.put(s.atDefault() ? ", \"atDefault\": true}" : ", \"atDefault\": false}");
   }
 
   void reset() { first_ = true; }
