@@ -1,0 +1,79 @@
+// Settings decoded from user timer, long name, event-triggered macro,
+// scheduler and macro records: a few settings' keys, values, cold-start
+// defaults and commands per record, damaged and cut-short records included.
+#include <optional>
+
+#include "cfgscribe/model/decoders.h"
+#include "harness.h"
+
+namespace {
+
+using namespace testsupport;
+using cfgscribe::Setting;
+using cfgscribe::SettingKey;
+
+// One expected setting: its place in visit order, key, value, cold start
+// (none: no cold start) and command (empty: not checked; "-": none).
+struct Expected {
+  unsigned index;
+  SettingKey key;
+  unsigned value;
+  std::optional<unsigned> coldStart;
+  std::string command;
+};
+
+struct Row {
+  const char* what;
+  Bytes record;
+  unsigned nameDigits;
+  unsigned settings;  // how many are visited
+  std::vector<Expected> expected;
+};
+
+struct Collect final : cfgscribe::SettingVisitor {
+  std::vector<Setting> settings;
+  void setting(const Setting& s) override { settings.push_back(s); }
+};
+
+std::string commandOf(const Setting& s) {
+  if (s.kind->command == nullptr) return "-";
+  return capture([&](orva::Sink& out) { s.kind->command(out, s); });
+}
+
+TEST(SettingsFamB, DecodedRecords) {
+  // User timers, column by column: enables, values, 3-byte macros, resolutions.
+  const Bytes timers = elementArray(23, 1, 7, 2,
+                                    cat({{1, 0}, be16(10), be16(1234), {0xFF, 0xFF, 0xFF, 0x12, 0x34, 0x56}, {0, 4}}));
+  const Row rows[] = {
+      {"user timers", timers, 6, 8,
+       {{0, {23, 0, 0, 0}, 1, {}, "-"},
+        {1, {23, 0, 0, 1}, 10, 10, "MPW 49 00 03    10 *"},
+        {2, {23, 0, 0, 2}, 0xFFFFFF, 0xFFFFFF, "MPW 49 00 02 <macroname> *"},
+        {6, {23, 0, 1, 2}, 0x123456, 0xFFFFFF, "MPW 49 01 02 123456 *"},
+        {7, {23, 0, 1, 3}, 4, {}, "-"}}},
+      // The image ends inside timer 1's resolution column: timer 0 only.
+      {"user timers cut short", Bytes(timers.begin(), timers.end() - 1), 6, 4,
+       {{1, {23, 0, 0, 1}, 10, 10, ""}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    const cfgscribe::WalkContext ctx = context(3, 3, row.nameDigits);
+    Collect visited;
+    cfgscribe::visitRecordSettings(recordOf(row.record), ctx, visited);
+    ASSERT_EQ(visited.settings.size(), row.settings);
+    for (const Expected& e : row.expected) {
+      const Setting& s = visited.settings[e.index];
+      EXPECT_EQ(s.key, e.key) << e.index;
+      EXPECT_EQ(s.value, e.value) << e.index;
+      EXPECT_EQ(s.hasColdStart, e.coldStart.has_value()) << e.index;
+      if (e.coldStart) {
+        EXPECT_EQ(s.coldStart, *e.coldStart) << e.index;
+      }
+      if (!e.command.empty()) {
+        EXPECT_EQ(commandOf(s), e.command) << e.index;
+      }
+    }
+  }
+}
+
+}  // namespace
