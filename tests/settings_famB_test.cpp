@@ -13,13 +13,14 @@ using cfgscribe::Setting;
 using cfgscribe::SettingKey;
 
 // One expected setting: its place in visit order, key, value, cold start
-// (none: no cold start) and command (empty: not checked; "-": none).
+// (none: no cold start) and command line `line` (empty: not checked; "-": none).
 struct Expected {
   unsigned index;
   SettingKey key;
   unsigned value;
   std::optional<unsigned> coldStart;
   std::string command;
+  unsigned line = 0;
 };
 
 struct Row {
@@ -35,9 +36,14 @@ struct Collect final : cfgscribe::SettingVisitor {
   void setting(const Setting& s) override { settings.push_back(s); }
 };
 
-std::string commandOf(const Setting& s) {
+std::string commandOf(Setting s, unsigned line) {
   if (s.kind->command == nullptr) return "-";
+  s.line = line;
   return capture([&](orva::Sink& out) { s.kind->command(out, s); });
+}
+
+Bytes longName(std::uint8_t flags, const Bytes& macro, std::uint8_t count, const Bytes& name) {
+  return cat({{flags}, macro, {count}, name});
 }
 
 TEST(SettingsFamB, DecodedRecords) {
@@ -54,6 +60,19 @@ TEST(SettingsFamB, DecodedRecords) {
       // The image ends inside timer 1's resolution column: timer 0 only.
       {"user timers cut short", Bytes(timers.begin(), timers.end() - 1), 6, 4,
        {{1, {23, 0, 0, 1}, 10, 10, ""}}},
+      // A long name is one setting of four lines; its value packs the flags,
+      // the digit count and whether a macro is set.
+      {"long names",
+       cat({{26, 0, 9, 2, 3}, longName(0, fill(3, 0xFF), 0, fill(4, 0xFF)),
+            longName(0x85, digits("5678", 3), 4, digits("1234", 4))}),
+       4, 2,
+       {{0, {26, 0, 0, 0}, 0, 0, "MPW 46 00 00 0 *"},
+        {1, {26, 0, 1, 0}, 0x850401, 0, "MPW 46 01 02 5678 *", 2},
+        {1, {26, 0, 1, 0}, 0x850401, 0, "MPW 46 01 03 13 *", 3}}},
+      // Five-byte elements hold no long name; the next slot is not read for it.
+      {"long names in short elements", cat({{26, 0, 5, 2, 3}, {0x80, 0x12, 0x34, 0xFF, 0x03}, {0, 0xFF, 0xFF, 0xFF, 0}}),
+       4, 2,
+       {{0, {26, 0, 0, 0}, 0x800301, 0, "MPW 46 00 01 *", 1}, {1, {26, 0, 1, 0}, 0, 0, ""}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -70,7 +89,7 @@ TEST(SettingsFamB, DecodedRecords) {
         EXPECT_EQ(s.coldStart, *e.coldStart) << e.index;
       }
       if (!e.command.empty()) {
-        EXPECT_EQ(commandOf(s), e.command) << e.index;
+        EXPECT_EQ(commandOf(s, e.line), e.command) << e.index;
       }
     }
   }
