@@ -46,6 +46,8 @@ Bytes longName(std::uint8_t flags, const Bytes& macro, std::uint8_t count, const
   return cat({{flags}, macro, {count}, name});
 }
 
+constexpr unsigned kUnset = 0x10000;  // an ETM no list sets
+
 TEST(SettingsFamB, DecodedRecords) {
   // User timers, column by column: enables, values, 3-byte macros, resolutions.
   const Bytes timers = elementArray(23, 1, 7, 2,
@@ -73,6 +75,17 @@ TEST(SettingsFamB, DecodedRecords) {
       {"long names in short elements", cat({{26, 0, 5, 2, 3}, {0x80, 0x12, 0x34, 0xFF, 0x03}, {0, 0xFF, 0xFF, 0xFF, 0}}),
        4, 2,
        {{0, {26, 0, 0, 0}, 0x800301, 0, "MPW 46 00 01 *", 1}, {1, {26, 0, 1, 0}, 0, 0, ""}}},
+      // ETMs: every defined number of each group (10 miscellaneous, 60 per
+      // port), set ones from the lists; number 150 names no ETM.
+      {"event-triggered macros",
+       cat({{8, 0, 0, 2, 2}, {61, 0x12, 0x34, 0xFF}, {2, 0x44, 0x10, 150, 0x55, 0x55, 0xFF}, {0xFF, 0xFF}}), 4, 190,
+       {{0, {8, 0, 0, 0}, kUnset, kUnset, "MPW 26 0000 <macroname> *"},
+        {2, {8, 0, 61, 0}, 0x1234, kUnset, "MPW 26 0061 1234 *"},
+        {12, {8, 1, 2, 0}, 0x4410, kUnset, "MPW 26 0102 4410 *"},
+        {13, {8, 1, 3, 0}, kUnset, kUnset, ""}}},
+      // Cut inside a macro name: the missing byte reads as the end mark.
+      {"event-triggered macros cut short", {8, 0, 0, 5, 5, 61, 0x12}, 4, 190,
+       {{2, {8, 0, 61, 0}, 0x12FF, kUnset, "MPW 26 0061 12 *"}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
