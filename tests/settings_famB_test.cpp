@@ -86,6 +86,20 @@ TEST(SettingsFamB, DecodedRecords) {
       // Cut inside a macro name: the missing byte reads as the end mark.
       {"event-triggered macros cut short", {8, 0, 0, 5, 5, 61, 0x12}, 4, 190,
        {{2, {8, 0, 61, 0}, 0x12FF, kUnset, "MPW 26 0061 12 *"}}},
+      // Setpoints: the chain 2, 0 with the unused ones around it; a setpoint
+      // is one setting of two lines, its value whether it is in use.
+      {"scheduler",
+       cat({{9, 0, 8, 3, 2}, {0x12, 0x34, 0, 0x10, 0x76, 0x08, 0x30, 0x01}, {0},
+            {0x56, 0x78, 0, 0x99, 0x99, 0x99, 0x99, 0x00}, {0xFF}}),
+       4, 101,
+       {{0, {9, 0, 0, 0}, 0, 0, "MPW 28 00 xxxx yy dd hh mm *"},
+        {2, {9, 0, 2, 0}, 1, 0, "MPW 28 02 1234 10 76 08 30 *"},
+        {3, {9, 0, 0, 0}, 1, 0, "MPW 28 00 0 *", 1},
+        {4, {9, 0, 3, 0}, 0, 0, "MPW 28 03 1 *", 1}}},
+      // A chain back to its first setpoint, cut short: the second reading
+      // of setpoint 0 is still in use, its missing bytes read as 0xFF.
+      {"scheduler cut short", cat({{9, 0, 8, 2, 0}, {0x12, 0x34, 0, 0x10, 0x76, 0x08, 0x30, 0x01}, {0}}), 4, 101,
+       {{1, {9, 0, 0, 0}, 1, 0, "MPW 28 00 1 *", 1}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
