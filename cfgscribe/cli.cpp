@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "cfgscribe/configuration_file.h"
+#include "cfgscribe/json_export.h"
 #include "cfgscribe/modes.h"
 #include "common/exit_status.h"
 #include "common/image_header.h"
@@ -38,6 +40,7 @@ void printUsage(orva::Sink& out) {
   out.put("       r = Generate a full report (default)\n");
   out.put("       s = Generate a script that sets all non-default values\n");
   out.put("       a = Generate a script with commented commands for setting all values\n");
+  out.put("       --json <config file name> = Write the whole file as one JSON document\n");
   out.put("\nExit status: 0 output written from a sound file; 2 output written, but the\n");
   out.put("file is damaged (named in the output); 1 the file cannot be opened; 255 an\n");
   out.put("unknown option letter.\n");
@@ -66,78 +69,6 @@ std::string localTimeNow() {
   return std::string(text, n);
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-// Reads at most the load buffer's size; tells whether the file held more.
-struct Loaded {
-  std::size_t length = 0;
-  bool truncated = false;
-};
-
-Loaded loadFile(std::FILE* f, std::array<std::uint8_t, kLoadBufferSize>& buffer) {
-  Loaded l;
-  l.length = std::fread(buffer.data(), 1, buffer.size(), f);
-  if (l.length == buffer.size()) {
-    std::uint8_t extra;
-    l.truncated = std::fread(&extra, 1, 1, f) == 1;
-  }
-  return l;
-}
-
-// Loads the configuration file into the run's one buffer; false (with the
-// message) when it cannot be opened. A directory is not opened at all.
-bool loadConfiguration(const char* path, std::array<std::uint8_t, kLoadBufferSize>& buffer,
-                       Loaded& loaded, const char* lead, orva::Sink& out) {
-  std::unique_ptr<std::FILE, FileCloser> file;
-  if (orva::platform::fileType(path) != orva::platform::FileType::kDirectory) file.reset(std::fopen(path, "rb"));
-  if (!file) {
-    out.printf("%sCannot open input file %s\n", lead, path);
-    return false;
-  }
-  buffer.fill(0);
-  loaded = loadFile(file.get(), buffer);
-  if (loaded.truncated) {
-    out.printf("%s  WARNING: %s is longer than %zu bytes; only the first %zu bytes are read\n", lead, path,
-               kLoadBufferSize, kLoadBufferSize);
-  }
-  return true;
-}
-
-// The header's size and type checks: each mismatch is named and counted,
-// and the output goes on. `lead` is ";" in a script, so every line stays a
-// comment. Returns how many bytes after the header the record walk may read.
-std::size_t checkHeader(const orva::HeaderBytes& header, std::size_t loadedLength, bool debug,
-                        const char* lead, DamageLog& log, orva::Sink& out) {
-  if (loadedLength < orva::kHeaderSize) {
-    out.printf("%s  VERIFY ERROR: the file holds %zu bytes, less than the %zu-byte image header\n", lead,
-               loadedLength, orva::kHeaderSize);
-    log.count();
-  }
-  const std::size_t body = loadedLength > orva::kHeaderSize ? loadedLength - orva::kHeaderSize : 0;
-  const unsigned isz = orva::headerSize(header);
-  std::size_t walkLength = isz;
-  if (body < isz) {
-    if (loadedLength >= orva::kHeaderSize) {
-      out.printf("%s  VERIFY ERROR: ffs_imageHeader->isz expected=0x%x, actual=0x%X\n", lead,
-                 static_cast<unsigned>(body), isz);
-      log.count();
-    }
-    walkLength = body;
-  } else if (debug) {
-    out.printf("%s  Verify Pass: ffs_imageHeader->isz (Size of Config File) =0x%X\n", lead, isz);
-  }
-  const unsigned itype = orva::headerType(header);
-  if (itype != orva::kConfigurationFile) {
-    out.printf("%s  VERIFY ERROR: ffs_imageHeader->itype expected=0x%x, actual=0x%X\n", lead, 1u, itype);
-    log.count();
-  } else if (debug) {
-    out.printf("%s  Verify Pass: ffs_imageHeader->itype=0x%x\n", lead, 1u);
-  }
-  return walkLength;
-}
-
 void printModeHeading(const Options& opt, orva::Sink& out) {
   switch (opt.mode) {
     case Mode::kReport: out.put("Option Selected: Generate a full report\n\n"); break;
@@ -150,6 +81,29 @@ void printModeHeading(const Options& opt, orva::Sink& out) {
   }
 }
 
+int statusFor(unsigned problems) { return problems > 0 ? orva::kExitDamaged : orva::kExitSuccess; }
+
+// --json FILE: the whole file as one JSON document, with no banner, so that
+// the output is the document alone; damage goes into its "problems".
+int runJson(int argc, const char* const* argv, orva::Sink& out) {
+  if (argc != 3) {
+    printBanner(out, false);
+    printUsage(out);
+    return orva::kExitFailure;
+  }
+  static ConfigurationFile file;
+  std::string problems;
+  unsigned headerProblems = 0;
+  {
+    orva::Sink notes(problems);
+    if (!file.load(argv[2], "", out, notes)) return orva::kExitFailure;
+    DamageLog log(notes, false);
+    file.checkHeader(false, "", log, notes);
+    headerProblems = log.problems();
+  }
+  return statusFor(writeJson(out, argv[2], file.header(), file.image(), problems, headerProblems));
+}
+
 }  // namespace
 
 int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt) {
@@ -158,6 +112,7 @@ int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string
     out.printf("cfgscribe %s\n", kVersion);
     return orva::kExitSuccess;
   }
+  if (first == "--json") return runJson(argc, argv, out);
   if (argc < 2 || first.substr(0, 2) == "-h" || first == "--help") {
     printBanner(out, false);
     printUsage(out);
@@ -180,21 +135,16 @@ int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string
   printBanner(out, opt.scriptPrefix);
 
   // Static: one load buffer for the run, kept off the stack.
-  static std::array<std::uint8_t, kLoadBufferSize> buffer;
-  Loaded loaded;
-  if (!loadConfiguration(argv[argc - 1], buffer, loaded, lead, out)) return orva::kExitFailure;
+  static ConfigurationFile file;
+  if (!file.load(argv[argc - 1], lead, out, out)) return orva::kExitFailure;
   DamageLog log(out, script);
-  if (loaded.truncated) log.count();
-  orva::HeaderBytes header;
-  std::copy_n(buffer.begin(), orva::kHeaderSize, header.begin());
-  const std::size_t walkLength = checkHeader(header, loaded.length, opt.debug, lead, log, out);
+  file.checkHeader(opt.debug, lead, log, out);
 
   const std::string now = generatedAt.empty() ? localTimeNow() : std::string(generatedAt);
   const RunSettings settings{opt.mode, opt.debug, opt.allValues, now};
   printModeHeading(opt, out);
-  const ByteView image(buffer.data() + orva::kHeaderSize, walkLength);
-  const unsigned problems = runMode(out, settings, header, image, log);
-  return problems > 0 ? orva::kExitDamaged : orva::kExitSuccess;
+  const unsigned problems = runMode(out, settings, file.header(), file.image(), log);
+  return statusFor(problems);
 }
 
 }  // namespace cfgscribe

@@ -8,9 +8,6 @@
 
 namespace cfgscribe {
 
-// The load buffer: the whole file, header included, as it is on disk.
-constexpr std::size_t kLoadBufferSize = 65536;
-
 // Runs the program; returns the exit status (common/exit_status.h): a
 // failure only when the file cannot be opened; "damaged" when the output was
 // written but the file did not hold together (header mismatches, records

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdarg>
 
-#include "cfgscribe/damage_log.h"
-#include "cfgscribe/record_length.h"
+#include "cfgscribe/record_walk.h"
 
 namespace cfgscribe {
 
@@ -148,30 +147,9 @@ void debugPortGroupedHeader(Out& o, const Record& r) {
 }
 
 void walkRecords(ByteView image, const HandlerTable& table, Out& o, DamageLog& log) {
-  WalkContext ctx;
-  bool controllerSeen = false;
-  unsigned recordsHandled = 0;
-  std::size_t offset = 0;
-  for (;;) {
-    if (controllerSeen && recordsHandled >= ctx.controller.recordCount()) return;
-    if (!image.has(offset)) {
-      log.noteFile("the image ends at byte 0x%zx without its end marker (0xFF)", offset);
-      return;
-    }
-    if (image.u8(offset) == kEndMarker) return;
-    const Record rest(image.sub(offset), offset);
-    const unsigned type = rest.type();
-    table.beforeRecord(o, offset, type);
-    log.atRecord(offset, type);
-    const std::uint32_t length = recordLength(rest, ctx.controller, log);
-    const Record record(rest.sub(0, length), offset);
-    ctx.take(record);
-    table.handlerFor(type)(record, ctx, o);
-    // A definition too short to hold the record count sets no limit.
-    if (type == kController && record.has(4 + ControllerDefinition::kRecordCount)) controllerSeen = true;
-    offset += length;
-    ++recordsHandled;
-  }
+  forEachRecord(
+      image, log, [&](std::size_t offset, unsigned type) { table.beforeRecord(o, offset, type); },
+      [&](const Record& r, const WalkContext& ctx) { table.handlerFor(r.type())(r, ctx, o); });
 }
 
 }  // namespace cfgscribe

@@ -17,13 +17,15 @@ const char* imageTypeName(unsigned itype) {
   }
 }
 
+std::string_view headerField(const HeaderBytes& header, std::size_t offset, std::size_t shown) {
+  std::size_t n = 0;
+  while (n < shown && offset + n < header.size() && header[offset + n] != 0xFF && header[offset + n] != 0x00) ++n;
+  return {reinterpret_cast<const char*>(header.data() + offset), n};
+}
+
 std::string headerText(const HeaderBytes& header, std::size_t offset, std::size_t shown) {
-  std::string text;
-  for (std::size_t i = 0; i < shown && offset + i < header.size(); ++i) {
-    std::uint8_t b = header[offset + i];
-    if (b == 0xFF || b == 0x00) break;
-    text.push_back(printableByte(b));
-  }
+  std::string text(headerField(header, offset, shown));
+  for (char& c : text) c = printableByte(static_cast<unsigned char>(c));
   return text;
 }
 

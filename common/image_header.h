@@ -44,8 +44,10 @@ using HeaderBytes = std::array<std::uint8_t, kHeaderSize>;
 // Name printed for an itype value.
 const char* imageTypeName(unsigned itype);
 
-// A header text field as readers show it: bytes up to the first 0xFF, at
-// most `shown` of them, and cut again at a 0x00.
+// A header text field as stored: bytes up to the first 0xFF, at most
+// `shown` of them, and cut again at a 0x00.
+std::string_view headerField(const HeaderBytes& header, std::size_t offset, std::size_t shown);
+// The same as terminals show it: control bytes as ".".
 std::string headerText(const HeaderBytes& header, std::size_t offset, std::size_t shown);
 
 inline unsigned headerType(const HeaderBytes& h) { return h[hdr::kType]; }

@@ -50,6 +50,11 @@ struct SettingKind {
   // counts them and `command` writes the one numbered by Setting::line.
   // nullptr: one command line.
   unsigned (*lines)(const Setting& s) = nullptr;
+  // The command that removes an entry the controller can hold or not (a
+  // macro: "MPW 21" and its name); returns the width the comment column
+  // counts. nullptr: an entry is removed by setting its cold-start value,
+  // where it has one, or by hand.
+  int (*remove)(Sink& out, const Setting& s) = nullptr;
 };
 
 struct Setting {
