@@ -46,8 +46,6 @@ Bytes longName(std::uint8_t flags, const Bytes& macro, std::uint8_t count, const
   return cat({{flags}, macro, {count}, name});
 }
 
-constexpr unsigned kUnset = 0x10000;  // an ETM no list sets
-
 TEST(SettingsFamB, DecodedRecords) {
   // User timers, column by column: enables, values, 3-byte macros, resolutions.
   const Bytes timers = elementArray(23, 1, 7, 2,
@@ -56,7 +54,7 @@ TEST(SettingsFamB, DecodedRecords) {
       {"user timers", timers, 6, 8,
        {{0, {23, 0, 0, 0}, 1, {}, "-"},
         {1, {23, 0, 0, 1}, 10, 10, "MPW 49 00 03    10 *"},
-        {2, {23, 0, 0, 2}, 0xFFFFFF, 0xFFFFFF, "MPW 49 00 02 <macroname> *"},
+        {2, {23, 0, 0, 2}, 0xFFFFFF, 0xFFFFFF, "-"},  // no macro: the script's line is a template
         {6, {23, 0, 1, 2}, 0x123456, 0xFFFFFF, "MPW 49 01 02 123456 *"},
         {7, {23, 0, 1, 3}, 4, {}, "-"}}},
       // The image ends inside timer 1's resolution column: timer 0 only.
@@ -75,24 +73,21 @@ TEST(SettingsFamB, DecodedRecords) {
       {"long names in short elements", cat({{26, 0, 5, 2, 3}, {0x80, 0x12, 0x34, 0xFF, 0x03}, {0, 0xFF, 0xFF, 0xFF, 0}}),
        4, 2,
        {{0, {26, 0, 0, 0}, 0x800301, 0, "MPW 46 00 01 *", 1}, {1, {26, 0, 1, 0}, 0, 0, ""}}},
-      // ETMs: every defined number of each group (10 miscellaneous, 60 per
-      // port), set ones from the lists; number 150 names no ETM.
+      // ETMs: the set ones, in list order; number 150 names no ETM.
       {"event-triggered macros",
-       cat({{8, 0, 0, 2, 2}, {61, 0x12, 0x34, 0xFF}, {2, 0x44, 0x10, 150, 0x55, 0x55, 0xFF}, {0xFF, 0xFF}}), 4, 190,
-       {{0, {8, 0, 0, 0}, kUnset, kUnset, "MPW 26 0000 <macroname> *"},
-        {2, {8, 0, 61, 0}, 0x1234, kUnset, "MPW 26 0061 1234 *"},
-        {12, {8, 1, 2, 0}, 0x4410, kUnset, "MPW 26 0102 4410 *"},
-        {13, {8, 1, 3, 0}, kUnset, kUnset, ""}}},
+       cat({{8, 0, 0, 2, 2}, {61, 0x12, 0x34, 0xFF}, {2, 0x44, 0x10, 150, 0x55, 0x55, 0xFF}, {0xFF, 0xFF}}), 4, 2,
+       {{0, {8, 0, 61, 0}, 0x1234, {}, "MPW 26 0061 1234 *"}, {1, {8, 1, 2, 0}, 0x4410, {}, "MPW 26 0102 4410 *"}}},
       // Cut inside a macro name: the missing byte reads as the end mark.
-      {"event-triggered macros cut short", {8, 0, 0, 5, 5, 61, 0x12}, 4, 190,
-       {{2, {8, 0, 61, 0}, 0x12FF, kUnset, "MPW 26 0061 12 *"}}},
+      {"event-triggered macros cut short", {8, 0, 0, 5, 5, 61, 0x12}, 4, 1,
+       {{0, {8, 0, 61, 0}, 0x12FF, {}, "MPW 26 0061 12 *"}}},
       // Setpoints: the chain 2, 0 with the unused ones around it; a setpoint
-      // is one setting of two lines, its value whether it is in use.
+      // is one setting, its value whether it is in use, its lines the create
+      // and enable commands (the enable command alone when not in use).
       {"scheduler",
        cat({{9, 0, 8, 3, 2}, {0x12, 0x34, 0, 0x10, 0x76, 0x08, 0x30, 0x01}, {0},
             {0x56, 0x78, 0, 0x99, 0x99, 0x99, 0x99, 0x00}, {0xFF}}),
        4, 101,
-       {{0, {9, 0, 0, 0}, 0, 0, "MPW 28 00 xxxx yy dd hh mm *"},
+       {{0, {9, 0, 0, 0}, 0, 0, "MPW 28 00 1 *"},
         {2, {9, 0, 2, 0}, 1, 0, "MPW 28 02 1234 10 76 08 30 *"},
         {3, {9, 0, 0, 0}, 1, 0, "MPW 28 00 0 *", 1},
         {4, {9, 0, 3, 0}, 0, 0, "MPW 28 03 1 *", 1}}},

@@ -15,8 +15,6 @@ constexpr std::size_t kFirstList = 5;
 constexpr unsigned kNumbersPerGroup = 100;
 constexpr unsigned kShownGroups = 4;        // miscellaneous and ports 1 to 3
 constexpr std::size_t kShownNameBytes = 2;  // four digits of each macro name
-// The value of an unset ETM, its cold start: outside any two name bytes.
-constexpr unsigned kUnset = 0x10000;
 
 bool isDefinedEtm(unsigned group, unsigned e) { return isDefinedEntry(Catalogue::kEtms, group, e); }
 
@@ -28,24 +26,26 @@ int printEtmDescription(Sink& out, unsigned group, unsigned e, char marker) {
   return printDescription(out, lookupDescription(Catalogue::kEtms, group, e), marker);
 }
 
-// An ETM (group, number): the shown part of its macro name in `bytes`, its
-// first two bytes as its value; unset, the template "<macroname>".
+// A set ETM (group, number): its macro name's shown part in `bytes`, its
+// first two bytes as its value. An unset ETM is no setting: the record
+// holds only the set ones.
+int printEtmAddress(Sink& out, unsigned group, unsigned e) { return out.printf("MPW 26 %02u%02u ", group, e); }
 int etmCommand(Sink& out, const Setting& s) {
-  int printed = out.printf("MPW 26 %02u%02u ", s.key.group, static_cast<unsigned>(s.key.entry));
-  if (s.value == kUnset) return printed + out.put("<macroname> *");
+  printEtmAddress(out, s.key.group, s.key.entry);
   printDigitString(out, s.bytes, s.bytes.size());
   out.put(" *");
   return 18;  // counted as a four-digit name
 }
 void etmName(Sink& out, const Setting& s) { printEtmDescription(out, s.key.group, s.key.entry, portChar(s.key.group)); }
-void etmText(Sink& out, const Setting& s) {
-  if (s.value == kUnset) {
-    out.put("----");
-  } else {
-    printDigitString(out, s.bytes, s.bytes.size());
-  }
-}
+void etmText(Sink& out, const Setting& s) { printDigitString(out, s.bytes, s.bytes.size()); }
 constexpr SettingKind kEtm{"macro", "", etmCommand, etmName, etmText, etmName};
+
+// Under -a, the commented template of an unset ETM: a placeholder.
+void printUnsetTemplate(Out& o, unsigned group, unsigned e) {
+  o.toComment(o.sink.put(';') + printEtmAddress(o.sink, group, e) + o.sink.put("<macroname> *"));
+  printEtmDescription(o.sink, group, e, portChar(group));
+  o.sink.put('\n');
+}
 
 // The decoded record: one list of set ETMs per group (miscellaneous, then
 // each port). A list ends at its 0xFF byte and holds at most its capacity
@@ -55,63 +55,29 @@ class EtmLists {
   EtmLists(const Record& r, const WalkContext& ctx)
       : r_(r), nameBytes_(ctx.controller.macroNameDigits() / 2), groups_(ctx.controller.receivers() + 1) {}
 
-  // The stored ETMs in list order: onGroup(g) before each list, onSet(s)
-  // for each entry, onGroupEnd(g) after it. An ETM number of 100 or more
-  // names no event and no command could set it: it is left out.
+  // The set ETMs in list order: onGroup(g) before each list, onSet(s) for
+  // each entry, onGroupEnd(g) after it. An ETM number of 100 or more names
+  // no event and no command could set it: it is left out.
   template <class OnGroup, class OnSet, class OnGroupEnd>
-  void forEachStored(OnGroup onGroup, OnSet onSet, OnGroupEnd onGroupEnd) const {
+  void forEach(OnGroup onGroup, OnSet onSet, OnGroupEnd onGroupEnd) const {
     std::size_t offset = kFirstList;
     for (unsigned g = 0; g < groups_; ++g) {
       onGroup(g);
       const unsigned capacity = g == 0 ? r_.numMisc() : r_.numPort();
       for (unsigned read = 0; read <= capacity && r_.u8(offset) != kEndMarker; ++read) {
-        if (r_.u8(offset) < kNumbersPerGroup) onSet(stored(g, offset));
+        if (r_.u8(offset) < kNumbersPerGroup) onSet(etm(g, offset));
         offset += 1 + nameBytes_;
       }
       onGroupEnd(g);
       offset += 1;  // the list's end byte
     }
   }
-  // Every ETM in script order: the stored ones, and before, between and
-  // after them the defined numbers the list leaves unset.
-  template <class OnGroup, class OnSetting, class OnGroupEnd>
-  void forEach(OnGroup onGroup, OnSetting onSetting, OnGroupEnd onGroupEnd) const {
-    unsigned nextUnset = 0;  // first number not yet covered in this group
-    auto unsetUpTo = [&](unsigned g, unsigned end) {
-      for (unsigned e = nextUnset; e < end; ++e) {
-        if (isDefinedEtm(g, e)) onSetting(unset(g, e));
-      }
-    };
-    forEachStored(
-        [&](unsigned g) {
-          onGroup(g);
-          nextUnset = 0;
-        },
-        [&](const Setting& s) {
-          unsetUpTo(s.key.group, s.key.entry);
-          onSetting(s);
-          nextUnset = std::max(nextUnset, s.key.entry + 1u);
-        },
-        [&](unsigned g) {
-          unsetUpTo(g, kNumbersPerGroup);
-          onGroupEnd(g);
-        });
-  }
 
  private:
-  Setting etm(unsigned g, unsigned e) const {
+  Setting etm(unsigned g, std::size_t offset) const {
     Setting s;
-    s.key = SettingKey{static_cast<std::uint8_t>(r_.type()), static_cast<std::uint8_t>(g),
-                       static_cast<std::uint16_t>(e), 0};
+    s.key = SettingKey{static_cast<std::uint8_t>(r_.type()), static_cast<std::uint8_t>(g), r_.u8(offset), 0};
     s.kind = &kEtm;
-    s.value = kUnset;
-    s.coldStart = kUnset;
-    s.hasColdStart = true;
-    return s;
-  }
-  Setting unset(unsigned g, unsigned e) const { return etm(g, e); }
-  Setting stored(unsigned g, std::size_t offset) const {
-    Setting s = etm(g, r_.u8(offset));
     s.bytes = r_.sub(offset + 1, std::min(nameBytes_, kShownNameBytes));
     s.value = s.bytes.u16(0);
     return s;
@@ -156,7 +122,7 @@ void etmsReport(const Record& r, const WalkContext& ctx, Out& o) {
   out.put("\nEvent-Triggered Macros\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   EtmTable table;
-  EtmLists(r, ctx).forEachStored([](unsigned) {}, [&](const Setting& s) { table.set(s); }, [](unsigned) {});
+  EtmLists(r, ctx).forEach([](unsigned) {}, [&](const Setting& s) { table.set(s); }, [](unsigned) {});
 
   out.put(" Miscellaneous ETMs\n");
   out.put("   No.    Macro       Description\n");
@@ -189,27 +155,34 @@ void etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
     debugPortGroupedHeader(o, r);
     o.dbg("  Note: Unset ETMs Not Listed Here\n");
   }
-  unsigned printed = 0;
-  const auto onGroup = [&](unsigned g) {
-    if (g == 0) {
-      out.put(";  Miscellaneous ETMs\n");
-    } else {
-      out.printf("\n;  Port %u ETMs\n", g);
+  // Under -a, the templates of the unset ETMs from `next` up to `end`.
+  unsigned next = 0;  // first number not yet covered in this group
+  auto unsetUpTo = [&](unsigned g, unsigned end) {
+    for (; o.allValues && next < end; ++next) {
+      if (isDefinedEtm(g, next)) printUnsetTemplate(o, g, next);
     }
-    printed = 0;
   };
-  const auto onSetting = [&](const Setting& s) { printed += o.setting(s) ? 1 : 0; };
-  const auto onGroupEnd = [&](unsigned) {
-    if (printed == 0) out.put(";    No ETMs Set\n");
-  };
-  // Unset ETMs are at their cold start: only -a writes them (as commented
-  // templates), so -s reads the stored ones alone.
-  const EtmLists lists(r, ctx);
-  if (o.allValues) {
-    lists.forEach(onGroup, onSetting, onGroupEnd);
-  } else {
-    lists.forEachStored(onGroup, onSetting, onGroupEnd);
-  }
+  bool anySet = false;
+  EtmLists(r, ctx).forEach(
+      [&](unsigned g) {
+        if (g == 0) {
+          out.put(";  Miscellaneous ETMs\n");
+        } else {
+          out.printf("\n;  Port %u ETMs\n", g);
+        }
+        next = 0;
+        anySet = false;
+      },
+      [&](const Setting& s) {
+        unsetUpTo(s.key.group, s.key.entry);
+        o.setting(s);
+        next = std::max(next, s.key.entry + 1u);
+        anySet = true;
+      },
+      [&](unsigned g) {
+        unsetUpTo(g, kNumbersPerGroup);
+        if (!anySet && !o.allValues) out.put(";    No ETMs Set\n");
+      });
 }
 
 void etmsSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {

@@ -17,28 +17,29 @@ constexpr unsigned kLastSetpointNumber = 99;
 bool isEnabled(ByteView setpoint) { return setpoint.u8(Setpoint::kFlags) & Setpoint::kEnabledBit; }
 
 // A setpoint is one list setting: its bytes are the setpoint, its value
-// whether it is in use (the cold start: none is). Line 0 creates it, line
-// 1 sets its enable state; a setpoint not in use writes the template of
-// both, which sets it enabled.
-enum Line : unsigned { kCreateLine, kEnableLine, kLines };
+// whether it is in use (the cold start: none is). A setpoint in use has
+// two lines: one creates it, one sets its enable state. One not in use has
+// the enable line alone, which the script writes (commented, enabled) after
+// the create line's template, a placeholder.
+enum Line : unsigned { kCreateLine, kEnableLine };
 constexpr unsigned kInUse = 1;
-
-unsigned setpointLines(const Setting&) { return kLines; }
 // Widths the script counts the commands as: "MPW 28 nn xxxx yy dd hh mm *"
 // and "MPW 28 nn 1 *".
+constexpr int kCreateWidth = 28;
+constexpr int kEnableWidth = 13;
+
+unsigned setpointLines(const Setting& s) { return s.value == kInUse ? 2 : 1; }
+Line lineOf(const Setting& s) { return s.value == kInUse && s.line == 0 ? kCreateLine : kEnableLine; }
+
 int setpointCommand(Sink& out, const Setting& s) {
   const unsigned n = s.key.entry;
-  if (s.line == kEnableLine) {
+  if (lineOf(s) == kEnableLine) {
     if (s.value != kInUse || isEnabled(s.bytes)) {
       out.printf("MPW 28 %02u 1 *", n);
     } else {
       out.printf("MPW 28 %02u 0 *", n);
     }
-    return 13;
-  }
-  if (s.value != kInUse) {
-    out.printf("MPW 28 %02u xxxx yy dd hh mm *", n);
-    return 28;
+    return kEnableWidth;
   }
   out.printf("MPW 28 %02u ", n);
   printDigitString(out, s.bytes.sub(Setpoint::kMacroName, 2), 2);
@@ -47,10 +48,10 @@ int setpointCommand(Sink& out, const Setting& s) {
     printDigitPair(out, s.bytes.u8(field));
   }
   out.put(" *");
-  return 28;
+  return kCreateWidth;
 }
 void setpointComment(Sink& out, const Setting& s) {
-  if (s.line != kEnableLine) {
+  if (lineOf(s) == kCreateLine) {
     out.put("Create a Setpoint");
   } else if (s.value != kInUse) {
     out.put("Enabled,  Enable/Disable Setpoint");
@@ -177,9 +178,11 @@ void schedulerScript(const Record& r, const WalkContext&, Out& o) {
       any = true;
     } else {
       out.printf(";  Set Setpoint %u\n", n);
+      o.commandAs(kCreateWidth, true, "MPW 28 %02u xxxx yy dd hh mm *", n);
+      out.put("Create a Setpoint\n");
     }
     Setting line = s;
-    for (line.line = 0; line.line < kLines; ++line.line) o.setting(line);
+    for (line.line = 0; line.line < setpointLines(s); ++line.line) o.setting(line);
     if (s.value != kInUse) out.put('\n');
   });
   if (!any && !o.allValues) out.put(";   No Setpoints Set\n");

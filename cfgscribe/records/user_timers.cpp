@@ -38,17 +38,14 @@ void timeoutComment(Sink& out, const Setting& s) {
 void timeoutText(Sink& out, const Setting& s) { out.printf("%u.%u s", s.value / 10, s.value % 10); }
 void timeoutName(Sink& out, const Setting& s) { out.printf("User Timer %u Value", timerOf(s)); }
 
-// "MPW 49 tt 02 <name> *", or the template "<macroname>" for no macro. The
-// comment's ";" stands where the value line's does, but at least two
-// blanks follow a long command: the width counts at most 48.
+// "MPW 49 tt 02 <name> *". The comment's ";" stands where the value line's
+// does, but at least two blanks follow a long command: the width counts at
+// most 48.
+int printMacroAddress(Sink& out, const Setting& s) { return out.printf("MPW 49 %02u 02 ", timerOf(s)); }
 int macroCommand(Sink& out, const Setting& s) {
-  int printed = out.printf("MPW 49 %02u 02 ", timerOf(s));
-  if (s.value == kNoMacro) {
-    printed += out.put("<macroname> *");
-  } else {
-    printed += printDigitString(out, s.bytes, s.bytes.size()).chars;
-    printed += out.put(" *");
-  }
+  int printed = printMacroAddress(out, s);
+  printed += printDigitString(out, s.bytes, s.bytes.size()).chars;
+  printed += out.put(" *");
   return std::min(printed, 48);
 }
 void macroComment(Sink& out, const Setting& s) { out.printf("Set Macro For User Timer #%u", timerOf(s)); }
@@ -78,6 +75,17 @@ constexpr SettingKind kKinds[kFields] = {
     {"macro", "", macroCommand, macroComment, macroText, macroName},
     {"resolution", "", nullptr, nullptr, resolutionText, resolutionName},
 };
+// No macro, the cold start: no command sets it, the script's line for it
+// is a template.
+constexpr SettingKind kNoMacroKind{"macro", "", nullptr, macroComment, macroText, macroName};
+
+// Under -a, the commented template of a timer without a macro.
+void printMacroTemplate(Out& o, const Setting& s) {
+  const int printed = o.sink.put(';') + printMacroAddress(o.sink, s) + o.sink.put("<macroname> *");
+  o.toComment(printed);
+  macroComment(o.sink, s);
+  o.sink.put('\n');
+}
 
 // The decoded timers: each timer's fields as settings, made on demand from
 // the columns, whose places follow from the element count alone.
@@ -114,6 +122,7 @@ class UserTimerSettings {
         s.bytes = bytes_.sub(macroAt(i), nameBytes_);
         s.coldStart = kNoMacro;
         s.hasColdStart = true;
+        if (s.atDefault()) s.kind = &kNoMacroKind;
         break;
       default: s.value = bytes_.u8(resolutionAt(i)); break;
     }
@@ -175,7 +184,12 @@ void userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
   heading(o, r, "\n; Set User Timers\n");
   unsigned lines = 0;
   timers.forEach([&](const Setting& s) {
-    if (s.kind->command != nullptr && o.setting(s)) ++lines;
+    if (s.kind == &kNoMacroKind && o.allValues) {
+      printMacroTemplate(o, s);
+      ++lines;
+    } else if (s.kind->command != nullptr && o.setting(s)) {
+      ++lines;
+    }
   });
   if (timers.held() < timers.count()) {
     // Timers that could not be read are not "not configured".
