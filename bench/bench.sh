@@ -3,7 +3,8 @@
 # machine and in one run:
 #   cfgscribe -r/-s/-a   against cat of a file holding that mode's output
 #   cfgscribe -C         against xxd of the input file
-#   sndbank              against cat of the same word files into one file
+#   sndbank              against cat of the same word files into one file,
+#                        and on a 48 kHz recording against sox converting it
 # on the large example and on a maximal image (the complete example's
 # records repeated to fill the load buffer), then the peak memory of each
 # program. Runs are interleaved in pairs so that load from other processes
@@ -112,9 +113,28 @@ cat_words() { cat words/w* >cat.raw; }
 echo "sndbank, speech library of 300 word files ($(du -cb words/w* | tail -n 1 | cut -f1) bytes)"
 compare "sndbank" "cat of the word files" -- "${speech[@]}" -- cat_words
 
+# A 5-minute 48 kHz mono recording built into a custom-audio library (scan,
+# conversion, writing, verification) against sox alone converting it to
+# 8 kHz 8-bit; fewer pairs, as each run takes a tenth of a second.
+if command -v sox >/dev/null; then
+  mkdir "$work/recording" "$work/minute"
+  sox -n -r 48000 -c 1 -b 16 "$work/recording/3000.wav" synth 300 pinknoise vol 0.3 2>/dev/null
+  sox -n -r 48000 -c 1 -b 16 "$work/minute/3000.wav" synth 60 pinknoise vol 0.3 2>/dev/null
+  echo "sndbank, custom audio from a 5-minute 48 kHz mono recording"
+  pairs="${AUDIO_PAIRS:-11}" batch=2 compare "sndbank 48 kHz" "sox to 8 kHz 8-bit" -- \
+    "$sndbank" recording -- sox -D recording/3000.wav -r 8000 -c 1 -b 8 -e signed -t raw sox.raw
+else
+  echo "sox is not installed: the 48 kHz recording is not measured against it"
+fi
+
 peak_kb() { /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/ { print $2 }'; }
 echo "peak memory (maximum resident set)"
 printf '  %-22s %6s KB\n' "cfgscribe -r maximal" "$(peak_kb "$cfgscribe" -r "$work/maximal.cfg")"
 printf '  %-22s %6s KB\n' "cfgscribe -a maximal" "$(peak_kb "$cfgscribe" -a "$work/maximal.cfg")"
 printf '  %-22s %6s KB\n' "sndbank speech" "$(peak_kb "${speech[@]}")"
+if [ -d "$work/recording" ]; then
+  # The conversion streams: a recording five times as long needs no more.
+  printf '  %-22s %6s KB\n' "sndbank 48 kHz, 1 min" "$(peak_kb "$sndbank" minute)"
+  printf '  %-22s %6s KB\n' "sndbank 48 kHz, 5 min" "$(peak_kb "$sndbank" recording)"
+fi
 printf '  %-22s %6s KB\n' "cat (for scale)" "$(peak_kb cat "$work/maximal-r.txt")"

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cfgscribe/configuration_file.h"
+#include "cfgscribe/differences.h"
 #include "cfgscribe/json_export.h"
 #include "cfgscribe/modes.h"
 #include "common/exit_status.h"
@@ -41,6 +42,8 @@ void printUsage(orva::Sink& out) {
   out.put("       s = Generate a script that sets all non-default values\n");
   out.put("       a = Generate a script with commented commands for setting all values\n");
   out.put("       --json <config file name> = Write the whole file as one JSON document\n");
+  out.put("       --diff <old file> <new file> = Generate a script that takes a controller\n");
+  out.put("                                      configured as the old file to the new one\n");
   out.put("\nExit status: 0 output written from a sound file; 2 output written, but the\n");
   out.put("file is damaged (named in the output); 1 the file cannot be opened; 255 an\n");
   out.put("unknown option letter.\n");
@@ -104,6 +107,32 @@ int runJson(int argc, const char* const* argv, orva::Sink& out) {
   return statusFor(writeJson(out, argv[2], file.header(), file.image(), problems, headerProblems));
 }
 
+// --diff OLD NEW: the script that takes a controller from OLD to NEW.
+int runDiff(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt) {
+  if (argc != 4) {
+    printBanner(out, false);
+    printUsage(out);
+    return orva::kExitFailure;
+  }
+  printBanner(out, true);
+  static ConfigurationFile files[2];
+  DiffInput inputs[2];
+  std::string headerLines[2];
+  for (int i = 0; i < 2; ++i) {
+    if (!files[i].load(argv[2 + i], ";", out, out)) return orva::kExitFailure;
+    {
+      orva::Sink notes(headerLines[i]);
+      DamageLog log(notes, true);
+      files[i].checkHeader(false, ";", log, notes);
+      inputs[i] = DiffInput{&files[i], argv[2 + i], log.problems(), {}};
+    }
+    inputs[i].headerLines = headerLines[i];
+    out.put(headerLines[i]);
+  }
+  const std::string now = generatedAt.empty() ? localTimeNow() : std::string(generatedAt);
+  return writeDifferences(out, inputs[0], inputs[1], now);
+}
+
 }  // namespace
 
 int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string_view generatedAt) {
@@ -113,6 +142,7 @@ int runCfgscribe(int argc, const char* const* argv, orva::Sink& out, std::string
     return orva::kExitSuccess;
   }
   if (first == "--json") return runJson(argc, argv, out);
+  if (first == "--diff") return runDiff(argc, argv, out, generatedAt);
   if (argc < 2 || first.substr(0, 2) == "-h" || first == "--help") {
     printBanner(out, false);
     printUsage(out);

@@ -38,6 +38,14 @@ bool ConfigurationFile::load(const char* path, const char* lead, orva::Sink& out
   return true;
 }
 
+void ConfigurationFile::assign(const std::uint8_t* data, std::size_t size) {
+  buffer_.fill(0);
+  length_ = std::min(size, buffer_.size());
+  truncated_ = size > buffer_.size();
+  std::copy_n(data, length_, buffer_.begin());
+  std::copy_n(buffer_.begin(), orva::kHeaderSize, header_.begin());
+}
+
 void ConfigurationFile::checkHeader(bool debug, const char* lead, DamageLog& log, orva::Sink& notes) {
   if (truncated_) log.count();
   if (length_ < orva::kHeaderSize) {

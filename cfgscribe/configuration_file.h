@@ -23,6 +23,8 @@ class ConfigurationFile {
   // cannot be opened (a directory is not opened at all). A file longer than
   // the buffer is read up to it, with a warning on `notes`.
   bool load(const char* path, const char* lead, orva::Sink& out, orva::Sink& notes);
+  // Takes the file's bytes from memory instead (at most the buffer's size).
+  void assign(const std::uint8_t* data, std::size_t size);
   // The header's size and type checks: each mismatch named on `notes` and
   // counted in `log` (with the cut-off of a long file); with `debug` the
   // checks that pass are shown too. `lead` is ";" in a script.

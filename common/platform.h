@@ -38,6 +38,21 @@ void replaceFile(const std::filesystem::path& from, const std::filesystem::path&
 // while the program goes on.
 void startWriting(std::FILE* file);
 
+// Temporary files that an interrupted run removes: Ctrl-C and SIGTERM (and
+// SIGHUP) on POSIX systems, the console's Ctrl-C, Ctrl-Break and close
+// events on Windows. The handler only removes the files of a fixed table
+// and then lets the interruption end the program as it would have. Returns
+// false when the table is full or the name too long (the file is then not
+// removed). The first call installs the handler.
+bool removeOnInterrupt(const std::string& path);
+// Takes `path` out of the table: once it has been renamed or removed.
+void keepOnInterrupt(const std::string& path);
+
+// Creates (or truncates) the temporary file `path` for writing in `mode`
+// ("w" or "wb"), open so that an interruption can remove it while it is
+// open, and puts it in the table above. nullptr when it cannot be created.
+std::FILE* createTemporary(const std::string& path, const char* mode);
+
 // File names reach the programs as UTF-8 text (the command line is UTF-8 on
 // Windows too, see the application manifest). The rest of this file works
 // the same everywhere (common/platform.cpp).

@@ -18,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const auto list = std::make_unique<sndbank::WordList>();
   static const auto counts = std::make_unique<sndbank::SampleCounts>();
   static const auto buffer = std::make_unique<sndbank::CopyBuffer>();
+  static const auto reader = std::make_unique<sndbank::WordReader>();
   list->clear();
   list->append(1, path.c_str(), path.size());
   std::string text;
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::FILE* image = std::tmpfile();
   if (image == nullptr) std::abort();
   const sndbank::WordDataContext words{*list, *counts, sizes.indexEntries, sizes.wordData, false, false};
-  const sndbank::WordData written = sndbank::writeWordData(image, words, *buffer, sink);
+  const sndbank::WordData written = sndbank::writeWordData(image, words, *buffer, *reader, sink);
   const long length = std::ftell(image);
   std::fclose(image);
   // A word the size pass accepted is copied whole: stop address and samples.

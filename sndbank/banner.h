@@ -28,9 +28,10 @@ inline constexpr const char* kTwoModeHelp =
     "  If no directory path specified, then the path .\\CustomAudioFiles is assumed.\n"
     "  -v = verbose output, -d = debug output \n\n"
     "sndbank usage: [-vd] <image name> <image version> <date/time> <definition filename> "
-    "<output .bin filename> <output .inc filename> <output tab-delimited filename>\n";
+    "<output .bin filename> <output .inc filename> <output tab-delimited filename> "
+    "<output named-constant filename>\n";
 
-// Shown after the usage lines by --help, and when -l, -e or -w is given the
+// Shown after the two usage forms by --help, and when -l, -e or -w is given the
 // wrong number of arguments.
 inline constexpr const char* kLibraryToolsHelp =
     "\nLooking inside a library image:\n"
@@ -38,6 +39,9 @@ inline constexpr const char* kLibraryToolsHelp =
     "  -e <image file> <directory>   extract every word as <directory>/NNNN.raw\n"
     "  -w <image file> <directory>   extract every word as <directory>/NNNN.wav\n"
     "                                (8000 Hz, mono, 8-bit PCM)\n"
-    "  Word files named .wav are also taken when building (8000 Hz, mono, 8- or 16-bit PCM).\n";
+    "\nWord files: NNNN.raw (signed 8-bit, 8000 Hz, mono) or NNNN.wav, in any case; a WAV\n"
+    "file may hold 8-bit unsigned or 16-, 24- or 32-bit signed PCM, 32- or 64-bit IEEE\n"
+    "float, u-law or A-law, at 4000 to 192000 Hz and 1 to 8 channels: it is mixed down\n"
+    "to mono and converted to 8000 Hz, 8-bit.\n";
 
 }  // namespace sndbank

@@ -65,9 +65,13 @@ std::optional<int> parseCommandLine(int argc, char** argv, BuildSettings& s, orv
   int firstPositional = 1;
   if (argc > 1) {
     const char* arg = argv[1];
-    if (std::strncmp(arg, "-h", 2) == 0 || first == "--help") {
+    if (first == "--help") {
+      out.put(kTwoModeHelp);
+      out.put(kLibraryToolsHelp);
+      return orva::kExitSuccess;
+    }
+    if (std::strncmp(arg, "-h", 2) == 0) {
       out.put(kCustomAudioHelp);
-      if (first == "--help") out.put(kLibraryToolsHelp);
       return orva::kExitSuccess;
     }
     if (std::strncmp(arg, "-i", 2) == 0) {

@@ -12,13 +12,6 @@ namespace sndbank {
 
 namespace {
 
-std::int64_t fileLength(std::FILE* file) {
-  if (std::fseek(file, 0, SEEK_END) != 0) return 0;
-  const long length = std::ftell(file);
-  std::rewind(file);
-  return length < 0 ? 0 : length;
-}
-
 void putU16(std::uint8_t* at, unsigned value) {
   at[0] = static_cast<std::uint8_t>(value >> 8);
   at[1] = static_cast<std::uint8_t>(value);
@@ -139,75 +132,88 @@ bool writeBlockPiece(std::FILE* file, const WordEntry& e, const std::uint8_t* by
   return false;
 }
 
+// "19,200": a count with its thousands set apart.
+void groupThousands(std::int64_t value, char (&text)[32]) {
+  char digits[24];
+  const int n = std::snprintf(digits, sizeof digits, "%lld", static_cast<long long>(value));
+  int at = 0;
+  for (int i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0 && digits[i - 1] != '-') text[at++] = ',';
+    text[at++] = digits[i];
+  }
+  text[at] = '\0';
+}
+
+// After a word: what -v says about a converted word, and the warnings.
+void reportWord(const WordEntry& e, const WordReader& reader, bool verbose, orva::Sink& out) {
+  if (verbose && reader.isWav()) {
+    WavText from;
+    describeLayout(reader.layout(), from);
+    char samples[32];
+    groupThousands(e.size, samples);
+    out.printf("  %s: %s, %.1f s -> %s samples\n", e.fileName, from.text,
+               static_cast<double>(reader.layout().frames) / reader.layout().rate, samples);
+  }
+  if (reader.clipped() > 0) {
+    const bool one = reader.clipped() == 1;
+    out.printf("Warning: %s: %lld %s above full scale %s clipped.\n", e.fileName,
+               static_cast<long long>(reader.clipped()), one ? "sample" : "samples",
+               one ? "was" : "were");
+  }
+  if (!reader.isWav() && reader.looksUnsigned()) {
+    out.printf("Warning: %s looks like unsigned 8-bit samples (they centre on 128, not 0); a .raw "
+               "word must hold signed 8-bit samples. It is taken as it is.\n",
+               e.fileName);
+  }
+}
+
 // Writes one word data block: the stop address, then the folded samples.
 // The stop address travels in the copy buffer ahead of the first samples,
 // so that a word that fits the buffer takes one read and one write.
 Copy writeWordBlock(std::FILE* file, const WordEntry& e, std::int64_t address,
-                    CopyBuffer& buffer, orva::Sink& out) {
+                    CopyBuffer& buffer, WordReader& reader, bool verbose, orva::Sink& out) {
   constexpr std::size_t kStop = 3;
   putU24(buffer.data(), static_cast<std::uint32_t>(address + e.size + 2));
-  std::FILE* in = std::fopen(e.fileName, "rb");
-  if (in == nullptr) {
+  if (!reader.open(e.fileName)) {
     const int openError = errno;
     if (!writeBlockPiece(file, e, buffer.data(), kStop, kStop, out)) return Copy::kFailed;
     out.printf("Error: During writeSLData, input file %s cannot be opened, %s\n", e.fileName,
                std::strerror(openError));
     return Copy::kStopEarly;
   }
-  // Reads go straight into the copy buffer; no second buffer per file. A WAV
-  // word's samples are its data chunk, converted to one byte each.
-  std::setvbuf(in, nullptr, _IONBF, 0);
-  const bool isWav = hasWavName(e.fileName);
-  WavLayout wav;
-  std::int64_t toRead = INT64_MAX;  // a raw word: to the end of the file
-  if (isWav) {
-    WavRefusal refusal;
-    if (!readWavLayout(in, fileLength(in), wav, refusal) ||
-        std::fseek(in, static_cast<long>(wav.dataOffset), SEEK_SET) != 0) {
-      wav.samples = 0;
-    }
-    toRead = wav.samples * wav.bytesPerSample;
-  }
-  std::int64_t bytesRead = 0;  // samples, for a WAV word
+  std::int64_t samples = 0;
   std::size_t stop = kStop;  // stop address bytes still ahead in the buffer
   for (;;) {
-    const std::size_t room = buffer.size() - stop;
-    const std::size_t whole = room - room % wav.bytesPerSample;
-    const std::size_t want =
-        toRead < static_cast<std::int64_t>(whole) ? static_cast<std::size_t>(toRead) : whole;
-    const std::size_t got = want > 0 ? std::fread(buffer.data() + stop, 1, want, in) : 0;
-    if (got == 0 && stop == 0) break;
-    toRead -= static_cast<std::int64_t>(got);
-    const std::size_t n =
-        isWav ? wavToRaw(buffer.data() + stop, got - got % wav.bytesPerSample, wav.bytesPerSample)
-              : got;
-    bytesRead += static_cast<std::int64_t>(n);
+    const std::size_t n = reader.read(buffer.data() + stop, buffer.size() - stop);
+    if (n == 0 && stop == 0) break;
+    samples += static_cast<std::int64_t>(n);
     foldSamples(buffer.data() + stop, n);
     if (!writeBlockPiece(file, e, buffer.data(), stop + n, stop, out)) {
-      std::fclose(in);
+      reader.close();
       return Copy::kFailed;
     }
     stop = 0;
-    if (got < want || toRead == 0) break;  // a short block is the end of the file
+    if (n == 0) break;
   }
-  if (bytesRead != e.size) {
+  if (samples != e.size) {
     out.printf("Error: During writeSLData of file %s, fread expected %d, actual %lld\n",
-               e.fileName, e.size, static_cast<long long>(bytesRead));
-    std::fclose(in);
+               e.fileName, e.size, static_cast<long long>(samples));
+    reader.close();
     return Copy::kFailed;
   }
-  if (std::fclose(in) != 0) {
+  if (!reader.close()) {
     out.printf("Error: During writeSLData, cannot close %s, %s.\n", e.fileName,
                std::strerror(errno));
     return Copy::kStopEarly;
   }
+  reportWord(e, reader, verbose, out);
   return Copy::kDone;
 }
 
 }  // namespace
 
 WordData writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
-                       orva::Sink& out) {
+                       WordReader& reader, orva::Sink& out) {
   std::int64_t address = kIndexStart + indexAreaSize(words.nBas);
   constexpr std::int64_t kSendToDiskEvery = 1 << 20;
   std::int64_t sentToDisk = 0;
@@ -221,7 +227,7 @@ WordData writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer
     if (words.debug) {
       out.printf("writeSLData: wordCode=%04d, file=%s, size=%d\n", e.code, e.fileName, e.size);
     }
-    switch (writeWordBlock(file, e, address, buffer, out)) {
+    switch (writeWordBlock(file, e, address, buffer, reader, words.verbose, out)) {
       case Copy::kFailed: return WordData::kFailed;
       case Copy::kStopEarly: return WordData::kStoppedEarly;
       case Copy::kDone: break;

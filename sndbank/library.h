@@ -14,6 +14,7 @@
 #include "common/image_header.h"
 #include "common/sink.h"
 #include "sndbank/word_list.h"
+#include "sndbank/word_reader.h"
 
 namespace sndbank {
 
@@ -79,7 +80,9 @@ struct WordDataContext {
 // that cannot be opened or closed (the image is short, the run goes on to
 // report it); or a write that failed (the run ends).
 enum class WordData { kComplete, kStoppedEarly, kFailed };
+// Each word file is read through `reader`; with verbose, each converted
+// word is described after it is written.
 WordData writeWordData(std::FILE* file, const WordDataContext& words, CopyBuffer& buffer,
-                       orva::Sink& out);
+                       WordReader& reader, orva::Sink& out);
 
 }  // namespace sndbank

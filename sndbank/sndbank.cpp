@@ -42,6 +42,7 @@ struct Workspace {
   LibHeaderBytes libraryHeader;
   IndexBuffer index;
   CopyBuffer copy;
+  WordReader reader;
 };
 
 // The outputs of the run, each staged beside its target until the run has
@@ -136,7 +137,7 @@ WordData writeImage(const BuildSettings& s, Workspace& w, const Layout& layout, 
   const bool headersWritten = writeImageHeader(file, w.imageHeader, s.verbose, out) &&
                               writeLibraryHeader(file, w.libraryHeader, s.verbose, out) &&
                               writeIndexArea(file, w.index, layout.nBas, s.verbose, out);
-  return headersWritten ? writeWordData(file, words, w.copy, out) : WordData::kFailed;
+  return headersWritten ? writeWordData(file, words, w.copy, w.reader, out) : WordData::kFailed;
 }
 
 // Passes 4 and 5: each side file is staged; one that cannot be created or
@@ -220,7 +221,10 @@ int runPasses(const BuildSettings& s, Workspace& w, Outputs& outputs, orva::Sink
 
   out.put("\nPass 2: getImageSize from all files...");
   const SizeTotals sizes = sizeWords(w.words, w.counts, s.speechLibrary(), s.debug, out);
-  if (sizes.refused) return kExitFailure;
+  if (sizes.refused) {
+    if (sizes.refusedFormat) out.put(kWordFilesTaken);
+    return kExitFailure;
+  }
   const Layout layout{sizes.indexEntries, sizes.wordData};
   out.put("Done\n");
   out.printf("  Number of Bytes to Store Word Data=%lld (0x%llX, Does not include index and "
@@ -232,7 +236,7 @@ int runPasses(const BuildSettings& s, Workspace& w, Outputs& outputs, orva::Sink
 
   if (!s.speechLibrary() && layout.wordData > kMaxCustomAudioBytes) {
     out.printf("You have %2.2f minutes of custom audio but the maximum is %2.2f minutes.\n"
-               "Please remove or shorten some custom words",
+               "Please remove or shorten some custom words\n",
                static_cast<double>(static_cast<float>(layout.wordData / kBytesPerMinute)), 12.0);
     return kExitFailure;
   }

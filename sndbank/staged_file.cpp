@@ -25,7 +25,8 @@ bool StagedFile::open(const char* target, const char* mode) {
     if (!ec) target_ = resolved.string();
   }
   staged_ = target_ + ".sndbank-tmp";  // a name no other tool uses
-  file_ = std::fopen(staged_.c_str(), mode);
+  // An interrupted run removes it (the platform layer's handler).
+  file_ = orva::platform::createTemporary(staged_, mode);
   if (file_ == nullptr) staged_.clear();
   return file_ != nullptr;
 }
@@ -53,6 +54,8 @@ bool StagedFile::commit() {
     discard();
     return false;
   }
+  // Renamed first: an interruption in between removes a name no longer there.
+  orva::platform::keepOnInterrupt(staged_);
   staged_.clear();
   return true;
 }
@@ -60,7 +63,10 @@ bool StagedFile::commit() {
 void StagedFile::discard() {
   if (file_ != nullptr) std::fclose(file_);
   file_ = nullptr;
-  if (!staged_.empty()) std::remove(staged_.c_str());
+  if (!staged_.empty()) {
+    std::remove(staged_.c_str());
+    orva::platform::keepOnInterrupt(staged_);
+  }
   staged_.clear();
 }
 

@@ -4,7 +4,9 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <array>
 #include <bitset>
+#include <memory>
 
 #include <cerrno>
 #include <cstring>
@@ -12,6 +14,7 @@
 #include "common/platform.h"
 
 #include "sndbank/wav_file.h"
+#include "sndbank/word_reader.h"
 
 namespace sndbank {
 
@@ -26,34 +29,48 @@ void WordList::append(int code, const char* fileName, std::size_t nameLength) {
 
 namespace {
 
-// Word files a directory holds, by code and kind.
+// Word files a directory holds, by code and kind, with the extension as the
+// directory spells it (".raw", ".RAW", ".Wav", ...).
 struct Candidates {
+  using Extension = std::array<char, 4>;
   std::bitset<kMaxWords> raw;
   std::bitset<kMaxWords> wav;
+  std::array<Extension, kMaxWords> rawExtension;
+  std::array<Extension, kMaxWords> wavExtension;
 };
 
-// Marks the codes whose "NNNN.raw" or "NNNN.wav" name the directory holds,
-// so that only those are probed: one directory read instead of 8,192 failed
-// opens. When the directory cannot be read, every code is a candidate.
+// Marks the codes whose "NNNN.raw" or "NNNN.wav" name (in any case) the
+// directory holds, so that only those are probed: one directory read
+// instead of 8,192 failed opens. When the directory cannot be read, every
+// code is a candidate. Where a name is there in two cases, the lower-case
+// one is taken.
 void findCandidates(const char* directory, Candidates& candidates) {
   DIR* dir = opendir(directory);
   if (dir == nullptr) {
     candidates.raw.set();
     candidates.wav.set();
+    candidates.rawExtension.fill({'r', 'a', 'w', '\0'});
+    candidates.wavExtension.fill({'w', 'a', 'v', '\0'});
     return;
   }
   while (const dirent* entry = readdir(dir)) {
     const char* n = entry->d_name;
     if (std::strlen(n) != 8) continue;
-    const bool raw = std::strcmp(n + 4, ".raw") == 0;
-    if (!raw && std::strcmp(n + 4, ".wav") != 0) continue;
+    const bool raw = hasRawName(n);
+    if (!raw && !hasWavName(n)) continue;
     int code = 0;
     bool digits = true;
     for (int i = 0; i < 4; ++i) {
       digits = digits && n[i] >= '0' && n[i] <= '9';
       code = code * 10 + (n[i] - '0');
     }
-    if (digits && code < kMaxWords) (raw ? candidates.raw : candidates.wav).set(static_cast<std::size_t>(code));
+    if (!digits || code >= kMaxWords) continue;
+    const auto c = static_cast<std::size_t>(code);
+    std::bitset<kMaxWords>& kind = raw ? candidates.raw : candidates.wav;
+    Candidates::Extension& extension = (raw ? candidates.rawExtension : candidates.wavExtension)[c];
+    const bool lowerCase = std::strcmp(n + 5, raw ? "raw" : "wav") == 0;
+    if (!kind.test(c) || lowerCase) std::memcpy(extension.data(), n + 5, 4);
+    kind.set(c);
   }
   closedir(dir);
 }
@@ -90,8 +107,8 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
                directory, kFileNameSize);
     return ScanResult::kNameTooLong;
   }
-  Candidates candidates;
-  findCandidates(directory, candidates);
+  const auto candidates = std::make_unique_for_overwrite<Candidates>();
+  findCandidates(directory, *candidates);
   char name[kFileNameSize];
   for (int code = 0; code < kMaxWords; ++code) {
     const auto c = static_cast<std::size_t>(code);
@@ -99,8 +116,12 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
     // .raw file, taken now, spares the size pass opening it again; a .wav
     // file's samples are counted there.
     long long size = 0;
-    const bool raw = candidates.raw.test(c) && probe(directory, code, "raw", name, size);
-    if (!raw && !(candidates.wav.test(c) && probe(directory, code, "wav", name, size))) continue;
+    const bool raw = candidates->raw.test(c) &&
+                     probe(directory, code, candidates->rawExtension[c].data(), name, size);
+    if (!raw && !(candidates->wav.test(c) &&
+                  probe(directory, code, candidates->wavExtension[c].data(), name, size))) {
+      continue;
+    }
     const bool usable = raw && size > 0 && size < kMaxWordFileSize;
     if (code > kHighestWordCode) {
       out.printf("Error: Word Code %04d, Filename '%s', out of range (0-4999)\n", code, name);
@@ -116,7 +137,7 @@ ScanResult scanDirectory(const char* directory, WordList& list, orva::Sink& out)
 
 namespace {
 
-enum class Measure { kMeasured, kSkipped, kEndPass, kRefused };
+enum class Measure { kMeasured, kSkipped, kEndPass, kRefused, kRefusedFormat };
 
 // Opens, checks and measures one word file; prints the reason when it fails.
 Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, orva::Sink& out) {
@@ -143,17 +164,16 @@ Measure measureWord(const WordEntry& e, bool speechLibrary, std::int64_t& size, 
     return Measure::kEndPass;
   }
   long long position = static_cast<long long>(info.st_size);
-  // A WAV word is as long as its data chunk has samples.
+  // A WAV word is as long as its data chunk gives samples at 8,000 Hz.
   if (hasWavName(e.fileName)) {
     WavLayout wav;
-    WavRefusal refusal;
+    WavText refusal;
     if (!readWavLayout(file, position, wav, refusal)) {
       std::fclose(file);
-      out.printf("Error: During getImageSize, input file %s holds %s; a word file must hold %s.\n",
-                 e.fileName, refusal.text, kWavNeeded);
-      return Measure::kRefused;
+      out.printf("Error: During getImageSize, input file %s %s.\n", e.fileName, refusal.text);
+      return Measure::kRefusedFormat;
     }
-    position = wav.samples;
+    position = wordSamples(wav);
   }
   if (std::fclose(file) != 0) {
     out.printf("Error: During getImageSize, cannot close %s,\n", e.fileName);
@@ -193,7 +213,9 @@ SizeTotals sizeWords(WordList& list, SampleCounts& counts, bool speechLibrary, b
     std::int64_t size = e.size;
     switch (size > 0 ? Measure::kMeasured : measureWord(e, speechLibrary, size, out)) {
       case Measure::kSkipped: continue;
-      case Measure::kRefused: totals.refused = true; [[fallthrough]];
+      // Every unusable file of the run is named before it stops.
+      case Measure::kRefusedFormat: totals.refusedFormat = true; [[fallthrough]];
+      case Measure::kRefused: totals.refused = true; continue;
       case Measure::kEndPass:
         totals.endedEarly = true;
         totals.indexEntries = highest;

@@ -66,6 +66,7 @@ struct SizeTotals {
   std::int64_t wordData = 0;  // sum over measured words of size + 3
   int indexEntries = 0;       // highest code + 1 (see below when ending early)
   bool refused = false;       // an unusable word file: the run must not go on
+  bool refusedFormat = false; // one of them a WAV file not taken, or no WAV file
   bool endedEarly = false;    // a word file that did not open or close: the image is short
 };
 

@@ -2,6 +2,7 @@
 // progress lines, run as the built binary (exit status) or in-process.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -54,7 +55,7 @@ TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
   const std::string noDirectory = "\nPass 1: Create file list\nError: specified directory 'nowhere' does not exist.\n";
   const std::vector<std::tuple<std::vector<std::string>, int, std::string>> cases = {
       {{"-h"}, 0, customHelp},
-      {{"--help"}, 0, customHelp + sndbank::kLibraryToolsHelp},
+      {{"--help"}, 0, twoModeHelp + sndbank::kLibraryToolsHelp},
       {{"-l"}, 1, sndbank::kLibraryToolsHelp},
       {{"-evd", "image.bin"}, 1, sndbank::kLibraryToolsHelp},
       {{"--quiet"}, unknown, "Unknown argument - in --quiet" + crLf},
@@ -134,7 +135,7 @@ TEST(SndbankCustomAudio, TwelveMinutesIsTheLimit) {
   EXPECT_TRUE(runBinary(dir.path(), {"a"}).output.ends_with(
       "  Number of SpeechLib Index Entries Required=1 (0x1)\n"
       "You have 12.00 minutes of custom audio but the maximum is 12.00 minutes.\n"
-      "Please remove or shorten some custom words"));
+      "Please remove or shorten some custom words\n"));
   EXPECT_TRUE(readFile(dir / "CustomAudioLib.bin") == built);  // the earlier library stays
 }
 
@@ -224,5 +225,30 @@ TEST(SndbankSpeechLibrary, RunsEndWithTheirMessageOrShowIt) {
   for (const auto& [name, bytes] : after) EXPECT_FALSE(bytes.starts_with("earlier")) << name;
 }
 
+
+}  // namespace
+
+namespace {
+
+// An interrupted run (Ctrl-C, SIGTERM) removes the temporary library it had
+// begun, and the earlier library and side files stay as they were. The run
+// is held in Pass 1 by a definition file that is a named pipe nobody writes.
+TEST(SndbankInterrupted, RemovesItsTemporaryFilesAndKeepsTheEarlierOnes) {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    ScratchDir dir;
+    if (!testhost::makeWaitingInput(dir / "words.def")) GTEST_SKIP() << "no named pipes on this system";
+    Files earlier;
+    for (const char* name : {"lib.bin", "lib.inc", "lib.tab", "lib.txt"}) {
+      testsupport::writeFile(dir / name, name);
+      earlier[name] = name;
+    }
+    std::vector<std::string> args = testsupport::speechArgs(dir);
+    args.erase(args.begin());
+    const int status = testhost::interruptOnceCreated(std::string(ORVA_BIN_DIR) + "/sndbank", args, dir.path(),
+                                                      dir / "lib.bin.sndbank-tmp", signal == SIGTERM);
+    EXPECT_EQ(status, 128 + signal);
+    EXPECT_EQ(snapshot(dir), earlier) << signal;
+  }
+}
 
 }  // namespace

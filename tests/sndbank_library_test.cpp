@@ -96,6 +96,7 @@ Written writeWords(const std::vector<std::tuple<int, std::string, int>>& words) 
   static WordList list;
   static SampleCounts counts;
   static CopyBuffer buffer;
+  static WordReader reader;
   list.clear();
   counts.fill(0);
   std::int64_t total = 0;
@@ -109,7 +110,7 @@ Written writeWords(const std::vector<std::tuple<int, std::string, int>>& words) 
   Written w{WordData::kFailed, {}, {}};
   {
     orva::Sink out(w.output);
-    w.ended = writeWordData(file, {list, counts, 1, total, false, false}, buffer, out);
+    w.ended = writeWordData(file, {list, counts, 1, total, false, false}, buffer, reader, out);
   }
   w.data.resize(static_cast<std::size_t>(std::ftell(file)));
   std::rewind(file);

@@ -1,5 +1,5 @@
-// Listing and extracting library images, and WAV word files: round trips
-// through the whole program, the WAV rules at their edges, damaged images.
+// Listing and extracting library images: round trips through the whole
+// program, damaged images.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -20,19 +20,8 @@ using testsupport::speechArgs;
 using testsupport::ScratchDir;
 using testsupport::writeFile;
 
-std::string le16(unsigned v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)}; }
-std::string le32(std::uint32_t v) { return le16(v & 0xFFFF) + le16(v >> 16); }
-
-// A WAV file: "fmt " chunk with these fields, then the chunks given.
-std::string wav(unsigned format, unsigned channels, std::uint32_t rate, unsigned bits, const std::string& chunks) {
-  const std::string fmt = le16(format) + le16(channels) + le32(rate) + le32(rate * channels * bits / 8) +
-                          le16(channels * bits / 8) + le16(bits);
-  const std::string body = "WAVE" + std::string("fmt ") + le32(16) + fmt + chunks;
-  return "RIFF" + le32(static_cast<std::uint32_t>(body.size())) + body;
-}
-std::string chunk(const std::string& id, const std::string& data) {
-  return id + le32(static_cast<std::uint32_t>(data.size())) + data + (data.size() % 2 != 0 ? std::string(1, '\0') : "");
-}
+using generators::le;
+using generators::wavFile;
 
 // Builds from raw words, extracts as raw and as WAV, and builds again from
 // each: the same image, byte for byte.
@@ -57,7 +46,7 @@ TEST(LibraryTools, ExtractedWordsBuildTheSameImage) {
   }
   EXPECT_EQ(readFile(dir / "wordse/0300.raw"), samples.substr(7, 101));
   EXPECT_EQ(readFile(dir / "wordsw/0300.wav").size(), 44u + 102u);
-  EXPECT_EQ(readFile(dir / "wordsw/0300.wav").substr(0, 8), "RIFF" + le32(36 + 102));  // the size of all after it
+  EXPECT_EQ(readFile(dir / "wordsw/0300.wav").substr(0, 8), "RIFF" + le(36 + 102, 4));  // the size of all after it
   // An existing word file is replaced whole; nothing temporary is left.
   writeFile(dir / "wordse/0007.raw", "old");
   EXPECT_EQ(runSndbankInProcess({"sndbank", "-e", dir / "first.bin", dir / "wordse"}).status, 0);
@@ -65,71 +54,13 @@ TEST(LibraryTools, ExtractedWordsBuildTheSameImage) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "wordse"), {}), 2);
 }
 
-TEST(WavFile, SixteenBitSamplesRoundToTheNearestEighthBitStep) {
-  const std::vector<std::pair<int, int>> cases = {
-      {-32768, -128}, {-129, -1}, {-128, 0}, {-1, 0},      {0, 0},
-      {127, 0},       {128, 1},   {32639, 127}, {32640, 127}, {32767, 127},
-  };
-  std::string bytes;  // every case in one block, as the copy pass converts them
-  for (const auto& c : cases) bytes += le16(static_cast<unsigned>(c.first) & 0xFFFF);
-  auto* data = reinterpret_cast<std::uint8_t*>(bytes.data());
-  ASSERT_EQ(wavToRaw(data, bytes.size(), 2), cases.size());
-  for (std::size_t i = 0; i < cases.size(); ++i) {
-    EXPECT_EQ(static_cast<std::int8_t>(data[i]), cases[i].second) << cases[i].first;
-  }
-  std::uint8_t eight[] = {0, 127, 128, 255};  // unsigned u becomes u - 128
-  wavToRaw(eight, 4, 1);
-  EXPECT_EQ(std::vector<std::uint8_t>(eight, eight + 4), (std::vector<std::uint8_t>{0x80, 0xFF, 0x00, 0x7F}));
-}
-
-// A WAV word is taken as its data chunk's samples (chunks in any order,
-// unknown ones skipped), and anything else is refused: the run fails,
-// naming the file and what it holds.
-TEST(WavFile, AcceptedAndRefusedWordFiles) {
-  ScratchDir dir;
-  const std::string data = chunk("data", std::string("\x80\x81\x7f", 3));
-  struct Case {
-    const char* what;
-    std::string file;
-    std::string holds;  // empty: accepted, three samples
-  } cases[] = {
-      {"8-bit", wav(1, 1, 8000, 8, data), ""},
-      {"16-bit", wav(1, 1, 8000, 16, chunk("data", le16(0) + le16(256) + le16(0xFF00))), ""},
-      {"unknown chunk first", wav(1, 1, 8000, 8, chunk("LIST", "odd") + data), ""},
-      {"extensible PCM", "RIFF" + le32(4 + 8 + 40 + data.size()) + "WAVEfmt " + le32(40) + le16(0xFFFE) + le16(1) +
-                             le32(8000) + le32(8000) + le16(1) + le16(8) + le16(22) + le16(8) + le32(0) + le16(1) +
-                             std::string(14, '\0') + data, ""},
-      {"44.1 kHz", wav(1, 1, 44100, 16, data), "44100 Hz, 1 channels, 16-bit"},
-      {"stereo", wav(1, 2, 8000, 8, data), "8000 Hz, 2 channels, 8-bit"},
-      {"compressed", wav(6, 1, 8000, 8, data), "format 6, not PCM"},
-      {"data longer than the file", wav(1, 1, 8000, 8, "data" + le32(1000) + "abc"), "a data chunk of 1000 bytes"},
-      {"data past 64 KiB claimed", wav(1, 1, 8000, 8, "data" + le32(0x10003) + "abc"), "a data chunk of 65539 bytes"},
-      {"no data chunk", wav(1, 1, 8000, 8, chunk("LIST", "ab")), "no data chunk"},
-      {"not RIFF", "RIFX" + std::string(40, '\0'), "no RIFF WAVE header"},
-  };
-  for (const Case& c : cases) {
-    writeFile(dir / "w.WAV", c.file);
-    const testsupport::Run run = testsupport::buildSpeechLibrary(dir, "5 " + (dir / "w.WAV") + "\n");
-    if (c.holds.empty()) {
-      EXPECT_EQ(run.status, 0) << c.what << run.output;
-      EXPECT_NE(run.output.find("Verify Pass: Found 1 entries"), std::string::npos) << c.what;
-      EXPECT_EQ(readFile(dir / "lib.bin").size(), 768u + 3u + 3u) << c.what;
-    } else {
-      EXPECT_EQ(run.status, 1) << c.what;
-      EXPECT_NE(run.output.find("input file " + (dir / "w.WAV") + " holds " + c.holds),
-                std::string::npos) << c.what << run.output;
-      EXPECT_NE(run.output.find("must hold 8000 Hz, mono, 8- or 16-bit PCM.\n"), std::string::npos) << c.what;
-    }
-  }
-}
-
 // Where both NNNN.raw and NNNN.wav exist, the .raw is taken, and -v says so.
 TEST(WavFile, CustomAudioTakesTheRawFileOfACode) {
   ScratchDir dir;
   std::filesystem::create_directory(dir / "words");
   writeFile(dir / "words/0001.raw", "ab");
-  writeFile(dir / "words/0001.wav", wav(1, 1, 8000, 8, chunk("data", "abcd")));
-  writeFile(dir / "words/0002.wav", wav(1, 1, 8000, 8, chunk("data", "xyz")));
+  writeFile(dir / "words/0001.wav", wavFile({}, "abcd"));
+  writeFile(dir / "words/0002.wav", wavFile({}, "xyz"));
   const std::filesystem::path cwd = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
   const testsupport::Run run = runSndbankInProcess({"sndbank", "-v", "words"});

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "sndbank/wav_file.h"
 #include "sndbank/word_list.h"
 #include "support/sndbank_files.h"
 
@@ -113,23 +114,25 @@ auto scan(const std::string& directory) {
 TEST(DirectoryScan, ListsNumberedFilesInCodeOrderAndRefusesBadDirectories) {
   ScratchDir dir;
   EXPECT_EQ(scan(dir.path()).result, ScanResult::kNoEntries);
-  // Only four digits and ".raw" or ".wav" up to the index capacity are
-  // probed; a code's .raw is taken over its .wav.
-  for (const char* name : {"4999.raw", "0005.raw", "0005.wav", "5.raw", "0006.wav", "0007.RAW", "00008.raw",
-                           "9999.raw"}) {
+  // Only four digits and ".raw" or ".wav" in any case up to the index
+  // capacity are probed; a code's .raw is taken over its .wav, and where a
+  // name is there in two cases, the lower-case one.
+  for (const char* name : {"4999.raw", "0005.raw", "0005.wav", "5.raw", "0006.wav", "0007.RAW", "0003.Wav",
+                           "0003.wAV", "0003.wav", "0002.wAv", "00008.raw", "9999.raw", "0001.rawx"}) {
     testsupport::writeRamp(dir / name, 4);
   }
   auto s = scan(dir.path());
   EXPECT_EQ(s.result, ScanResult::kSuccess);
   EXPECT_EQ(s.output, "");
   EXPECT_EQ(s.words, (std::vector<std::pair<int, std::string>>{
-                         {5, dir / "0005.raw"}, {6, dir / "0006.wav"}, {4999, dir / "4999.raw"}}));
-  EXPECT_EQ(s.sizes, (std::vector<std::int32_t>{4, 0, 4}));  // a .wav's samples are counted later
+                         {2, dir / "0002.wAv"}, {3, dir / "0003.wav"}, {5, dir / "0005.raw"}, {6, dir / "0006.wav"},
+                         {7, dir / "0007.RAW"}, {4999, dir / "4999.raw"}}));
+  EXPECT_EQ(s.sizes, (std::vector<std::int32_t>{0, 0, 4, 0, 4, 4}));  // a .wav's samples are counted later
   // A directory with a word file's name keeps no size: the size pass must
   // look at it itself (and refuse it), wherever it opens at all.
   std::filesystem::create_directory(dir / "0004.raw");
   s = scan(dir.path());
-  for (std::size_t i = 0; i < s.words.size(); ++i) EXPECT_EQ(s.sizes[i], s.words[i].first == 4 || s.words[i].first == 6 ? 0 : 4);
+  for (std::size_t i = 0; i < s.words.size(); ++i) EXPECT_EQ(s.sizes[i], hasWavName(s.words[i].second.c_str()) || s.words[i].first == 4 ? 0 : 4);
   // A directory whose name no ANSI code page holds is read as well.
   std::filesystem::create_directory(std::filesystem::path(dir.path()) / u8"\u03a9\u03bc\u03ad\u03b3\u03b1");
   const std::string greek = dir / "\u03a9\u03bc\u03ad\u03b3\u03b1";

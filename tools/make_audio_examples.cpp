@@ -4,6 +4,8 @@
 //   <dir>/speech.def                      its definition file (names relative to <dir>)
 //   <dir>/speech-wav/<name>.wav           the same words as 16-bit WAV files, as an
 //   <dir>/speech-wav.def                  audio editor writes them, and their definitions
+//   <dir>/EditorExport/3000.WAV           a 44.1 kHz stereo 16-bit export: a chime,
+//                                         one note on each side
 // Samples are signed 8-bit, 8,000 a second, one byte each; the WAV samples are
 // the same values times 256, so both definition files build the same image.
 #include <cmath>
@@ -79,6 +81,24 @@ bool writeWavTone(const std::filesystem::path& path, const Tone& tone) {
   return writeBytes(path, wav);
 }
 
+// An editor's export: 1.5 s at 44,100 Hz, stereo, 16-bit, C5 on the left
+// and E5 on the right, each fading out.
+bool writeExport(const std::filesystem::path& path) {
+  constexpr int kRate = 44100;
+  constexpr int kFrames = kRate * 3 / 2;
+  std::string data;
+  for (int i = 0; i < kFrames; ++i) {
+    const double t = static_cast<double>(i) / kRate;
+    const double level = 12000.0 * std::exp(-2.0 * t) * std::fmin(1.0, i / 400.0);
+    data += le(static_cast<unsigned>(std::lround(level * std::sin(2.0 * kPi * 523.25 * t))) & 0xFFFF, 2);
+    data += le(static_cast<unsigned>(std::lround(level * std::sin(2.0 * kPi * 659.25 * t))) & 0xFFFF, 2);
+  }
+  const unsigned size = static_cast<unsigned>(data.size());
+  const std::string wav = "RIFF" + le(36 + size, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(2, 2) + le(kRate, 4) +
+                          le(kRate * 4, 4) + le(4, 2) + le(16, 2) + "data" + le(size, 4) + data;
+  return writeBytes(path, wav);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,6 +111,11 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(root / "CustomAudioFiles", ec);
   std::filesystem::create_directories(root / "speech", ec);
   std::filesystem::create_directories(root / "speech-wav", ec);
+  std::filesystem::create_directories(root / "EditorExport", ec);
+  if (!writeExport(root / "EditorExport" / "3000.WAV")) {
+    std::fprintf(stderr, "cannot write %s\n", (root / "EditorExport" / "3000.WAV").string().c_str());
+    return 1;
+  }
 
   for (const Tone& tone : kCustomTones) {
     char name[16];
@@ -119,7 +144,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot write the definition files\n");
     return 1;
   }
-  std::printf("Wrote %zu custom-audio words, %zu speech words and speech.def to %s\n",
+  std::printf("Wrote %zu custom-audio words, %zu speech words, speech.def and a 44.1 kHz stereo export to %s\n",
               std::size(kCustomTones), std::size(kSpeechTones), root.string().c_str());
   return 0;
 }

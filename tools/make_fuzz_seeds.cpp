@@ -4,7 +4,7 @@
 //   <dir>/sndbank_definitions/  definition files, good and bad
 //   <dir>/sndbank_verify/       library images made by sndbank itself
 //   <dir>/sndbank_library/      the same images, for the lister and extractor
-//   <dir>/sndbank_wav/          WAV word files: 8- and 16-bit, extensible, odd
+//   <dir>/sndbank_wav/          WAV word files: every encoding, width, size form, extensible, odd
 //                               data, unknown chunks, and refused ones
 // Usage: make_fuzz_seeds <dir>
 #include <cstdio>
@@ -196,39 +196,41 @@ bool writeLibrarySeeds(const fs::path& dir) {
   return ok;
 }
 
-// Little-endian fields of a WAV header.
-std::string le(std::uint32_t value, int bytes) {
-  std::string out;
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
-  return out;
-}
-
-std::string wavFile(unsigned format, unsigned channels, std::uint32_t rate, unsigned bits,
-                    const std::string& chunks) {
-  const unsigned align = channels * bits / 8;
-  const std::string body = "WAVEfmt " + le(16, 4) + le(format, 2) + le(channels, 2) + le(rate, 4) +
-                           le(rate * align, 4) + le(align, 2) + le(bits, 2) + chunks;
-  return "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body;
-}
-
-std::string riffChunk(const std::string& id, const std::string& data) {
-  return id + le(static_cast<std::uint32_t>(data.size()), 4) + data +
-         (data.size() % 2 != 0 ? std::string(1, '\0') : std::string());
-}
-
+// One seed of every kind the WAV reader tells apart: each encoding and
+// width, plain and extensible, RF64 and pipe-written sizes, rates that are
+// resampled up and down, several channels, and the refused and broken kinds.
 bool writeWavSeeds(const fs::path& dir) {
+  using generators::le;
+  using generators::riffChunk;
+  using generators::wavFile;
+  using Spec = generators::WavSpec;
+  using Sizes = Spec::Sizes;
   const std::string samples = generators::ramp(300);
-  const std::string data = riffChunk("data", samples);
   const std::vector<std::pair<const char*, std::string>> seeds = {
-      {"pcm8.wav", wavFile(1, 1, 8000, 8, data)},
-      {"pcm16.wav", wavFile(1, 1, 8000, 16, data)},
-      {"odd.wav", wavFile(1, 1, 8000, 8, riffChunk("data", samples.substr(0, 77)))},
-      {"list_first.wav", wavFile(1, 1, 8000, 8, riffChunk("LIST", "INFOabc") + data)},
-      {"extensible.wav", wavFile(0xFFFE, 1, 8000, 16, data)},
-      {"stereo.wav", wavFile(1, 2, 8000, 8, data)},
-      {"rate.wav", wavFile(1, 1, 44100, 16, data)},
-      {"no_data.wav", wavFile(1, 1, 8000, 8, riffChunk("LIST", "x"))},
-      {"long_data.wav", wavFile(1, 1, 8000, 8, "data" + le(100000, 4) + samples)},
+      {"pcm8.wav", wavFile({}, samples)},
+      {"pcm16.wav", wavFile({1, 1, 8000, 16}, samples)},
+      {"pcm24.wav", wavFile({1, 1, 8000, 24}, samples)},
+      {"pcm32_stereo.wav", wavFile({1, 2, 8000, 32}, samples)},
+      {"float32.wav", wavFile({3, 1, 8000, 32}, samples)},
+      {"float64_44k.wav", wavFile({3, 1, 44100, 64}, samples)},
+      {"mulaw.wav", wavFile({7, 1, 8000, 8}, samples)},
+      {"alaw_stereo.wav", wavFile({6, 2, 8000, 8}, samples)},
+      {"extensible.wav", wavFile({1, 1, 8000, 16, true}, samples)},
+      {"extensible_6ch.wav", wavFile({3, 6, 96000, 32, true}, samples)},
+      {"rate_4000.wav", wavFile({1, 1, 4000, 16}, samples)},
+      {"rate_11025.wav", wavFile({1, 1, 11025, 16}, samples)},
+      {"rate_48000_stereo.wav", wavFile({1, 2, 48000, 16}, samples)},
+      {"rate_192000.wav", wavFile({1, 1, 192000, 16}, samples)},
+      {"pipe.wav", wavFile({1, 2, 44100, 16, false, Sizes::kPipe}, samples)},
+      {"pipe_zero.wav", wavFile({1, 1, 22050, 16, false, Sizes::kZero}, samples)},
+      {"rf64.wav", wavFile({1, 1, 16000, 24, false, Sizes::kRf64}, samples)},
+      {"odd.wav", wavFile({}, samples.substr(0, 77))},
+      {"list_first.wav", wavFile({}, samples, riffChunk("LIST", "INFOabc"))},
+      {"adpcm.wav", wavFile({0x11, 1, 8000, 4}, samples)},
+      {"nine_channels.wav", wavFile({1, 9, 8000, 16}, samples)},
+      {"no_data.wav", wavFile({}, "").substr(0, 36)},
+      {"long_data.wav", wavFile({}, "").substr(0, 36) + "data" + le(100000, 4) + samples},
+      {"mp3.wav", "ID3\x04" + samples},
   };
   bool ok = true;
   for (const auto& [name, bytes] : seeds) ok = save(dir / name, bytes) && ok;

@@ -2,8 +2,60 @@
 #include "common/platform.h"
 
 #include <fcntl.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "common/platform/interrupt_table.h"
 
 namespace orva::platform {
+
+namespace {
+
+interrupt::Entry<char> gTemporaries[interrupt::kEntries];
+
+// Async-signal-safe: unlink(2) of the complete names, then the signal
+// again with its default action, so the caller sees how the run ended.
+extern "C" void removeTemporaries(int signal) {
+  for (const interrupt::Entry<char>& e : gTemporaries) {
+    if (e.inUse != 0) unlink(e.name);
+  }
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+void installHandler() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  struct sigaction action {};
+  action.sa_handler = removeTemporaries;
+  sigemptyset(&action.sa_mask);
+  for (const int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&action.sa_mask, s);
+  for (const int s : {SIGINT, SIGTERM, SIGHUP}) {
+    struct sigaction previous {};
+    // A signal the caller ignores (nohup, a background job) stays ignored.
+    if (sigaction(s, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
+    sigaction(s, &action, nullptr);
+  }
+}
+
+}  // namespace
+
+bool removeOnInterrupt(const std::string& path) {
+  installHandler();
+  return interrupt::add(gTemporaries, path.c_str(), path.size());
+}
+
+void keepOnInterrupt(const std::string& path) { interrupt::remove(gTemporaries, path.c_str(), path.size()); }
+
+std::FILE* createTemporary(const std::string& path, const char* mode) {
+  // In the table before it exists: an interruption in between removes nothing.
+  const bool listed = removeOnInterrupt(path);
+  std::FILE* file = std::fopen(path.c_str(), mode);
+  if (file == nullptr && listed) keepOnInterrupt(path);
+  return file;
+}
 
 const int kUnknownOptionStatus = 255;
 const char* const kCrLf = "\r\n";

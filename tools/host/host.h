@@ -39,6 +39,18 @@ int runWithOutput(const std::string& program, const std::vector<std::string>& ar
                   const std::string& cwd, const std::string& output);
 }  // namespace detail
 
+// A named pipe at `path`, which a program opening it for reading waits on
+// until a writer opens it; false where the system has none here.
+bool makeWaitingInput(const std::string& path);
+
+// Starts `program` with `args` in `cwd` (its output discarded), waits up to
+// ten seconds for the file `appears` to exist, then interrupts the program
+// as Ctrl-C does (`terminate`: as SIGTERM does) and waits for its end.
+// Returns 128 + the signal's number when it ended by the signal, its exit
+// status otherwise; -1 where the system cannot do this here.
+int interruptOnceCreated(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& cwd, const std::string& appears, bool terminate);
+
 // A read stream over `size` bytes (which must outlive it); nullptr on failure.
 std::FILE* openBytes(const void* data, std::size_t size);
 

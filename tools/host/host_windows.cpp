@@ -67,6 +67,14 @@ int detail::runWithOutput(const std::string& program, const std::vector<std::str
   return status;
 }
 
+// Named pipes and console events are not reached from here.
+bool makeWaitingInput(const std::string&) { return false; }
+
+int interruptOnceCreated(const std::string&, const std::vector<std::string>&, const std::string&,
+                         const std::string&, bool) {
+  return -1;
+}
+
 std::FILE* openBytes(const void* data, std::size_t size) {
   std::FILE* file = std::tmpfile();
   if (file == nullptr) return nullptr;

@@ -1,0 +1,288 @@
+#include "cfgscribe/differences.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cfgscribe/encodings.h"
+#include "cfgscribe/model/decoders.h"
+#include "cfgscribe/record_walk.h"
+#include "common/exit_status.h"
+#include "common/printable_text.h"
+
+namespace cfgscribe {
+
+namespace {
+
+namespace hdr = orva::hdr;
+
+// A record of a file with the context it was read in.
+struct WalkedRecord {
+  Record record;
+  WalkContext ctx;
+};
+
+// Every record of a file, and the damage the walk found in it.
+struct WalkedFile {
+  std::vector<WalkedRecord> records;
+  ControllerDefinition controller;
+  unsigned problems = 0;
+  std::string problemLines;
+};
+
+WalkedFile walk(const DiffInput& in) {
+  WalkedFile f;
+  orva::Sink notes(f.problemLines);
+  DamageLog log(notes, true);
+  forEachRecord(
+      in.file->image(), log, [](std::size_t, unsigned) {},
+      [&](const Record& r, const WalkContext& ctx) {
+        f.records.push_back({r, ctx});
+        f.controller = ctx.controller;
+      });
+  notes.flush();
+  f.problems = log.problems();
+  return f;
+}
+
+class Collector final : public SettingVisitor {
+ public:
+  explicit Collector(std::vector<Setting>& into) : into_(into) {}
+  void setting(const Setting& s) override { into_.push_back(s); }
+
+ private:
+  std::vector<Setting>& into_;
+};
+
+void collect(const WalkedRecord* r, std::vector<Setting>& into) {
+  into.clear();
+  if (r == nullptr) return;
+  Collector c(into);
+  visitRecordSettings(r->record, r->ctx, c);
+}
+
+// The n-th record of `type` in `f`, or nullptr.
+const WalkedRecord* nthOfType(const WalkedFile& f, unsigned type, unsigned n) {
+  for (const WalkedRecord& r : f.records) {
+    if (r.record.type() == type && n-- == 0) return &r;
+  }
+  return nullptr;
+}
+
+bool sameValue(const Setting& a, const Setting& b) {
+  if (a.value != b.value || a.bytes.size() != b.bytes.size()) return false;
+  return std::equal(a.bytes.data(), a.bytes.data() + a.bytes.size(), b.bytes.data());
+}
+
+const Setting* findKey(const std::vector<Setting>& settings, const SettingKey& key) {
+  for (const Setting& s : settings) {
+    if (s.key == key) return &s;
+  }
+  return nullptr;
+}
+
+// What a setting's writer prints, as a text.
+std::string written(void (*write)(Sink&, const Setting&), const Setting& s) {
+  std::string text;
+  {
+    Sink sink(text);
+    if (write != nullptr) write(sink, s);
+  }
+  return text;
+}
+
+// The controller values that give settings their keys.
+bool sameController(const ControllerDefinition& a, const ControllerDefinition& b) {
+  return a.receivers() == b.receivers() && a.transmitters() == b.transmitters() &&
+         a.passwordDigits() == b.passwordDigits() && a.macroNameDigits() == b.macroNameDigits() &&
+         a.macroAttrSize() == b.macroAttrSize();
+}
+
+void describeFile(Sink& out, const char* role, const DiffInput& in) {
+  const orva::HeaderBytes& h = in.file->header();
+  out.printf(";   %s: %.*s\n", role, static_cast<int>(in.path.size()), in.path.data());
+  out.printf(";     Configuration File Name      : %s\n", orva::headerText(h, hdr::kName, hdr::kNameShown).c_str());
+  if (h[hdr::kVersion] != 0xFF) {
+    out.printf(";     Configuration File Version   : %s\n",
+               orva::headerText(h, hdr::kVersion, hdr::kVersionShown).c_str());
+  }
+  out.put(";     Configuration File Datetime  : ");
+  if (h[hdr::kDateText] != 0xFF) {
+    out.printf("%s\n", orva::headerText(h, hdr::kDateText, hdr::kDateTextShown).c_str());
+  } else {
+    printBcdDateTime(out, ByteView(h.data() + hdr::kDateBcd, 7));
+    out.put('\n');
+  }
+}
+
+// The script's sections: one per NEW record (and per OLD record that NEW
+// lacks) with a change, headed when its first line is written.
+class DiffWriter {
+ public:
+  DiffWriter(Sink& out, Out& o) : out_(out), o_(o) {}
+
+  void record(const WalkedRecord* was, const WalkedRecord* now) {
+    collect(was, old_);
+    collect(now, new_);
+    heading_ = now != nullptr ? &now->record : &was->record;
+    headed_ = false;
+    for (const Setting& s : new_) {
+      const Setting* before = findKey(old_, s.key);
+      if (s.kind->command == nullptr) continue;  // named in the header block
+      if (before != nullptr && sameValue(*before, s)) continue;
+      if (isMasterPassword(s)) {
+        masterPassword_ = s;
+        masterPasswordWas_ = before != nullptr ? written(before->kind->text, *before) : "not set";
+        hasMasterPassword_ = true;
+        continue;
+      }
+      head();
+      write(s, before != nullptr ? written(before->kind->text, *before) : std::string("not set"));
+    }
+    for (const Setting& s : old_) {
+      if (s.kind->command == nullptr || findKey(new_, s.key) != nullptr) continue;
+      head();
+      remove(s);
+    }
+    // A record whose family writes no settings: its bytes may still differ.
+    if (old_.empty() && new_.empty() && was != nullptr && now != nullptr &&
+        !std::equal(was->record.data(), was->record.data() + was->record.size(), now->record.data(),
+                    now->record.data() + now->record.size())) {
+      head();
+      out_.put(";  Differs in what no command of this script sets: compare the reports\n");
+    }
+  }
+
+  // The master password last, so every command before still uses the old one.
+  void finish() {
+    if (!hasMasterPassword_) return;
+    out_.put("\n; The master password changes here, with the last command: every command above uses the old one\n");
+    write(masterPassword_, masterPasswordWas_);
+  }
+
+ private:
+  static bool isMasterPassword(const Setting& s) {
+    return s.key.type == kPasswords && s.key.entry == 0;
+  }
+
+  void head() {
+    if (headed_) return;
+    headed_ = true;
+    if (const char* name = recordTypeName(heading_->type())) {
+      out_.printf("\n; %s\n", name);
+    } else {
+      out_.printf("\n; cfgRec_Unrecognized %u\n", heading_->type());
+    }
+  }
+
+  // NEW's command for the setting, never commented out, its comment as
+  // the all-values script gives it, then what it was.
+  void write(const Setting& s, const std::string& was) {
+    const unsigned lines = s.kind->lines != nullptr ? s.kind->lines(s) : 1;
+    if (s.kind->remove != nullptr && s.kind->lines != nullptr && was != "not set") {
+      o_.toComment(s.kind->remove(out_, s));
+      out_.put("Erase, to be made again\n");
+    }
+    Setting line = s;
+    for (line.line = 0; line.line < lines; ++line.line) {
+      o_.toComment(s.kind->command(out_, line));
+      s.kind->comment(out_, line);
+      if (line.line + 1 == lines) out_.printf(" (was %s)", was.c_str());
+      out_.put('\n');
+    }
+  }
+
+  // An entry NEW no longer has: its removal command, its cold-start value,
+  // or a line saying it is cleared by hand.
+  void remove(const Setting& s) {
+    const std::string name = written(s.kind->name, s);
+    const std::string was = written(s.kind->text, s);
+    if (s.kind->remove != nullptr) {
+      o_.toComment(s.kind->remove(out_, s));
+      out_.printf("Remove %s (was %s)\n", name.c_str(), was.c_str());
+    } else if (s.hasColdStart && s.kind->lines == nullptr) {
+      Setting cold = s;
+      cold.value = s.coldStart;
+      write(cold, was);
+    } else {
+      out_.printf(";  %s (%s) is not in the new configuration: clear it by hand\n", name.c_str(), was.c_str());
+    }
+  }
+
+  Sink& out_;
+  Out& o_;
+  std::vector<Setting> old_, new_;
+  const Record* heading_ = nullptr;
+  bool headed_ = false;
+  Setting masterPassword_;
+  std::string masterPasswordWas_;
+  bool hasMasterPassword_ = false;
+};
+
+// Settings no command sets (identity, versions, serial ports, jumpers)
+// that differ, as comment lines of the header block.
+void noteUnsettable(Sink& out, const WalkedFile& was, const WalkedFile& now) {
+  std::vector<Setting> oldSettings, newSettings;
+  for (const WalkedRecord& r : now.records) {
+    unsigned n = 0;
+    for (const WalkedRecord& e : now.records) {
+      if (&e == &r) break;
+      if (e.record.type() == r.record.type()) ++n;
+    }
+    collect(nthOfType(was, r.record.type(), n), oldSettings);
+    collect(&r, newSettings);
+    for (const Setting& s : newSettings) {
+      if (s.kind->command != nullptr) continue;
+      const Setting* before = findKey(oldSettings, s.key);
+      if (before != nullptr && sameValue(*before, s)) continue;
+      out.printf(";   Differs: %s: %s (was %s)\n", written(s.kind->name, s).c_str(), written(s.kind->text, s).c_str(),
+                 before != nullptr ? written(before->kind->text, *before).c_str() : "not set");
+    }
+  }
+}
+
+}  // namespace
+
+int writeDifferences(Sink& out, const DiffInput& oldIn, const DiffInput& newIn, std::string_view generatedAt) {
+  const WalkedFile was = walk(oldIn);
+  const WalkedFile now = walk(newIn);
+  out.put("; ORVA Programming Script of the Differences Between:\n");
+  out.printf(";   Script Generated Date-Time       : %.*s\n", static_cast<int>(generatedAt.size()),
+             generatedAt.data());
+  describeFile(out, "Old (in the controller now)", oldIn);
+  describeFile(out, "New (wanted)", newIn);
+  if (!sameController(was.controller, now.controller)) {
+    out.printf(";\n; Cannot compare these files setting by setting: their controllers differ "
+               "(receivers %u and %u, transmitters %u and %u, password digits %u and %u, "
+               "macro name digits %u and %u, macro attribute size %u and %u)\n",
+               was.controller.receivers(), now.controller.receivers(), was.controller.transmitters(),
+               now.controller.transmitters(), was.controller.passwordDigits(), now.controller.passwordDigits(),
+               was.controller.macroNameDigits(), now.controller.macroNameDigits(), was.controller.macroAttrSize(),
+               now.controller.macroAttrSize());
+    return orva::kExitFailure;
+  }
+  const bool oldDamaged = oldIn.headerProblems + was.problems > 0;
+  const bool newDamaged = newIn.headerProblems + now.problems > 0;
+  if (oldDamaged) out.put(";   Warning: the old file is damaged; check every command before sending it\n");
+  if (newDamaged) out.put(";   Warning: the new file is damaged; check every command before sending it\n");
+  noteUnsettable(out, was, now);
+  out.put('\n');
+
+  Out o{out, false, true, true};
+  DiffWriter writer(out, o);
+  std::vector<unsigned> seen(256, 0);  // records of each type met so far in NEW
+  for (const WalkedRecord& r : now.records) {
+    writer.record(nthOfType(was, r.record.type(), seen[r.record.type()]), &r);
+    ++seen[r.record.type()];
+  }
+  // Records of a type OLD holds more of than NEW.
+  std::vector<unsigned> oldSeen(256, 0);
+  for (const WalkedRecord& r : was.records) {
+    if (oldSeen[r.record.type()]++ >= seen[r.record.type()]) writer.record(&r, nullptr);
+  }
+  writer.finish();
+  out.put("\n; End of Script\n\n");
+  return oldDamaged || newDamaged ? orva::kExitDamaged : orva::kExitSuccess;
+}
+
+}  // namespace cfgscribe
