@@ -14,13 +14,14 @@
 #include "common/exit_status.h"
 #include "common/image_header.h"
 #include "common/platform.h"
+#include "common/version.h"
 
 namespace cfgscribe {
 
 namespace {
 
 constexpr const char* kNotice = "Free software for repeater owners; it comes with no warranty of any kind.";
-constexpr const char* kVersion = "1.3.4";  // the banner's and --version's
+constexpr const char* kVersion = ORVA_VERSION;  // the banner's and --version's
 
 struct Options {
   Mode mode = Mode::kReport;

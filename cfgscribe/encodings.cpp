@@ -86,68 +86,82 @@ class MessageUnits {
   // Whether a unit ends after `byte`; `next` is the byte after it (0xFF
   // past the contents, which matches no prefix).
   bool endsAfter(std::uint8_t byte, std::uint8_t next) {
-    switch (state_) {
-      case 0:
+    switch (at_) {
+      case At::kUnitStart:
         if (byte >= 0x97) {
-          if (byte == 0x97) state_ = 1;
-          if (byte == 0x98) state_ = 2;
-          if (byte == 0x99) state_ = 3;
-          a_ = b_ = false;
+          if (byte == 0x97) at_ = At::kToNextPrefix;
+          if (byte == 0x98) at_ = At::kPrefixPairEnd;
+          if (byte == 0x99) at_ = At::kSubCode;
+          marksOpenUnits_ = bytesJoin_ = false;
           return false;
         }
-        if (c_) state_ = 7;
-        if (a_ && byte == 0x58) state_ = 4;
-        if (a_ && byte == 0x57) state_ = 5;
-        if (b_) {
-          if (byte == 0x58) state_ = 4;
-          if (byte == 0x57) state_ = 6;
+        if (inPairs_) at_ = At::kPairStart;
+        if (marksOpenUnits_ && byte == 0x58) at_ = At::kLastByte;
+        if (marksOpenUnits_ && byte == 0x57) at_ = At::kOneBeforePair;
+        if (bytesJoin_) {
+          if (byte == 0x58) at_ = At::kLastByte;
+          if (byte == 0x57) at_ = At::kTwoBeforePair;
           return false;
         }
         return true;
-      case 1:
+      case At::kToNextPrefix:
         if (!isUnitPrefix(next)) return false;
-        state_ = 0;
+        at_ = At::kUnitStart;
         return true;
-      case 2:
-        state_ = c_ ? 7 : 0;
+      case At::kPrefixPairEnd:
+        at_ = inPairs_ ? At::kPairStart : At::kUnitStart;
         return true;
-      case 3:
+      case At::kSubCode:
         if (byte == 0x93) {
-          state_ = 4;
+          at_ = At::kLastByte;
         } else if (byte >= 0x60 && byte <= 0x62) {
-          c_ = true;
-          state_ = 7;
+          inPairs_ = true;
+          at_ = At::kPairStart;
         } else if (byte == 0x04) {
-          state_ = 7;
+          at_ = At::kPairStart;
         } else if (byte >= 0x10 && byte <= 0x12) {
-          a_ = true;
-          state_ = 0;
+          marksOpenUnits_ = true;
+          at_ = At::kUnitStart;
         } else if (byte >= 0x15 && byte <= 0x17) {
-          b_ = true;
-          state_ = 0;
+          bytesJoin_ = true;
+          at_ = At::kUnitStart;
         } else {
-          state_ = 0;
-          a_ = b_ = c_ = false;
+          at_ = At::kUnitStart;
+          marksOpenUnits_ = bytesJoin_ = inPairs_ = false;
         }
         return true;
-      case 4:
-        state_ = 0;
+      case At::kLastByte:
+        at_ = At::kUnitStart;
         return true;
-      case 5: state_ = 7; return false;
-      case 6: state_ = 5; return false;
-      case 7: state_ = 8; return false;
-      case 8:
-        state_ = isUnitPrefix(next) ? 0 : 7;
+      case At::kOneBeforePair: at_ = At::kPairStart; return false;
+      case At::kTwoBeforePair: at_ = At::kOneBeforePair; return false;
+      case At::kPairStart: at_ = At::kPairEnd; return false;
+      case At::kPairEnd:
+        at_ = isUnitPrefix(next) ? At::kUnitStart : At::kPairStart;
         return true;
-      default:
-        state_ = 0;
-        return false;
     }
+    return false;
   }
 
  private:
-  unsigned state_ = 0;
-  bool a_ = false, b_ = false, c_ = false;
+  // Where the next byte falls in its unit.
+  enum class At : std::uint8_t {
+    kUnitStart,      // it opens a unit (or is one)
+    kToNextPrefix,   // in a 0x97 unit, which ends before the next prefix
+    kPrefixPairEnd,  // the byte after 0x98, which ends its unit
+    kSubCode,        // the sub-code after 0x99, which ends its unit
+    kLastByte,       // it ends the unit
+    kOneBeforePair,  // it joins the pair that follows into one unit
+    kTwoBeforePair,  // it and the next join the pair that follows
+    kPairStart,      // bytes run two to a unit until the next prefix: the first
+    kPairEnd,        // and the second, which ends the unit
+  };
+  At at_ = At::kUnitStart;
+  // Set by sub-codes: after 0x10 to 0x12, a 0x58 or 0x57 opens a longer
+  // unit, and after 0x15 to 0x17 every byte joins the next, both until the
+  // next prefix; after 0x60 to 0x62 bytes go in pairs until a sub-code
+  // outside those named here.
+  bool marksOpenUnits_ = false, bytesJoin_ = false, inPairs_ = false;
 };
 
 }  // namespace

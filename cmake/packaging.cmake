@@ -1,11 +1,13 @@
 # Installation and packages. On Debian and other POSIX systems: the programs
 # under bin/, their man pages and the README (`cpack -G DEB` makes a .deb).
-# For Windows: both .exe, the README and the man pages as plain text at the
-# top of a .zip (`cpack -G ZIP` in the MinGW build).
+# For Windows, for owners rather than developers: both .exe, the browser
+# page in one file, a short guide as README.txt and the man pages as plain
+# text at the top of a .zip (`cpack -G ZIP` in the MinGW build). Packaged
+# programs are stripped (CPACK_STRIP_FILES): no symbols, no debug sections.
 include(GNUInstallDirs)
 
 set(CPACK_PACKAGE_NAME orva-tools)
-set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "orva-tools developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Configuration reporter and flash library builder for ORVA repeater controllers")
@@ -14,7 +16,19 @@ set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
   install(TARGETS cfgscribe sndbank RUNTIME DESTINATION .)
-  install(FILES README.md DESTINATION .)
+  # The guide for Windows owners, with the CR LF line ends Notepad wants.
+  file(READ ${CMAKE_SOURCE_DIR}/docs/windows-guide.txt guide)
+  string(REPLACE "\n" "\r\n" guide "${guide}")
+  file(WRITE ${CMAKE_BINARY_DIR}/README.txt "${guide}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/windows-guide.txt)
+  install(FILES ${CMAKE_BINARY_DIR}/README.txt DESTINATION .)
+  # The self-contained page, which `bash web/build.sh` makes.
+  set(ORVA_WEB_PAGE ${CMAKE_SOURCE_DIR}/build-web/orva-tools.html CACHE FILEPATH
+      "The self-contained browser page the Windows package carries")
+  install(CODE "if(NOT EXISTS \"${ORVA_WEB_PAGE}\")
+    message(FATAL_ERROR \"${ORVA_WEB_PAGE} is missing: run bash web/build.sh first\")
+  endif()")
+  install(FILES ${ORVA_WEB_PAGE} DESTINATION . OPTIONAL)
   # Windows has no man reader: the pages go along as formatted text with
   # CR LF line ends, made here by groff.
   find_program(ORVA_GROFF groff)

@@ -1,16 +1,13 @@
 // Fixed texts of the program: banner, ownership notice and help texts.
 #pragma once
 
-#include <string_view>
+#include "common/version.h"
 
 namespace sndbank {
 
-inline constexpr const char* kVersion = "1.2.0";  // as --version prints it
+inline constexpr const char* kVersion = ORVA_VERSION;  // as --version prints it
 // Also the "Tool Version" of the side files; it carries its own line end.
-inline constexpr const char* kBanner = "ORVA Build Speech Lib Utility, V1.2.0\n";
-static_assert(std::string_view(kBanner).ends_with(std::string_view("V1.2.0\n")) &&
-                  std::string_view(kVersion) == "1.2.0",
-              "the banner and --version name the same version");
+inline constexpr const char* kBanner = "ORVA Build Speech Lib Utility, V" ORVA_VERSION "\n";
 inline constexpr const char* kNotice =
     "Builds speech and custom audio libraries for ORVA repeater controllers.\n";
 

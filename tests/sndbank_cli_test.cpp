@@ -22,7 +22,7 @@ using testsupport::readGolden;
 using testsupport::ScratchDir;
 
 const std::string kHead =
-    "ORVA Build Speech Lib Utility, V1.2.0\n"
+    "ORVA Build Speech Lib Utility, V1.3.4\n"
     "Builds speech and custom audio libraries for ORVA repeater controllers.\n";
 
 // The files of a directory but its word files, by name, with their content:
@@ -79,7 +79,7 @@ TEST(SndbankCommandLine, OptionsHelpAndArgumentCounts) {
   }
   const testsupport::Run version = runBinary(dir.path(), {"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.output, "sndbank 1.2.0\n");
+  EXPECT_EQ(version.output, "sndbank 1.3.4\n");
 }
 
 TEST(SndbankCustomAudio, NoArgumentsBuildsFromCustomAudioFilesIntoTheCurrentDirectory) {

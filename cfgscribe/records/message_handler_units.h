@@ -32,7 +32,7 @@ constexpr unsigned kFixedBeeps = 6;
 constexpr std::uint16_t kDefaultBeepCodes[kFixedBeeps] = {48, 98, 148, 198, 248, 298};
 
 // How a port setting is stored, shown and commanded.
-enum class SettingKind : std::uint8_t {
+enum class HandlerUnit : std::uint8_t {
   kCwSpeed,       // 1 byte, CW speed table, MPW 12
   kCwTone,        // 2 bytes, tone code, MPW 06
   kLevel,         // 1 byte, level rule, MPW 10 with a level selector
@@ -40,15 +40,15 @@ enum class SettingKind : std::uint8_t {
   kDtmfDuration,  // 2 bytes, 10 ms units, MPW 08, shown "%3d ms"
 };
 
-constexpr std::size_t settingWidth(SettingKind kind) {
-  return kind == SettingKind::kCwSpeed || kind == SettingKind::kLevel ? 1 : 2;
+constexpr std::size_t settingWidth(HandlerUnit unit) {
+  return unit == HandlerUnit::kCwSpeed || unit == HandlerUnit::kLevel ? 1 : 2;
 }
 
 // One setting of a port group, in the order the report rows and the script
 // sub-blocks list them.
 struct PortSetting {
   std::uint8_t block;          // index into kSettingBlocks
-  SettingKind kind;
+  HandlerUnit unit;
   std::uint8_t offset;         // within the port group
   std::uint8_t selector;       // level selector of MPW 10, or duration n of MPW 08 (4 x port + n)
   std::uint16_t defaultValue;  // cold-start default
@@ -65,21 +65,21 @@ constexpr const char* kSettingBlocks[] = {
 constexpr std::size_t kSettingBlockCount = sizeof kSettingBlocks / sizeof kSettingBlocks[0];
 
 constexpr PortSetting kPortSettings[] = {
-    {0, SettingKind::kCwSpeed, 0, 0, 6, "    Speed     : ", "Select CW Speed"},
-    {0, SettingKind::kCwTone, 1, 0, 248, "    Frequency : ", "Select CW Frequency"},
-    {0, SettingKind::kLevel, 3, 0, 12, "    Level     : ", "Select CW Level"},
-    {1, SettingKind::kBeepDuration, 4, 0, 6, "    Duration  : ", "Select Beep Duration"},
-    {1, SettingKind::kBeepDuration, 6, 1, 2, "    Gap       : ", "Select Gap Duration"},
-    {2, SettingKind::kLevel, 8, 1, 12, "    Level     : ", "Select Single-Tone Beep Level"},
-    {3, SettingKind::kLevel, 9, 2, 12, "    Level     : ", "Select Dual-Tone Beep Level"},
-    {4, SettingKind::kLevel, 10, 3, 6, "    Level     : ", "Select Single-Tone Page Level"},
-    {5, SettingKind::kLevel, 11, 4, 6, "    Level     : ", "Select Two-Tone Page Level"},
-    {6, SettingKind::kLevel, 12, 5, 6, "    Level     : ", "Select 5/6-Tone Beep Level"},
-    {7, SettingKind::kDtmfDuration, 13, 2, 10, "    Duration  : ", "Select DTMF Duration"},
-    {7, SettingKind::kDtmfDuration, 15, 3, 10, "    Gap       : ", "Select DTMF Gap"},
-    {7, SettingKind::kLevel, 17, 6, 6, "    Level     : ", "Select DTMF Tone Level"},
-    {8, SettingKind::kLevel, 18, 7, 6, "    Level     : ", "Select SELCAL Page Level"},
-    {9, SettingKind::kLevel, 19, 8, 0, "    Level     : ", "Select Speech Playback Level"},
+    {0, HandlerUnit::kCwSpeed, 0, 0, 6, "    Speed     : ", "Select CW Speed"},
+    {0, HandlerUnit::kCwTone, 1, 0, 248, "    Frequency : ", "Select CW Frequency"},
+    {0, HandlerUnit::kLevel, 3, 0, 12, "    Level     : ", "Select CW Level"},
+    {1, HandlerUnit::kBeepDuration, 4, 0, 6, "    Duration  : ", "Select Beep Duration"},
+    {1, HandlerUnit::kBeepDuration, 6, 1, 2, "    Gap       : ", "Select Gap Duration"},
+    {2, HandlerUnit::kLevel, 8, 1, 12, "    Level     : ", "Select Single-Tone Beep Level"},
+    {3, HandlerUnit::kLevel, 9, 2, 12, "    Level     : ", "Select Dual-Tone Beep Level"},
+    {4, HandlerUnit::kLevel, 10, 3, 6, "    Level     : ", "Select Single-Tone Page Level"},
+    {5, HandlerUnit::kLevel, 11, 4, 6, "    Level     : ", "Select Two-Tone Page Level"},
+    {6, HandlerUnit::kLevel, 12, 5, 6, "    Level     : ", "Select 5/6-Tone Beep Level"},
+    {7, HandlerUnit::kDtmfDuration, 13, 2, 10, "    Duration  : ", "Select DTMF Duration"},
+    {7, HandlerUnit::kDtmfDuration, 15, 3, 10, "    Gap       : ", "Select DTMF Gap"},
+    {7, HandlerUnit::kLevel, 17, 6, 6, "    Level     : ", "Select DTMF Tone Level"},
+    {8, HandlerUnit::kLevel, 18, 7, 6, "    Level     : ", "Select SELCAL Page Level"},
+    {9, HandlerUnit::kLevel, 19, 8, 0, "    Level     : ", "Select Speech Playback Level"},
 };
 
 }  // namespace cfgscribe::records

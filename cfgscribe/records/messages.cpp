@@ -36,34 +36,61 @@ void printSlotDescription(Sink& s, unsigned group, unsigned slot) {
   printDescription(s, text, portDigit(group));
 }
 
-// One group being read: how many slots it has, how long contents may be,
-// and the position of the next stored message.
-struct GroupReader {
-  const Record& record;
-  unsigned slotCount;
-  std::size_t contentsSize;
-  std::size_t position;
-  unsigned stored = 0;
+// A stored message of group g in slot n (group g, entry n): its bytes are
+// its contents up to the end mark, its value the bytes they use. Empty slots
+// are the cold-start state, so a stored message is always written.
+int messageCommand(Sink& out, const Setting& s) {
+  const int n = out.printf("MPW 31 %04u ", s.key.group * 100u + s.key.entry);
+  return n + printMessageContents(out, s.bytes, s.bytes.size()).chars + out.put("* ");
+}
+void messageComment(Sink& out, const Setting& s) { printSlotDescription(out, s.key.group, s.key.entry); }
+void messageText(Sink& out, const Setting& s) { printMessageContents(out, s.bytes, s.bytes.size()); }
+constexpr SettingKind kMessage{"contents", "", messageCommand, messageComment, messageText, messageComment};
 
-  bool hasNext() const { return stored < slotCount && record.u8(position) != kEndMarker; }
-  unsigned slot() const { return record.u8(position); }
-  ByteView contents() const { return record.sub(position + 1, contentsSize); }
-  void advance(std::size_t contentsUsed) {
-    position += 1 + contentsUsed;
-    ++stored;
-  }
-  // Steps over stored messages beyond the slot count so that the next group
-  // starts at this group's real end mark; returns how many were skipped.
-  unsigned skipExcess() {
-    unsigned skipped = 0;
-    while (record.has(position) && record.u8(position) != kEndMarker && skipped < kMostStoredMessages) {
-      position += 1 + messageContentsLength(contents(), contentsSize);
-      ++skipped;
+// The stored messages of one record, decoded on demand group by group:
+// each group is read from where the one before ended.
+class StoredMessages {
+ public:
+  StoredMessages(const Record& r, const WalkContext& ctx) : r_(r), ports_(ctx.controller.receivers()) {}
+
+  // For each group g: onGroup(g, slots), onMessage(setting) per stored
+  // message in slot order, then onEnd(g, slots, stored, skipped), where
+  // `skipped` counts the messages stored beyond the slot count.
+  template <class OnGroup, class OnMessage, class OnEnd>
+  void walk(OnGroup onGroup, OnMessage onMessage, OnEnd onEnd) const {
+    const std::size_t contentsSize = r_.elementSize();
+    std::size_t position = 5;
+    for (unsigned g = 0; g <= ports_; ++g) {
+      const unsigned slots = g == 0 ? r_.numMisc() : r_.numPort();
+      onGroup(g, slots);
+      unsigned stored = 0;
+      for (; stored < slots && r_.u8(position) != kEndMarker; ++stored) {
+        const ByteView contents = r_.sub(position + 1, contentsSize);
+        const std::size_t used = messageContentsLength(contents, contentsSize);
+        Setting s;
+        s.key = SettingKey{static_cast<std::uint8_t>(r_.type()), static_cast<std::uint8_t>(g),
+                           static_cast<std::uint16_t>(r_.u8(position)), 0};
+        s.kind = &kMessage;
+        s.value = static_cast<unsigned>(used);
+        s.bytes = contents;
+        onMessage(s);
+        position += 1 + used;
+      }
+      // Steps over stored messages beyond the slot count so that the next
+      // group starts at this group's real end mark.
+      unsigned skipped = 0;
+      while (r_.has(position) && r_.u8(position) != kEndMarker && skipped < kMostStoredMessages) {
+        position += 1 + messageContentsLength(r_.sub(position + 1, contentsSize), contentsSize);
+        ++skipped;
+      }
+      onEnd(g, slots, stored, skipped);
+      ++position;  // past the end mark
     }
-    return skipped;
   }
-  // Past the end mark.
-  std::size_t end() const { return position + 1; }
+
+ private:
+  const Record& r_;
+  unsigned ports_;
 };
 
 void printEmptyRow(Sink& s, unsigned group, unsigned slot) {
@@ -78,34 +105,6 @@ void emptyRowsBetween(Sink& s, unsigned group, unsigned from, unsigned to) {
   for (unsigned i = from; i < to; ++i) {
     if (isDefinedSlot(group, i)) printEmptyRow(s, group, i);
   }
-}
-
-std::size_t reportGroup(Sink& s, const Record& r, unsigned group, unsigned slotCount, std::size_t start) {
-  if (group == 0) {
-    s.put(" Miscellaneous Messages\n");
-  } else {
-    s.printf("\n Port %u Messages\n", group);
-  }
-  s.put("   Msg#  Contents                                   Description\n");
-  GroupReader g{r, slotCount, r.elementSize(), start};
-  unsigned next = 0;
-  while (g.hasNext()) {
-    const unsigned n = g.slot();
-    emptyRowsBetween(s, group, next, n);
-    s.printf("   %04u: ", group * 100 + n);
-    const Printed printed = printMessageContents(s, g.contents(), g.contentsSize);
-    if (printed.chars < kContentsColumn) s.pad(kContentsColumn - printed.chars);
-    s.put("-- ");
-    printSlotDescription(s, group, n);
-    s.put('\n');
-    g.advance(printed.consumed);
-    next = n + 1;
-  }
-  emptyRowsBetween(s, group, next, slotCount);
-  if (const unsigned skipped = g.skipExcess()) {
-    s.printf("   Warning: %u stored messages beyond the %u slots not shown\n", skipped, slotCount);
-  }
-  return g.end();
 }
 
 void printPlaceholder(Out& o, unsigned group, unsigned slot) {
@@ -123,69 +122,75 @@ void placeholdersBetween(Out& o, unsigned group, unsigned from, unsigned to) {
 // Placeholders of the all-values script run up to this slot.
 constexpr unsigned kLastPlaceholderSlot = 99;
 
-std::size_t scriptGroup(Out& o, const Record& r, unsigned group, unsigned slotCount, std::size_t start) {
-  Sink& s = o.sink;
-  const bool allValues = o.allValues;
-  if (group == 0) {
-    s.put(";  Miscellaneous Messages\n");
-  } else {
-    s.printf("\n;  Port %u Messages\n", group);
-  }
-  GroupReader g{r, slotCount, r.elementSize(), start};
-  unsigned next = 0;
-  while (g.hasNext()) {
-    const unsigned n = g.slot();
-    if (allValues) placeholdersBetween(o, group, next, n);
-    int line = s.printf("MPW 31 %04u ", group * 100 + n);
-    const Printed printed = printMessageContents(s, g.contents(), g.contentsSize);
-    line += printed.chars + s.put("* ");
-    o.toComment(line);
-    printSlotDescription(s, group, n);
-    s.put('\n');
-    g.advance(printed.consumed);
-    next = n + 1;
-  }
-  if (allValues) placeholdersBetween(o, group, next, kLastPlaceholderSlot + 1);
-  if (!allValues && g.stored == 0) {
-    if (group == 0) {
-      s.put(";    No Misc. Messages Set\n");
-    } else {
-      s.printf(";    No Messages Set on Port %u\n", group);
-    }
-  }
-  if (const unsigned skipped = g.skipExcess()) {
-    s.printf(";    Warning: %u stored messages beyond the %u slots not set\n", skipped, slotCount);
-  }
-  return g.end();
-}
-
-// The heading, then each group's list in turn (miscellaneous, then each
-// port), each read from where the one before ended.
-template <class PrintGroup>
-void printGroups(const Record& r, const WalkContext& ctx, Out& o, const char* heading, PrintGroup printGroup) {
-  o.sink.put(heading);
-  if (o.debug) debugPortGroupedHeader(o, r);
-  std::size_t position = 5;
-  for (unsigned g = 0; g <= ctx.controller.receivers(); ++g) {
-    position = printGroup(g, g == 0 ? r.numMisc() : r.numPort(), position);
-  }
-}
-
 }  // namespace
 
 void messagesReport(const Record& r, const WalkContext& ctx, Out& o) {
-  printGroups(r, ctx, o, "\nMessages\n", [&](unsigned g, unsigned slots, std::size_t start) {
-    return reportGroup(o.sink, r, g, slots, start);
-  });
+  Sink& s = o.sink;
+  s.put("\nMessages\n");
+  if (o.debug) debugPortGroupedHeader(o, r);
+  unsigned next = 0;
+  StoredMessages(r, ctx).walk(
+      [&](unsigned group, unsigned) {
+        if (group == 0) {
+          s.put(" Miscellaneous Messages\n");
+        } else {
+          s.printf("\n Port %u Messages\n", group);
+        }
+        s.put("   Msg#  Contents                                   Description\n");
+        next = 0;
+      },
+      [&](const Setting& m) {
+        emptyRowsBetween(s, m.key.group, next, m.key.entry);
+        s.printf("   %04u: ", m.key.group * 100u + m.key.entry);
+        const Printed printed = printMessageContents(s, m.bytes, m.bytes.size());
+        if (printed.chars < kContentsColumn) s.pad(kContentsColumn - printed.chars);
+        s.put("-- ");
+        messageComment(s, m);
+        s.put('\n');
+        next = m.key.entry + 1u;
+      },
+      [&](unsigned group, unsigned slots, unsigned, unsigned skipped) {
+        emptyRowsBetween(s, group, next, slots);
+        if (skipped != 0) s.printf("   Warning: %u stored messages beyond the %u slots not shown\n", skipped, slots);
+      });
 }
 
 void messagesScript(const Record& r, const WalkContext& ctx, Out& o) {
-  printGroups(r, ctx, o, "\n; Define Messages\n", [&](unsigned g, unsigned slots, std::size_t start) {
-    return scriptGroup(o, r, g, slots, start);
-  });
+  Sink& s = o.sink;
+  const bool allValues = o.allValues;
+  s.put("\n; Define Messages\n");
+  if (o.debug) debugPortGroupedHeader(o, r);
+  unsigned next = 0;
+  StoredMessages(r, ctx).walk(
+      [&](unsigned group, unsigned) {
+        if (group == 0) {
+          s.put(";  Miscellaneous Messages\n");
+        } else {
+          s.printf("\n;  Port %u Messages\n", group);
+        }
+        next = 0;
+      },
+      [&](const Setting& m) {
+        if (allValues) placeholdersBetween(o, m.key.group, next, m.key.entry);
+        o.setting(m);
+        next = m.key.entry + 1u;
+      },
+      [&](unsigned group, unsigned slots, unsigned stored, unsigned skipped) {
+        if (allValues) placeholdersBetween(o, group, next, kLastPlaceholderSlot + 1);
+        if (!allValues && stored == 0) {
+          if (group == 0) {
+            s.put(";    No Misc. Messages Set\n");
+          } else {
+            s.printf(";    No Messages Set on Port %u\n", group);
+          }
+        }
+        if (skipped != 0) s.printf(";    Warning: %u stored messages beyond the %u slots not set\n", skipped, slots);
+      });
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void messagesSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void messagesSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  StoredMessages(r, ctx).walk([](unsigned, unsigned) {}, [&](const Setting& s) { visitor.setting(s); },
+                              [](unsigned, unsigned, unsigned, unsigned) {});
+}
 
 }  // namespace cfgscribe::records

@@ -25,16 +25,71 @@ void printAccessMode(Sink& s, unsigned mode) {
   }
 }
 
+// Path mode setting of receiver i (0: the DTMF decoder) to port p: group
+// p, entry i. Both commands count as 13 characters, their width for
+// single-digit values.
+constexpr int kModeCommandLength = 13;
+
+int modeCommand(Sink& out, const Setting& s) {
+  if (s.key.entry == 0) {
+    out.printf("MPW 57 %2u %u *", s.key.group, s.value);
+  } else {
+    out.printf("MPW 57 %u%u %u *", static_cast<unsigned>(s.key.entry), s.key.group, s.value);
+  }
+  return kModeCommandLength;
+}
+void modeName(Sink& out, const Setting& s) {
+  if (s.key.entry == 0) {
+    out.printf("RX%u-DTMF", s.key.group);
+  } else {
+    out.printf("RX%u-TX%u", static_cast<unsigned>(s.key.entry), s.key.group);
+  }
+}
+void modeComment(Sink& out, const Setting& s) {
+  modeName(out, s);
+  out.put(s.key.entry == 0 ? ", " : ",  ");
+  printAccessMode(out, s.value);
+}
+void modeText(Sink& out, const Setting& s) { printAccessMode(out, s.value); }
+constexpr SettingKind kPathModeKind{"accessMode", "", modeCommand, modeComment, modeText, modeName};
+
+// The path modes of one record, decoded on demand. They have no cold-start
+// value to compare with: every one is written under -s and -a alike.
+class PathModes {
+ public:
+  PathModes(const Record& r, const WalkContext& ctx) : r_(r), groups_(r, ctx.controller.receivers()) {}
+
+  const PortGroups& groups() const { return groups_; }
+  Setting mode(unsigned p, std::size_t i) const {
+    Setting s;
+    s.key = SettingKey{static_cast<std::uint8_t>(r_.type()), static_cast<std::uint8_t>(p),
+                       static_cast<std::uint16_t>(i), 0};
+    s.kind = &kPathModeKind;
+    // An element too short to hold its mode byte reads 0xFF: an error.
+    s.value = groups_.element(p, i).u8(0);
+    return s;
+  }
+  template <class OnSetting>
+  void forEach(OnSetting onSetting) const {
+    for (unsigned p = 1; p <= groups_.ports(); ++p) {
+      for (std::size_t i = 0; i < groups_.perPort(); ++i) onSetting(mode(p, i));
+    }
+  }
+
+ private:
+  const Record& r_;
+  PortGroups groups_;
+};
+
 }  // namespace
 
 void pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroups groups(r, ctx.controller.receivers());
-  groups.section(o, "\nPath Mode\n", [&](unsigned p) {
+  const PathModes modes(r, ctx);
+  modes.groups().section(o, "\nPath Mode\n", [&](unsigned p) {
     s.printf(" Port %u Path Mode\n", p);
-    for (std::size_t i = 0; i < groups.perPort(); ++i) {
-      // An element too short to hold its mode byte reads 0xFF: an error.
-      const unsigned mode = groups.element(p, i).u8(0);
+    for (std::size_t i = 0; i < modes.groups().perPort(); ++i) {
+      const unsigned mode = modes.mode(p, i).value;
       if (i == 0) {
         s.printf("   RX%u-DTMF Mode:  %u -- ", p, mode);
       } else {
@@ -48,24 +103,11 @@ void pathModeReport(const Record& r, const WalkContext& ctx, Out& o) {
 }
 
 void pathModeScript(const Record& r, const WalkContext& ctx, Out& o) {
-  Sink& s = o.sink;
-  const PortGroups groups(r, ctx.controller.receivers());
-  groups.section(o, "\n; Set Path Mode\n", [&](unsigned p) {
-    s.printf(";  Port %u Path Mode\n", p);
-    for (std::size_t i = 0; i < groups.perPort(); ++i) {
-      const unsigned mode = groups.element(p, i).u8(0);
-      // Both commands count as 13 characters, their width for single-digit values.
-      if (i == 0) {
-        o.commandAs(13, false, "MPW 57 %2u %u *", p, mode);
-        s.printf("RX%u-DTMF, ", p);
-      } else {
-        o.commandAs(13, false, "MPW 57 %zu%u %u *", i, p, mode);
-        s.printf("RX%zu-TX%u,  ", i, p);
-      }
-      printAccessMode(s, mode);
-      s.put('\n');
-    }
-    s.put('\n');
+  const PathModes modes(r, ctx);
+  modes.groups().section(o, "\n; Set Path Mode\n", [&](unsigned p) {
+    o.sink.printf(";  Port %u Path Mode\n", p);
+    for (std::size_t i = 0; i < modes.groups().perPort(); ++i) o.setting(modes.mode(p, i));
+    o.sink.put('\n');
   });
 }
 
@@ -75,8 +117,6 @@ namespace {
 // `shown` is the port count cut to the element's stored bytes.
 struct ReceiverList {
   ByteView entries;
-
-  ReceiverList(ByteView element, unsigned ports) : entries(element.sub(0, ports)) {}
 
   bool empty() const {
     for (std::size_t k = 0; k < entries.size(); ++k) {
@@ -92,10 +132,12 @@ struct ReceiverList {
     }
     printEntries(s);
   }
-  void printEntries(Sink& s) const {
+  int printEntries(Sink& s) const {
+    int n = 0;
     for (std::size_t k = 0; k < entries.size(); ++k) {
-      if (entries.u8(k) != 0) s.printf("%u ", static_cast<unsigned>(entries.u8(k)));
+      if (entries.u8(k) != 0) n += s.printf("%u ", static_cast<unsigned>(entries.u8(k)));
     }
+    return n;
   }
 };
 
@@ -104,44 +146,91 @@ struct ReceiverList {
 constexpr std::size_t kPriorityList = 0;
 constexpr std::size_t kMixList = 1;
 
+// A receiver list of port p (group p, entry e): its bytes are the list, it
+// is set by one MPW 90 line unless it is empty.
+unsigned listLines(const Setting& s) { return ReceiverList{s.bytes}.empty() ? 0 : 1; }
+int listCommand(Sink& out, const Setting& s) {
+  int n = out.printf("MPW 90 %u ", s.key.group);
+  n += ReceiverList{s.bytes}.printEntries(out);
+  return n + out.put('*');
+}
+void listComment(Sink& out, const Setting& s) { out.printf("RX-TX%u", s.key.group); }
+void listText(Sink& out, const Setting& s) { ReceiverList{s.bytes}.print(out); }
+void listName(Sink& out, const Setting& s) {
+  out.printf(s.key.entry == kMixList ? "Receivers Mixed to Port %u" : "Receivers Priority to Port %u", s.key.group);
+}
+constexpr SettingKind kReceiverListKind{"receivers", "", listCommand, listComment, listText, listName, listLines};
+
+// The receiver lists of one record, decoded on demand.
+class PriorityLists {
+ public:
+  PriorityLists(const Record& r, const WalkContext& ctx) : r_(r), groups_(r, ctx.controller.receivers()) {}
+
+  const PortGroups& groups() const { return groups_; }
+  Setting list(unsigned p, std::size_t e) const {
+    Setting s;
+    s.key = SettingKey{static_cast<std::uint8_t>(r_.type()), static_cast<std::uint8_t>(p),
+                       static_cast<std::uint16_t>(e), 0};
+    s.kind = &kReceiverListKind;
+    s.bytes = groups_.element(p, e).sub(0, groups_.ports());
+    s.value = static_cast<unsigned>(s.bytes.size());
+    return s;
+  }
+  template <class OnSetting>
+  void forEach(OnSetting onSetting) const {
+    for (unsigned p = 1; p <= groups_.ports(); ++p) {
+      for (std::size_t e = 0; e < groups_.perPort(); ++e) onSetting(list(p, e));
+    }
+  }
+
+ private:
+  const Record& r_;
+  PortGroups groups_;
+};
+
 }  // namespace
 
 void pathPriorityReport(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroups groups(r, ctx.controller.receivers());
-  groups.section(o, "\nPath Priority\n", [&](unsigned p) {
+  const PriorityLists lists(r, ctx);
+  lists.groups().section(o, "\nPath Priority\n", [&](unsigned p) {
     s.printf(" Receivers Priority to Port %u : ", p);
-    ReceiverList(groups.element(p, kPriorityList), groups.ports()).print(s);
+    listText(s, lists.list(p, kPriorityList));
     s.printf("\n Receivers Mixed to Port %u    : ", p);
-    ReceiverList(groups.element(p, kMixList), groups.ports()).print(s);
+    listText(s, lists.list(p, kMixList));
     s.put('\n');
   });
 }
 
 void pathPriorityScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& s = o.sink;
-  const PortGroups groups(r, ctx.controller.receivers());
-  groups.section(o, "\n; Set Path Priority\n", [&](unsigned p) {
+  const PriorityLists lists(r, ctx);
+  lists.groups().section(o, "\n; Set Path Priority\n", [&](unsigned p) {
     s.printf(";  Receiver Priority to Port %u : ", p);
-    ReceiverList(groups.element(p, kPriorityList), groups.ports()).print(s);
+    listText(s, lists.list(p, kPriorityList));
     s.printf("\n;  Receiver Mixed to Port %u    : ", p);
-    ReceiverList(groups.element(p, kMixList), groups.ports()).print(s);
+    listText(s, lists.list(p, kMixList));
     s.put('\n');
-    for (std::size_t e = 0; e < groups.perPort(); ++e) {
-      const ReceiverList list(groups.element(p, e), groups.ports());
-      if (list.empty()) continue;
-      s.printf("MPW 90 %u ", p);
-      list.printEntries(s);
-      s.printf("*    ; RX-TX%u\n", p);
+    // Lines of their own shape: the comment follows four blanks, not the
+    // comment column.
+    for (std::size_t e = 0; e < lists.groups().perPort(); ++e) {
+      const Setting list = lists.list(p, e);
+      if (listLines(list) == 0) continue;
+      listCommand(s, list);
+      s.put("    ; ");
+      listComment(s, list);
+      s.put('\n');
     }
     s.put('\n');
   });
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void pathModeSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void pathModeSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  PathModes(r, ctx).forEach([&](const Setting& s) { visitor.setting(s); });
+}
 
-// Not decoded yet: the family still prints from its bytes.
-void pathPrioritySettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void pathPrioritySettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  PriorityLists(r, ctx).forEach([&](const Setting& s) { visitor.setting(s); });
+}
 
 }  // namespace cfgscribe::records

@@ -1,10 +1,15 @@
 // Tone generators (type 25): one setting block per transmitter (owner,
 // mode, level, tone code). The script writes MPW 79 for every port whose
 // mode is not Off, the controller's cold-start default.
+//
+// Settings of port n (group n, entry 0): field 0 the mode, whose MPW 79
+// command also carries the level and the tone code; fields 1 to 3 the
+// level, the tone code and the owner, which have no command of their own.
 #include <iterator>
 
 #include "cfgscribe/model/decoders.h"
 #include "cfgscribe/records/handlers.h"
+#include "cfgscribe/records/message_handler_units.h"
 #include "cfgscribe/records/record_bounds.h"
 
 namespace cfgscribe::records {
@@ -16,21 +21,56 @@ constexpr const char* kModeTexts[] = {"Off", "Continuous", "Tone On When PTT Key
 // Bytes of a block that are shown: owner, mode, level, tone code (2). The
 // controller writes 7-byte blocks; the last two bytes are not interpreted.
 constexpr unsigned kShownBlockBytes = 5;
+// Byte offsets in a block.
+constexpr std::size_t kOwnerByte = 0;
+constexpr std::size_t kModeByte = 1;
+constexpr std::size_t kLevelByte = 2;
+constexpr std::size_t kToneCodeByte = 3;
+// A fixed width: the comment starts in column 51 for ports 1 to 9.
+constexpr int kCommandLength = 21;
 
-struct ToneBlock {
-  unsigned owner;
-  unsigned mode;
-  unsigned level;     // attenuation in half-decibel steps
-  unsigned toneCode;  // frequency = 5 x code + 260 Hz
-};
+unsigned levelOf(const Setting& s) { return s.bytes.u8(kLevelByte); }
+unsigned toneCodeOf(const Setting& s) { return s.bytes.u16(kToneCodeByte); }
 
-// The blocks of one record. They follow each other element size bytes
-// apart from offset 5 (7 in the records the controller writes), so a
-// record with another element size is still read block by block.
+int generatorCommand(Sink& out, const Setting& s) {
+  out.printf("MPW 79 %d %02d %02d %04d *", s.key.group, s.value, levelOf(s), toneCodeOf(s));
+  return kCommandLength;
+}
+void generatorComment(Sink& out, const Setting&) { out.put("Control Tx Tone Generator"); }
+void printMode(Sink& out, unsigned mode) {
+  if (mode < std::size(kModeTexts)) {
+    out.put(kModeTexts[mode]);
+  } else {
+    out.printf("error: unsupported value, 0x%02x", mode);
+  }
+}
+void modeValue(Sink& out, const Setting& s) { printMode(out, s.value); }
+void modeName(Sink& out, const Setting&) { out.put("Tone Generator Mode"); }
+// The level is an attenuation: "-3.5 dB".
+void levelValue(Sink& out, const Setting& s) {
+  printLevel(out, s.value);
+  out.put(" dB");
+}
+void levelName(Sink& out, const Setting&) { out.put("Tone Generator Level"); }
+void toneValue(Sink& out, const Setting& s) { out.printf("%u Hz", toneHertz(s.value)); }
+void toneName(Sink& out, const Setting&) { out.put("Tone Generator Tone Code"); }
+const char* ownerText(unsigned owner) { return owner != 0 ? "Tone Generator" : "Message Handler"; }
+void ownerValue(Sink& out, const Setting& s) { out.put(ownerText(s.value)); }
+void ownerName(Sink& out, const Setting&) { out.put("Tone Generator Owner"); }
+
+constexpr SettingKind kMode{"mode", "", generatorCommand, generatorComment, modeValue, modeName};
+constexpr SettingKind kLevel{"level", "dB", nullptr, nullptr, levelValue, levelName};
+constexpr SettingKind kToneCode{"toneCode", "Hz", nullptr, nullptr, toneValue, toneName};
+constexpr SettingKind kOwner{"owner", "", nullptr, nullptr, ownerValue, ownerName};
+
+// The blocks of one record, decoded on demand. They follow each other
+// element size bytes apart from offset 5 (7 in the records the controller
+// writes), so a record with another element size is still read block by
+// block.
 class ToneBlocks {
  public:
   ToneBlocks(const Record& r, unsigned transmitters)
-      : ports_(transmitters), size_(r.elementSize()), bytes_(r) {}
+      : type_(r.type()), ports_(transmitters), size_(r.elementSize()), bytes_(r) {}
 
   unsigned ports() const { return ports_; }
 
@@ -43,43 +83,54 @@ class ToneBlocks {
     return n;
   }
 
-  ToneBlock block(unsigned port) const {
-    const std::size_t b = at(port);
-    return {bytes_.u8(b), bytes_.u8(b + 1), bytes_.u8(b + 2), bytes_.u16(b + 3)};
+  // Port n's mode, level, tone code and owner (field 0 to 3).
+  Setting mode(unsigned n) const { return make(n, 0, kMode, bytes_.u8(at(n) + kModeByte), true); }
+  Setting level(unsigned n) const { return make(n, 1, kLevel, bytes_.u8(at(n) + kLevelByte), false); }
+  Setting toneCode(unsigned n) const { return make(n, 2, kToneCode, bytes_.u16(at(n) + kToneCodeByte), false); }
+  Setting owner(unsigned n) const { return make(n, 3, kOwner, bytes_.u8(at(n) + kOwnerByte), false); }
+
+  template <class OnSetting>
+  void forEach(OnSetting onSetting) const {
+    for (unsigned n = 1; n <= shown(); ++n) {
+      onSetting(mode(n));
+      onSetting(level(n));
+      onSetting(toneCode(n));
+      onSetting(owner(n));
+    }
   }
 
  private:
   std::size_t at(unsigned port) const { return 5 + std::size_t{size_} * (port - 1); }
+  Setting make(unsigned n, unsigned field, const SettingKind& kind, unsigned value, bool offByDefault) const {
+    Setting s;
+    s.key = SettingKey{static_cast<std::uint8_t>(type_), static_cast<std::uint8_t>(n), 0,
+                       static_cast<std::uint8_t>(field)};
+    s.kind = &kind;
+    s.value = value;
+    s.bytes = bytes_.sub(at(n), kShownBlockBytes);
+    s.coldStart = kModeOff;
+    s.hasColdStart = offByDefault;
+    return s;
+  }
 
+  unsigned type_;
   unsigned ports_;
   unsigned size_;
   ByteView bytes_;
 };
 
-// The level -L/2 dB in five characters: "  0.0", " -0.5", " -1.0", " -3.5".
-// Level 1 keeps its minus sign although its whole decibels are 0.
-void printLevelDecibels(Sink& out, unsigned level) {
-  if (level == 1) {
-    out.put(" -0.5");
-    return;
-  }
-  out.printf("%3d.%d", -static_cast<int>(level / 2), level % 2 ? 5 : 0);
-}
-
-void printPortReport(const ToneBlock& b, unsigned port, Sink& out) {
+void printPortReport(const ToneBlocks& blocks, unsigned port, Sink& out) {
   out.printf(" Tone Generator Port %d\n", port);
-  out.printf("   Owner        :  %s\n", b.owner != 0 ? "Tone Generator" : "Message Handler");
+  out.printf("   Owner        :  %s\n", ownerText(blocks.owner(port).value));
   out.put("   Mode         :  ");
-  if (b.mode < std::size(kModeTexts)) {
-    out.put(kModeTexts[b.mode]);
-  } else {
-    out.printf("error: unsupported value, 0x%02x", b.mode);
-  }
+  printMode(out, blocks.mode(port).value);
   out.put('\n');
-  out.printf("   Message Level:  %d, ", b.level);
-  printLevelDecibels(out, b.level);
+  const unsigned level = blocks.level(port).value;
+  out.printf("   Message Level:  %d, ", level);
+  printLevel(out, level);
   out.put(" dB\n");
-  out.printf("   ToneCode     :  %04d, %d Hz\n", b.toneCode, 5 * b.toneCode + 260);
+  const unsigned code = blocks.toneCode(port).value;
+  out.printf("   ToneCode     :  %04d, %d Hz\n", code, toneHertz(code));
 }
 
 void printToneDebug(const Record& r, Out& o) {
@@ -96,7 +147,7 @@ void tonesReport(const Record& r, const WalkContext& ctx, Out& o) {
   o.sink.put("\nTone Generators\n");
   printToneDebug(r, o);
   const unsigned shown = blocks.shown();
-  for (unsigned n = 1; n <= shown; ++n) printPortReport(blocks.block(n), n, o.sink);
+  for (unsigned n = 1; n <= shown; ++n) printPortReport(blocks, n, o.sink);
   noteItemsNotShown(o, blocks.ports() - shown, blocks.ports(), "ports");
 }
 
@@ -106,16 +157,8 @@ void tonesScript(const Record& r, const WalkContext& ctx, Out& o) {
   printToneDebug(r, o);
   const unsigned shown = blocks.shown();
   unsigned commands = 0;
-  for (unsigned n = 1; n <= shown; ++n) {
-    const ToneBlock b = blocks.block(n);
-    // Any mode but Off is set, unsupported codes included; Off only under -a.
-    if (b.mode == kModeOff && !o.allValues) continue;
-    const bool commented = b.mode == kModeOff;
-    // A fixed width: the comment starts in column 51 for ports 1 to 9.
-    o.commandAs(21, commented, "MPW 79 %d %02d %02d %04d *", n, b.mode, b.level, b.toneCode);
-    o.sink.put("Control Tx Tone Generator\n");
-    ++commands;
-  }
+  // Any mode but Off is set, unsupported codes included; Off only under -a.
+  for (unsigned n = 1; n <= shown; ++n) commands += o.setting(blocks.mode(n)) ? 1 : 0;
   if (shown < blocks.ports()) {
     noteItemsNotShown(o, blocks.ports() - shown, blocks.ports(), "ports");
   } else if (commands == 0) {
@@ -123,7 +166,8 @@ void tonesScript(const Record& r, const WalkContext& ctx, Out& o) {
   }
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void tonesSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void tonesSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  ToneBlocks(r, ctx.controller.transmitters()).forEach([&](const Setting& s) { visitor.setting(s); });
+}
 
 }  // namespace cfgscribe::records
