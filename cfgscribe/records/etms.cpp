@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::size_t kFirstList = 5;
 constexpr unsigned kNumbersPerGroup = 100;
-constexpr unsigned kShownGroups = 4;      // miscellaneous and ports 1 to 3
+constexpr unsigned kShownGroups = 4;        // miscellaneous and ports 1 to 3
 constexpr std::size_t kShownNameBytes = 2;  // four digits of each macro name
 
 bool isDefinedEtm(unsigned group, unsigned e) { return isDefinedEntry(Catalogue::kEtms, group, e); }
@@ -26,32 +26,67 @@ int printEtmDescription(Sink& out, unsigned group, unsigned e, char marker) {
   return printDescription(out, lookupDescription(Catalogue::kEtms, group, e), marker);
 }
 
-struct EtmEntry {
-  unsigned number;
-  ByteView name;  // the shown part of the macro name, at most two bytes
-};
-
-// Reads the lists of groups 0 to R in order, calling onList(group) before
-// each list and onEntry(group, entry) for each entry. A list ends at its
-// 0xFF byte and holds at most its capacity + 1 entries; after that many
-// the next byte is taken as its end byte. Returns the record length.
-template <class OnList, class OnEntry, class OnListEnd>
-void forEachList(const Record& r, const WalkContext& ctx, OnList onList, OnEntry onEntry,
-                          OnListEnd onListEnd) {
-  const std::size_t nameBytes = ctx.controller.macroNameDigits() / 2;
-  const unsigned groups = ctx.controller.receivers() + 1;
-  std::size_t offset = kFirstList;
-  for (unsigned g = 0; g < groups; ++g) {
-    onList(g);
-    const unsigned capacity = g == 0 ? r.numMisc() : r.numPort();
-    for (unsigned read = 0; read <= capacity && r.u8(offset) != kEndMarker; ++read) {
-      onEntry(g, EtmEntry{r.u8(offset), r.sub(offset + 1, std::min(nameBytes, kShownNameBytes))});
-      offset += 1 + nameBytes;
-    }
-    onListEnd(g);
-    offset += 1;  // the list's end byte
-  }
+// A set ETM (group, number): its macro name's shown part in `bytes`, its
+// first two bytes as its value. An unset ETM is no setting: the record
+// holds only the set ones.
+int printEtmAddress(Sink& out, unsigned group, unsigned e) { return out.printf("MPW 26 %02u%02u ", group, e); }
+int etmCommand(Sink& out, const Setting& s) {
+  printEtmAddress(out, s.key.group, s.key.entry);
+  printDigitString(out, s.bytes, s.bytes.size());
+  out.put(" *");
+  return 18;  // counted as a four-digit name
 }
+void etmName(Sink& out, const Setting& s) { printEtmDescription(out, s.key.group, s.key.entry, portChar(s.key.group)); }
+void etmText(Sink& out, const Setting& s) { printDigitString(out, s.bytes, s.bytes.size()); }
+constexpr SettingKind kEtm{"macro", "", etmCommand, etmName, etmText, etmName};
+
+// Under -a, the commented template of an unset ETM: a placeholder.
+void printUnsetTemplate(Out& o, unsigned group, unsigned e) {
+  o.toComment(o.sink.put(';') + printEtmAddress(o.sink, group, e) + o.sink.put("<macroname> *"));
+  printEtmDescription(o.sink, group, e, portChar(group));
+  o.sink.put('\n');
+}
+
+// The decoded record: one list of set ETMs per group (miscellaneous, then
+// each port). A list ends at its 0xFF byte and holds at most its capacity
+// + 1 entries; after that many the next byte is taken as its end byte.
+class EtmLists {
+ public:
+  EtmLists(const Record& r, const WalkContext& ctx)
+      : r_(r), nameBytes_(ctx.controller.macroNameDigits() / 2), groups_(ctx.controller.receivers() + 1) {}
+
+  // The set ETMs in list order: onGroup(g) before each list, onSet(s) for
+  // each entry, onGroupEnd(g) after it. An ETM number of 100 or more names
+  // no event and no command could set it: it is left out.
+  template <class OnGroup, class OnSet, class OnGroupEnd>
+  void forEach(OnGroup onGroup, OnSet onSet, OnGroupEnd onGroupEnd) const {
+    std::size_t offset = kFirstList;
+    for (unsigned g = 0; g < groups_; ++g) {
+      onGroup(g);
+      const unsigned capacity = g == 0 ? r_.numMisc() : r_.numPort();
+      for (unsigned read = 0; read <= capacity && r_.u8(offset) != kEndMarker; ++read) {
+        if (r_.u8(offset) < kNumbersPerGroup) onSet(etm(g, offset));
+        offset += 1 + nameBytes_;
+      }
+      onGroupEnd(g);
+      offset += 1;  // the list's end byte
+    }
+  }
+
+ private:
+  Setting etm(unsigned g, std::size_t offset) const {
+    Setting s;
+    s.key = SettingKey{static_cast<std::uint8_t>(r_.type()), static_cast<std::uint8_t>(g), r_.u8(offset), 0};
+    s.kind = &kEtm;
+    s.bytes = r_.sub(offset + 1, std::min(nameBytes_, kShownNameBytes));
+    s.value = s.bytes.u16(0);
+    return s;
+  }
+
+  const Record& r_;
+  std::size_t nameBytes_;
+  unsigned groups_;
+};
 
 // The report's table: four digits of each shown ETM's macro name, by
 // group and number; 0xFF when the ETM is not set.
@@ -60,12 +95,10 @@ class EtmTable {
   EtmTable() {
     for (auto& slot : slots_) slot = {kEndMarker, kEndMarker};
   }
-  // ETMs outside the shown groups or numbered 100 or more have no slot and
-  // are left out of the report.
-  void set(unsigned group, const EtmEntry& e) {
-    if (group >= kShownGroups || e.number >= kNumbersPerGroup) return;
-    auto& slot = slots_[group * kNumbersPerGroup + e.number];
-    slot = {e.name.u8(0), e.name.size() > 1 ? e.name.u8(1) : kEndMarker};
+  // ETMs outside the shown groups have no slot and are left out of the report.
+  void set(const Setting& s) {
+    if (s.key.group >= kShownGroups) return;
+    slots_[s.key.group * kNumbersPerGroup + s.key.entry] = {s.bytes.u8(0), s.bytes.size() > 1 ? s.bytes.u8(1) : kEndMarker};
   }
   // Prints the four name digits, or `empty` when the ETM is not set.
   void print(Sink& out, unsigned group, unsigned e, const char* empty, const char* after) const {
@@ -89,8 +122,7 @@ void etmsReport(const Record& r, const WalkContext& ctx, Out& o) {
   out.put("\nEvent-Triggered Macros\n");
   if (o.debug) debugPortGroupedHeader(o, r);
   EtmTable table;
-  forEachList(
-      r, ctx, [](unsigned) {}, [&](unsigned g, const EtmEntry& e) { table.set(g, e); }, [](unsigned) {});
+  EtmLists(r, ctx).forEach([](unsigned) {}, [&](const Setting& s) { table.set(s); }, [](unsigned) {});
 
   out.put(" Miscellaneous ETMs\n");
   out.put("   No.    Macro       Description\n");
@@ -123,50 +155,38 @@ void etmsScript(const Record& r, const WalkContext& ctx, Out& o) {
     debugPortGroupedHeader(o, r);
     o.dbg("  Note: Unset ETMs Not Listed Here\n");
   }
-  // Under -a, the commented templates of the unset ETMs from `from` to `to`.
-  auto unsetLines = [&](unsigned g, unsigned from, unsigned to) {
-    for (unsigned e = from; e <= to && e < kNumbersPerGroup; ++e) {
-      if (!isDefinedEtm(g, e)) continue;
-      o.commandAs(25, true, "MPW 26 %02d%02d <macroname> *", g, e);
-      printEtmDescription(out, g, e, portChar(g));
-      out.put('\n');
+  // Under -a, the templates of the unset ETMs from `next` up to `end`.
+  unsigned next = 0;  // first number not yet covered in this group
+  auto unsetUpTo = [&](unsigned g, unsigned end) {
+    for (; o.allValues && next < end; ++next) {
+      if (isDefinedEtm(g, next)) printUnsetTemplate(o, g, next);
     }
   };
-  unsigned nextUnset = 0;  // first number not yet covered in this group
-  bool anyEntry = false;
-  forEachList(
-      r, ctx,
+  bool anySet = false;
+  EtmLists(r, ctx).forEach(
       [&](unsigned g) {
-        if (g == 0)
+        if (g == 0) {
           out.put(";  Miscellaneous ETMs\n");
-        else
-          out.printf("\n;  Port %d ETMs\n", g);
-        nextUnset = 0;
-        anyEntry = false;
+        } else {
+          out.printf("\n;  Port %u ETMs\n", g);
+        }
+        next = 0;
+        anySet = false;
       },
-      [&](unsigned g, const EtmEntry& e) {
-        // An ETM number of 100 or more names no event: it is left out, as
-        // no command could set it.
-        if (e.number >= kNumbersPerGroup) return;
-        if (o.allValues && e.number > 0) unsetLines(g, nextUnset, e.number - 1);
-        out.printf("MPW 26 %02d%02d ", g, e.number);
-        printDigitString(out, e.name, e.name.size());
-        out.put(" *");
-        o.toComment(18);  // counted as a four-digit name
-        printEtmDescription(out, g, e.number, portChar(g));
-        out.put('\n');
-        nextUnset = std::max(nextUnset, e.number + 1);
-        anyEntry = true;
+      [&](const Setting& s) {
+        unsetUpTo(s.key.group, s.key.entry);
+        o.setting(s);
+        next = std::max(next, s.key.entry + 1u);
+        anySet = true;
       },
       [&](unsigned g) {
-        if (o.allValues)
-          unsetLines(g, nextUnset, kNumbersPerGroup - 1);
-        else if (!anyEntry)
-          out.put(";    No ETMs Set\n");
+        unsetUpTo(g, kNumbersPerGroup);
+        if (!anySet && !o.allValues) out.put(";    No ETMs Set\n");
       });
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void etmsSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void etmsSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  EtmLists(r, ctx).forEach([](unsigned) {}, [&](const Setting& s) { visitor.setting(s); }, [](unsigned) {});
+}
 
 }  // namespace cfgscribe::records

@@ -13,104 +13,151 @@
 namespace cfgscribe::records {
 namespace {
 
-constexpr unsigned kDefaultTimeout = 10;  // tenths of a second: 1.0 s
-constexpr std::size_t kMacroField = 3;    // bytes per timer in the macro column
+constexpr unsigned kDefaultTimeout = 10;     // tenths of a second: 1.0 s
+constexpr unsigned kNoMacro = 0xFFFFFF;      // a macro field whose first byte is 0xFF
+constexpr std::size_t kMacroField = 3;       // bytes per timer in the macro column
 constexpr const char* kResolutionTexts[] = {"100 ms", "10 ms", "1 s", "10 s"};
 
-// Where timer i's fields sit, from the element count alone.
-class UserTimerColumns {
+// A timer's settings, numbered by the column that holds them.
+enum Field : std::uint8_t { kEnable, kTimeout, kMacro, kResolution, kFields };
+
+unsigned timerOf(const Setting& s) { return s.key.entry; }
+
+void enableText(Sink& out, const Setting& s) { out.put(s.value != 0 ? "Enabled" : "Disabled"); }
+void enableName(Sink& out, const Setting& s) { out.printf("User Timer %u Enable", timerOf(s)); }
+
+// "MPW 49 tt 03 vvvvv *": a fixed width of 20, so the comment starts in
+// column 51 for timers 0 to 99.
+int timeoutCommand(Sink& out, const Setting& s) {
+  out.printf("MPW 49 %02u 03 %5u *", timerOf(s), s.value);
+  return 20;
+}
+void timeoutComment(Sink& out, const Setting& s) {
+  out.printf("%4u.%1u seconds, Set User Timer #%u Value ", s.value / 10, s.value % 10, timerOf(s));
+}
+void timeoutText(Sink& out, const Setting& s) { out.printf("%u.%u s", s.value / 10, s.value % 10); }
+void timeoutName(Sink& out, const Setting& s) { out.printf("User Timer %u Value", timerOf(s)); }
+
+// "MPW 49 tt 02 <name> *". The comment's ";" stands where the value line's
+// does, but at least two blanks follow a long command: the width counts at
+// most 48.
+int printMacroAddress(Sink& out, const Setting& s) { return out.printf("MPW 49 %02u 02 ", timerOf(s)); }
+int macroCommand(Sink& out, const Setting& s) {
+  int printed = printMacroAddress(out, s);
+  printed += printDigitString(out, s.bytes, s.bytes.size()).chars;
+  printed += out.put(" *");
+  return std::min(printed, 48);
+}
+void macroComment(Sink& out, const Setting& s) { out.printf("Set Macro For User Timer #%u", timerOf(s)); }
+// The name, or "----" for no macro.
+void macroText(Sink& out, const Setting& s) {
+  if (s.value == kNoMacro) {
+    out.put("----");
+  } else {
+    printDigitString(out, s.bytes, s.bytes.size());
+  }
+}
+void macroName(Sink& out, const Setting& s) { out.printf("User Timer %u Macro", timerOf(s)); }
+
+void resolutionText(Sink& out, const Setting& s) {
+  if (s.value < std::size(kResolutionTexts)) {
+    out.put(kResolutionTexts[s.value]);
+  } else {
+    out.printf("error: unsupported value, 0x%02x", s.value);
+  }
+}
+void resolutionName(Sink& out, const Setting& s) { out.printf("User Timer %u Resolution", timerOf(s)); }
+
+// By field. Enable flags and resolutions are shown, never set, by the script.
+constexpr SettingKind kKinds[kFields] = {
+    {"enable", "", nullptr, nullptr, enableText, enableName},
+    {"timeout", "s", timeoutCommand, timeoutComment, timeoutText, timeoutName},
+    {"macro", "", macroCommand, macroComment, macroText, macroName},
+    {"resolution", "", nullptr, nullptr, resolutionText, resolutionName},
+};
+// No macro, the cold start: no command sets it, the script's line for it
+// is a template.
+constexpr SettingKind kNoMacroKind{"macro", "", nullptr, macroComment, macroText, macroName};
+
+// Under -a, the commented template of a timer without a macro.
+void printMacroTemplate(Out& o, const Setting& s) {
+  const int printed = o.sink.put(';') + printMacroAddress(o.sink, s) + o.sink.put("<macroname> *");
+  o.toComment(printed);
+  macroComment(o.sink, s);
+  o.sink.put('\n');
+}
+
+// The decoded timers: each timer's fields as settings, made on demand from
+// the columns, whose places follow from the element count alone.
+class UserTimerSettings {
  public:
-  UserTimerColumns(const Record& r, unsigned macroNameDigits)
-      : count_(r.elementCount()),
+  UserTimerSettings(const Record& r, unsigned macroNameDigits)
+      : type_(static_cast<std::uint8_t>(r.type())),
+        count_(r.elementCount()),
         bytes_(r),
-        nameBytes_(std::min<std::size_t>(macroNameDigits / 2, kMacroField)) {}
+        nameBytes_(std::min<std::size_t>(macroNameDigits / 2, kMacroField)) {
+    // Timers are held from 0 up to the first one whose bytes are missing.
+    // Its resolution byte is the last of them, so checking it is enough;
+    // an element size below 7 leaves every timer's resolution outside.
+    while (held_ < count_ && bytes_.has(resolutionAt(held_))) ++held_;
+  }
 
   unsigned count() const { return count_; }
+  unsigned held() const { return held_; }
 
-  // Whether all of timer i's bytes lie in the record as loaded. Its
-  // resolution byte is the last of them, so checking it is enough. An
-  // element size below 7 leaves every timer's resolution outside.
-  bool fits(unsigned i) const { return bytes_.has(resolutionAt(i)); }
+  Setting setting(unsigned i, Field field) const {
+    Setting s;
+    s.key = SettingKey{type_, 0, static_cast<std::uint16_t>(i), field};
+    s.kind = &kKinds[field];
+    switch (field) {
+      case kEnable: s.value = bytes_.u8(4 + i); break;
+      case kTimeout:
+        s.value = bytes_.u16(4 + count_ + 2 * std::size_t{i});
+        s.coldStart = kDefaultTimeout;
+        s.hasColdStart = true;
+        break;
+      case kMacro:
+        // The name is the first (macro name digits / 2) bytes of the field.
+        s.value = bytes_.u8(macroAt(i)) == kEndMarker ? kNoMacro : bytes_.u24(macroAt(i));
+        s.bytes = bytes_.sub(macroAt(i), nameBytes_);
+        s.coldStart = kNoMacro;
+        s.hasColdStart = true;
+        if (s.atDefault()) s.kind = &kNoMacroKind;
+        break;
+      default: s.value = bytes_.u8(resolutionAt(i)); break;
+    }
+    return s;
+  }
 
-  bool enabled(unsigned i) const { return bytes_.u8(4 + i) != 0; }
-  unsigned timeout(unsigned i) const { return bytes_.u16(4 + count_ + 2 * i); }
-  bool hasMacro(unsigned i) const { return bytes_.u8(macroAt(i)) != kEndMarker; }
-  unsigned resolution(unsigned i) const { return bytes_.u8(resolutionAt(i)); }
-
-  // The macro name from the first (macro name digits / 2) bytes of the
-  // 3-byte field; returns the characters printed.
-  int printMacro(Sink& out, unsigned i) const {
-    return printDigitString(out, bytes_.sub(macroAt(i), kMacroField), nameBytes_).chars;
+  template <class OnSetting>
+  void forEach(OnSetting onSetting) const {
+    for (unsigned i = 0; i < held_; ++i) {
+      for (unsigned f = 0; f < kFields; ++f) onSetting(setting(i, static_cast<Field>(f)));
+    }
   }
 
  private:
   std::size_t macroAt(unsigned i) const { return 4 + 3 * std::size_t{count_} + kMacroField * i; }
   std::size_t resolutionAt(unsigned i) const { return 4 + 6 * std::size_t{count_} + i; }
 
+  std::uint8_t type_;
   unsigned count_;
+  unsigned held_ = 0;
   ByteView bytes_;
   std::size_t nameBytes_;
 };
 
-// Timers are shown from 0 up to the first one whose bytes are missing.
-unsigned timersShown(const UserTimerColumns& timers) {
-  unsigned i = 0;
-  while (i < timers.count() && timers.fits(i)) ++i;
-  return i;
-}
-
-void printTimerReport(const UserTimerColumns& timers, unsigned i, Sink& out) {
-  out.printf(" User Timer %d\n", i);
-  out.printf("   Enable       :  %s\n", timers.enabled(i) ? "Enabled" : "Disabled");
-  const unsigned v = timers.timeout(i);
-  out.printf("   Timeout Value:  %5d (%4d.%d sec)\n", v, v / 10, v % 10);
+void printTimerReport(const UserTimerSettings& timers, unsigned i, Sink& out) {
+  out.printf(" User Timer %u\n", i);
+  out.put("   Enable       :  ");
+  enableText(out, timers.setting(i, kEnable));
+  const unsigned v = timers.setting(i, kTimeout).value;
+  out.printf("\n   Timeout Value:  %5u (%4u.%u sec)\n", v, v / 10, v % 10);
   out.put("   Resolution   :  ");
-  const unsigned code = timers.resolution(i);
-  if (code < std::size(kResolutionTexts)) {
-    out.put(kResolutionTexts[code]);
-  } else {
-    out.printf("error: unsupported value, 0x%02x", code);
-  }
+  resolutionText(out, timers.setting(i, kResolution));
+  out.put("\n   Timeout Macro:  ");
+  macroText(out, timers.setting(i, kMacro));
   out.put('\n');
-  out.put("   Timeout Macro:  ");
-  if (timers.hasMacro(i)) {
-    timers.printMacro(out, i);
-  } else {
-    out.put("----");
-  }
-  out.put('\n');
-}
-
-// The MPW 49 lines of timer i; returns how many lines were printed.
-unsigned printTimerScript(const UserTimerColumns& timers, unsigned i, Out& o) {
-  Sink& out = o.sink;
-  unsigned lines = 0;
-
-  const unsigned v = timers.timeout(i);
-  if (v != kDefaultTimeout || o.allValues) {
-    const bool commented = v == kDefaultTimeout;
-    // A fixed width: the comment starts in column 51 for timers 0 to 99.
-    o.commandAs(20, commented, "MPW 49 %02d 03 %5d *", i, v);
-    out.printf("%4d.%1d seconds, Set User Timer #%d Value \n", v / 10, v % 10, i);
-    ++lines;
-  }
-
-  const bool hasMacro = timers.hasMacro(i);
-  if (hasMacro || o.allValues) {
-    int printed = hasMacro ? 0 : out.put(';');
-    printed += out.printf("MPW 49 %02d 02 ", i);
-    if (hasMacro) {
-      printed += timers.printMacro(out, i);
-      printed += out.put(" *");
-    } else {
-      printed += out.put("<macroname> *");
-    }
-    // Padded to 48 so that the comment's ";" stands where the value line's does.
-    out.pad(48 - printed);
-    out.printf("  ; Set Macro For User Timer #%d\n", i);
-    ++lines;
-  }
-  return lines;
 }
 
 // The section heading, with -d the record header and the column heading.
@@ -126,28 +173,34 @@ void heading(Out& o, const Record& r, const char* title) {
 }  // namespace
 
 void userTimersReport(const Record& r, const WalkContext& ctx, Out& o) {
-  const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
+  const UserTimerSettings timers(r, ctx.controller.macroNameDigits());
   heading(o, r, "\nUser Timers\n");
-  const unsigned shown = timersShown(timers);
-  for (unsigned i = 0; i < shown; ++i) printTimerReport(timers, i, o.sink);
-  noteItemsNotShown(o, timers.count() - shown, timers.count(), "timers");
+  for (unsigned i = 0; i < timers.held(); ++i) printTimerReport(timers, i, o.sink);
+  noteItemsNotShown(o, timers.count() - timers.held(), timers.count(), "timers");
 }
 
 void userTimersScript(const Record& r, const WalkContext& ctx, Out& o) {
-  const UserTimerColumns timers(r, ctx.controller.macroNameDigits());
+  const UserTimerSettings timers(r, ctx.controller.macroNameDigits());
   heading(o, r, "\n; Set User Timers\n");
-  const unsigned shown = timersShown(timers);
   unsigned lines = 0;
-  for (unsigned i = 0; i < shown; ++i) lines += printTimerScript(timers, i, o);
-  if (shown < timers.count()) {
+  timers.forEach([&](const Setting& s) {
+    if (s.kind == &kNoMacroKind && o.allValues) {
+      printMacroTemplate(o, s);
+      ++lines;
+    } else if (s.kind->command != nullptr && o.setting(s)) {
+      ++lines;
+    }
+  });
+  if (timers.held() < timers.count()) {
     // Timers that could not be read are not "not configured".
-    noteItemsNotShown(o, timers.count() - shown, timers.count(), "timers");
+    noteItemsNotShown(o, timers.count() - timers.held(), timers.count(), "timers");
   } else if (lines == 0) {
     o.sink.put(";   No User Timers Configured\n");
   }
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void userTimersSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void userTimersSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  UserTimerSettings(r, ctx.controller.macroNameDigits()).forEach([&](const Setting& s) { visitor.setting(s); });
+}
 
 }  // namespace cfgscribe::records
