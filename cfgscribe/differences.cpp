@@ -69,18 +69,6 @@ const WalkedRecord* nthOfType(const WalkedFile& f, unsigned type, unsigned n) {
   return nullptr;
 }
 
-bool sameValue(const Setting& a, const Setting& b) {
-  if (a.value != b.value || a.bytes.size() != b.bytes.size()) return false;
-  return std::equal(a.bytes.data(), a.bytes.data() + a.bytes.size(), b.bytes.data());
-}
-
-const Setting* findKey(const std::vector<Setting>& settings, const SettingKey& key) {
-  for (const Setting& s : settings) {
-    if (s.key == key) return &s;
-  }
-  return nullptr;
-}
-
 // What a setting's writer prints, as a text.
 std::string written(void (*write)(Sink&, const Setting&), const Setting& s) {
   std::string text;
@@ -89,6 +77,37 @@ std::string written(void (*write)(Sink&, const Setting&), const Setting& s) {
     if (write != nullptr) write(sink, s);
   }
   return text;
+}
+
+// The command lines of a setting, as one text.
+std::string commandText(const Setting& s) {
+  std::string text;
+  {
+    Sink sink(text);
+    Setting line = s;
+    const unsigned lines = s.kind->lines != nullptr ? s.kind->lines(s) : 1;
+    for (line.line = 0; line.line < lines; ++line.line) {
+      s.kind->command(sink, line);
+      sink.put('\n');
+    }
+  }
+  return text;
+}
+
+// Equal values as stored and as shown (a list or a password shows its
+// contents), and for a setting with a command the same command: a command
+// may carry other fields of its entry too (a CTCSS mode and its reverse
+// burst), and a change of those must be sent as well.
+bool sameValue(const Setting& a, const Setting& b) {
+  if (a.value != b.value || written(a.kind->text, a) != written(b.kind->text, b)) return false;
+  return a.kind->command == nullptr || b.kind->command == nullptr || commandText(a) == commandText(b);
+}
+
+const Setting* findKey(const std::vector<Setting>& settings, const SettingKey& key) {
+  for (const Setting& s : settings) {
+    if (s.key == key) return &s;
+  }
+  return nullptr;
 }
 
 // The controller values that give settings their keys.
@@ -226,6 +245,15 @@ class DiffWriter {
   bool hasMasterPassword_ = false;
 };
 
+// Whether another field of the setting's entry has a command, which then
+// sets this field too (a tone generator's level with its mode).
+bool carriedByCommand(const Setting& s, const std::vector<Setting>& settings) {
+  return std::any_of(settings.begin(), settings.end(), [&](const Setting& o) {
+    return o.kind->command != nullptr && o.key.type == s.key.type && o.key.group == s.key.group &&
+           o.key.entry == s.key.entry;
+  });
+}
+
 // Settings no command sets (identity, versions, serial ports, jumpers)
 // that differ, as comment lines of the header block.
 void noteUnsettable(Sink& out, const WalkedFile& was, const WalkedFile& now) {
@@ -239,7 +267,7 @@ void noteUnsettable(Sink& out, const WalkedFile& was, const WalkedFile& now) {
     collect(nthOfType(was, r.record.type(), n), oldSettings);
     collect(&r, newSettings);
     for (const Setting& s : newSettings) {
-      if (s.kind->command != nullptr) continue;
+      if (s.kind->command != nullptr || carriedByCommand(s, newSettings)) continue;
       const Setting* before = findKey(oldSettings, s.key);
       if (before != nullptr && sameValue(*before, s)) continue;
       out.printf(";   Differs: %s: %s (was %s)\n", written(s.kind->name, s).c_str(), written(s.kind->text, s).c_str(),

@@ -1,0 +1,150 @@
+// The script of the differences: applied to a controller configured as
+// OLD, its commands leave it configured as NEW, and it restates nothing.
+#include <nlohmann/json.hpp>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/exit_status.h"
+#include "examples/example_configs.h"
+#include "generators/config_pairs.h"
+#include "generators/output_checks.h"
+#include "harness.h"
+
+namespace {
+
+using namespace testsupport;
+using nlohmann::json;
+
+// The command lines of a script, without comments and the blanks before them.
+std::vector<std::string> commandLines(const std::string& script) {
+  std::vector<std::string> commands;
+  std::size_t from = 0;
+  while (from < script.size()) {
+    const std::size_t end = script.find('\n', from);
+    std::string line = script.substr(from, end - from);
+    from = end == std::string::npos ? script.size() : end + 1;
+    if (line.empty() || line[0] == ';') continue;
+    line = line.substr(0, line.find("; "));
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    commands.push_back(line);
+  }
+  return commands;
+}
+
+// A configuration as the controller holds it: each setting's commands by
+// key, and its value where the command does not show it ("MPW 92 CPW *").
+using State = std::map<std::string, std::pair<std::string, std::string>>;
+
+State stateOf(const json& document) {
+  State state;
+  for (const json& record : document.at("records")) {
+    for (const json& s : record.at("settings")) {
+      std::string commands;
+      if (s.contains("command")) commands = s.at("command");
+      if (s.contains("commands")) {
+        for (const json& line : s.at("commands")) commands += std::string(line) + "\n";
+      }
+      if (!commands.empty()) state[s.at("key").dump()] = {commands, s.at("text")};
+    }
+  }
+  return state;
+}
+
+bool contains(const std::vector<std::string>& lines, const std::string& commands) {
+  std::size_t from = 0;
+  while (from < commands.size()) {
+    const std::size_t end = commands.find('\n', from);
+    if (std::find(lines.begin(), lines.end(), commands.substr(from, end - from)) == lines.end()) return false;
+    from = end == std::string::npos ? commands.size() : end + 1;
+  }
+  return true;
+}
+
+const std::string kMasterPassword = json{{"entry", 0}, {"field", 0}, {"group", 0}, {"type", 6}}.dump();
+
+TEST(Differences, ApplyingTheScriptToOldGivesNew) {
+  TempDir dir;
+  const Bytes base = exampleCompleteConfig();
+  for (std::uint32_t seed = 0; seed < 24; ++seed) {
+    const ConfigPair pair = redrawnPair(base, seed, seed % 4);  // seed 0, 4, ...: identical files
+    const std::string oldPath = dir.write("old.cfg", pair.oldFile), newPath = dir.write("new.cfg", pair.newFile);
+    const auto diff = runCfgscribeInProcess({"--diff", oldPath, newPath});
+    ASSERT_EQ(diff.status, orva::kExitSuccess) << seed << diff.output;
+    EXPECT_EQ(firstLineNotSafeToSend(diff.output), "") << seed;
+    const State before = stateOf(json::parse(runCfgscribeInProcess({"--json", oldPath}).output));
+    const State after = stateOf(json::parse(runCfgscribeInProcess({"--json", newPath}).output));
+    const std::vector<std::string> sent = commandLines(diff.output);
+    if (pair.oldFile == pair.newFile) {
+      EXPECT_TRUE(sent.empty()) << seed << diff.output;
+    }
+    for (const auto& [key, setting] : after) {
+      if (key == kMasterPassword) continue;
+      const std::string& commands = setting.first;
+      const auto was = before.find(key);
+      const bool changed = was == before.end() || was->second != setting;
+      // What changed is sent as NEW has it; what did not is not restated.
+      EXPECT_EQ(contains(sent, commands), changed) << seed << " " << key << " " << commands;
+    }
+    // Nothing is sent that NEW does not hold, but the master password, last.
+    std::size_t matched = 0;
+    for (const std::string& line : sent) {
+      const bool ofNew = std::any_of(after.begin(), after.end(), [&](const auto& e) {
+        return e.first != kMasterPassword && e.second.first.find(line) != std::string::npos;
+      });
+      matched += ofNew ? 1 : 0;
+      if (!ofNew) {
+        EXPECT_TRUE(line.starts_with("MPW 93 ") && &line == &sent.back()) << seed << " " << line;
+      }
+    }
+    EXPECT_GE(matched + 1, sent.size());
+  }
+}
+
+TEST(Differences, HandWrittenCases) {
+  TempDir dir;
+  const Bytes base = exampleCompleteConfig();
+  const std::string basePath = dir.write("base.cfg", base);
+  // One timer changed: NEW's command, the all-values comment and what it was.
+  Bytes timer = base;
+  std::size_t at = 0;  // the 10 ms timers record, where the JSON export says it is
+  const json exported = json::parse(runCfgscribeInProcess({"--json", basePath}).output);
+  for (const json& record : exported.at("records")) {
+    if (record.at("type") == 11) at = 256 + record.at("offset").get<std::size_t>();
+  }
+  ASSERT_NE(at, 0u);
+  timer[at + 5 + 2 * 2] = 0;  // Logic Output #3: 50 in OLD (10 ms units), 100 in the example
+  timer[at + 5 + 2 * 2 + 1] = 50;
+  const auto one = runCfgscribeInProcess({"--diff", dir.write("t.cfg", timer), basePath});
+  EXPECT_EQ(one.status, orva::kExitSuccess);
+  EXPECT_NE(one.output.find("\n; cfgRec_Timers10\nMPW 09 0002   100 *" + blanks(31) +
+                            ";  1000 ms, Logic Output #3 Momentary Time (was 500 ms)\n"),
+            std::string::npos)
+      << one.output;
+  // Identical files: no command at all, the script still closes.
+  const auto same = runCfgscribeInProcess({"--diff", basePath, basePath});
+  EXPECT_TRUE(commandLines(same.output).empty()) << same.output;
+  EXPECT_TRUE(same.output.ends_with("\n; End of Script\n\n"));
+  // Controllers that differ: one line, no commands, status 1.
+  ControllerSpec two;
+  two.receivers = 2;
+  const auto other = runCfgscribeInProcess(
+      {"--diff", basePath, dir.write("two.cfg", ConfigFile().add(controllerRecord(two)).file())});
+  EXPECT_EQ(other.status, orva::kExitFailure);
+  EXPECT_NE(other.output.find("; Cannot compare these files setting by setting: their controllers differ"),
+            std::string::npos);
+  EXPECT_TRUE(commandLines(other.output).empty());
+  // A damaged file: the script is written, its header says which file, status 2.
+  Bytes cut = base;
+  cut.resize(cut.size() - 40);
+  const auto damaged = runCfgscribeInProcess({"--diff", basePath, dir.write("cut.cfg", cut)});
+  EXPECT_EQ(damaged.status, orva::kExitDamaged);
+  EXPECT_NE(damaged.output.find(";   Warning: the new file is damaged"), std::string::npos);
+  EXPECT_EQ(firstLineNotSafeToSend(damaged.output), "");
+  // The wrong number of files: the usage, status 1.
+  EXPECT_EQ(runCfgscribeInProcess({"--diff", basePath}).status, orva::kExitFailure);
+}
+
+}  // namespace
