@@ -94,12 +94,18 @@ std::string commandText(const Setting& s) {
   return text;
 }
 
-// Equal values as stored and as shown (a list or a password shows its
-// contents), and for a setting with a command the same command: a command
-// may carry other fields of its entry too (a CTCSS mode and its reverse
-// burst), and a change of those must be sent as well.
+// A list (a macro, a long name, a setpoint) is the same when its stored
+// bytes are: its commands as written may read differently only because
+// other records changed (a macro's password prefixes). Other settings are
+// the same with equal values as stored and as shown, and the same command:
+// a command may carry other fields of its entry too (a CTCSS mode and its
+// reverse burst), and a change of those must be sent as well.
 bool sameValue(const Setting& a, const Setting& b) {
-  if (a.value != b.value || written(a.kind->text, a) != written(b.kind->text, b)) return false;
+  if (a.value != b.value) return false;
+  if (a.kind->lines != nullptr) {
+    return a.bytes.size() == b.bytes.size() && std::equal(a.bytes.data(), a.bytes.data() + a.bytes.size(), b.bytes.data());
+  }
+  if (written(a.kind->text, a) != written(b.kind->text, b)) return false;
   return a.kind->command == nullptr || b.kind->command == nullptr || commandText(a) == commandText(b);
 }
 

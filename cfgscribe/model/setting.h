@@ -26,6 +26,7 @@ struct SettingKey {
 };
 
 struct Setting;
+struct WalkContext;
 
 // What a kind of setting is and how each output shows it. One constant per
 // kind, written as data beside its record family.
@@ -63,6 +64,10 @@ struct Setting {
   unsigned value = 0;
   ByteView bytes;     // a list's or a text's stored bytes
   unsigned line = 0;  // the command line a list's `command` writes
+  // What earlier records defined, for kinds whose texts depend on it (a
+  // macro's commands are read against the password table). It outlives
+  // the setting: the walk's, or a copy kept with the record.
+  const WalkContext* context = nullptr;
   unsigned coldStart = 0;
   bool hasColdStart = false;
 

@@ -183,6 +183,15 @@ DecodedCommand decodeCommand(Sink& out, const PasswordTable& passwords, ByteView
   return {d.root, d.chars};
 }
 
+int commandRoot(const PasswordTable& passwords, ByteView digits) {
+  const int entry = findPrefix(passwords, digits);
+  if (entry < 0) return DecodedCommand::kMacroCall;
+  const std::size_t prefix = passwords[entry].count;
+  if (!digits.has(prefix)) return kNoRoot;
+  const std::uint8_t rootByte = digits.u8(prefix);
+  return (rootByte >> 4) * 10 + (rootByte & 0x0F);
+}
+
 const char* describeCommand(const DecodedCommand& command) {
   if (command.root == DecodedCommand::kMacroCall) return "Execute Macro";
   return rootCommandName(command.root);

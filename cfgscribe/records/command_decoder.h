@@ -22,6 +22,9 @@ struct DecodedCommand {
 // `digits` and returns its root number and printed width.
 DecodedCommand decodeCommand(Sink& out, const PasswordTable& passwords, ByteView digits);
 
+// The root command number alone, as decodeCommand() gives it.
+int commandRoot(const PasswordTable& passwords, ByteView digits);
+
 // The comment that follows a decoded command: "Execute Macro" for a macro
 // call, otherwise the root command's name ("" above root 99).
 const char* describeCommand(const DecodedCommand& command);

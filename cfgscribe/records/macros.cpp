@@ -16,6 +16,90 @@ constexpr std::size_t kReportDumpBytes = 103;
 
 int printName(Sink& out, const MacroEntry& m) { return printDigitString(out, m.name, m.name.size()).chars; }
 
+// A macro as one list setting: its bytes run from its name through the end
+// of its command area, its lines are the MPW 20 line and one MPW 29 line
+// per further command. The area is read again with its own length as the
+// limit, which stops where the walk of the record stopped.
+struct MacroBytes {
+  ByteView name;
+  Record area;
+  unsigned nameDigits;
+
+  explicit MacroBytes(const Setting& s)
+      : name(s.bytes.sub(0, s.context->controller.macroNameDigits() / 2)),
+        area(s.bytes.sub(name.size() + s.context->controller.macroAttrSize())),
+        nameDigits(s.context->controller.macroNameDigits()) {}
+
+  template <class OnCommand>
+  void forEach(OnCommand onCommand) const {
+    forEachCommand(area, 0, area.size() > 0 ? static_cast<unsigned>(area.size() - 1) : 0, onCommand);
+  }
+  // Command `line`'s digits, or an empty view.
+  ByteView command(unsigned line) const {
+    ByteView found;
+    forEach([&](ByteView digits, unsigned index) {
+      if (index == line) found = digits;
+    });
+    return found;
+  }
+};
+
+unsigned macroLines(const Setting& s) {
+  unsigned lines = 0;
+  MacroBytes(s).forEach([&](ByteView, unsigned) { ++lines; });
+  return lines > 0 ? lines : 1;  // a macro without commands still has its MPW 20 line
+}
+// "MPW 20" or "MPW 29", the name, the decoded command. The comment column
+// counts the name by its digit count, so it lines up whatever the name holds.
+int macroCommand(Sink& out, const Setting& s) {
+  const MacroBytes m(s);
+  out.put(s.line == 0 ? "MPW 20 " : "MPW 29 ");
+  const int nameChars = printDigitString(out, m.name, m.name.size()).chars;
+  out.put(' ');
+  const ByteView digits = m.command(s.line);
+  if (digits.empty() && s.line == 0 && macroLines(s) == 1 && m.area.u8(0) == kEndMarker) return 8 + nameChars;
+  return decodeCommand(out, s.context->passwords, digits).chars + static_cast<int>(m.nameDigits) + 8;
+}
+void macroComment(Sink& out, const Setting& s) {
+  const MacroBytes m(s);
+  out.put(describeCommand({commandRoot(s.context->passwords, m.command(s.line)), 0}));
+}
+void macroName(Sink& out, const Setting& s) {
+  const MacroBytes m(s);
+  out.put("Macro ");
+  printDigitString(out, m.name, m.name.size());
+}
+// The stored commands' digits, one after another.
+void macroText(Sink& out, const Setting& s) {
+  bool first = true;
+  MacroBytes(s).forEach([&](ByteView digits, unsigned) {
+    if (!first) out.put(" / ");
+    first = false;
+    printDigitString(out, digits, digits.size());
+  });
+}
+// The controller's Erase Macro command and the name.
+int macroRemove(Sink& out, const Setting& s) {
+  const MacroBytes m(s);
+  return out.put("MPW 21 ") + printDigitString(out, m.name, m.name.size()).chars + out.put(" *");
+}
+constexpr SettingKind kMacro{"macro", "", macroCommand, macroComment, macroText, macroName, macroLines, macroRemove};
+
+// The macros of the record as settings, in chain order.
+template <class OnMacro>
+void forEachMacroSetting(const Record& r, const WalkContext& ctx, OnMacro onMacro) {
+  forEachMacro(r, ctx.controller, [&](const MacroEntry& m) {
+    const std::size_t end = m.commandsStart + forEachCommand(r, m.commandsStart, r.elementSize(), [](ByteView, unsigned) {});
+    Setting s;
+    s.key = SettingKey{kMacros, 0, static_cast<std::uint16_t>(m.location), 0};
+    s.kind = &kMacro;
+    s.value = m.location;
+    s.bytes = r.sub(m.start, end - m.start);
+    s.context = &ctx;
+    onMacro(m, s);
+  });
+}
+
 }  // namespace
 
 void macrosReport(const Record& r, const WalkContext& ctx, Out& o) {
@@ -52,9 +136,8 @@ void macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
   Sink& out = o.sink;
   out.put("\n; Define Macros\n");
   if (o.debug) debugTypeAttributesSize(o, r);
-  const int nameDigits = static_cast<int>(ctx.controller.macroNameDigits());
   unsigned count = 0;
-  forEachMacro(r, ctx.controller, [&](const MacroEntry& m) {
+  forEachMacroSetting(r, ctx, [&](const MacroEntry& m, const Setting& macro) {
     if (o.debug) {
       o.dbg("Location=%d\n", m.location);
       const ByteView entry = r.sub(m.start);
@@ -64,23 +147,17 @@ void macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
     out.put(";  Macro Name = ");
     printName(out, m);
     out.printf(",  Macro Directory Location = %3d\n", m.location);
-    out.put("MPW 20 ");
-    printName(out, m);
-    out.put(' ');
-    bool anyCommand = false;
-    forEachCommand(r, m.commandsStart, r.elementSize(), [&](ByteView digits, unsigned index) {
-      if (index > 0) {
-        out.put("\nMPW 29 ");
-        printName(out, m);
-        out.put(' ');
-      }
-      const DecodedCommand command = decodeCommand(out, ctx.passwords, digits);
-      // The comment column counts the name by its digit count, so it lines
-      // up whatever the name holds.
-      o.toComment(command.chars + nameDigits + 8);
-      out.put(describeCommand(command));
-      anyCommand = true;
-    });
+    // Each line: the command, then its comment; a macro without commands
+    // has its MPW 20 line alone, without a comment.
+    const bool anyCommand = r.u8(m.commandsStart) != kEndMarker && r.u8(m.commandsStart) != 0;
+    Setting line = macro;
+    for (line.line = 0; line.line < macroLines(macro); ++line.line) {
+      if (line.line > 0) out.put('\n');
+      const int width = macroCommand(out, line);
+      if (!anyCommand) break;
+      o.toComment(width);
+      macroComment(out, line);
+    }
     if (anyCommand) out.put('\n');
     out.put('\n');
     ++count;
@@ -91,7 +168,8 @@ void macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
     out.put(";   No Macros Defined\n");
 }
 
-// Not decoded yet: the family still prints from its bytes.
-void macrosSettings(const Record&, const WalkContext&, SettingVisitor&) {}
+void macrosSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
+  forEachMacroSetting(r, ctx, [&](const MacroEntry&, const Setting& s) { visitor.setting(s); });
+}
 
 }  // namespace cfgscribe::records
