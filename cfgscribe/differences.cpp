@@ -213,7 +213,7 @@ class DiffWriter {
     const unsigned lines = s.kind->lines != nullptr ? s.kind->lines(s) : 1;
     if (s.kind->remove != nullptr && s.kind->lines != nullptr && was != "not set") {
       o_.toComment(s.kind->remove(out_, s));
-      out_.put("Erase, to be made again\n");
+      out_.printf("Erase %s, to be made again\n", written(s.kind->name, s).c_str());
     }
     Setting line = s;
     for (line.line = 0; line.line < lines; ++line.line) {

@@ -151,4 +151,33 @@ TEST(Differences, HandWrittenCases) {
   EXPECT_EQ(runCfgscribeInProcess({"--diff", basePath}).status, orva::kExitFailure);
 }
 
+// Lists: a macro that changed is erased and made again, one only in OLD is
+// erased, one only in NEW is made; an entry without a removal command or a
+// cold-start value is left to the owner, by name.
+TEST(Differences, ListEntriesAddedChangedAndRemoved) {
+  TempDir dir;
+  auto macros = [](const Bytes& entries) { return cat({{10, 0x01, 32, 0x40, 0x00}, be16(5), entries}); };
+  const Bytes callA = {0x03, 0x11, 0x11}, callB = {0x03, 0x22, 0x22}, callC = {0x03, 0x33, 0x33};
+  const Bytes before = macros(cat({digits("1234", 2), {0x00}, callA, {0xFF}, be16(6), digits("5678", 2), {0x00},
+                                   callB, {0xFF}, be16(0xFFFF)}));
+  const Bytes after = macros(cat({digits("1234", 2), {0x00}, callC, {0xFF}, be16(7), digits("9999", 2), {0x00},
+                                  callA, {0xFF}, be16(0xFFFF)}));
+  // A message only in OLD: the script has no command that clears one.
+  const Bytes message = portGrouped(15, 0x00, 4, 2, 0, {1, 0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+  const Bytes noMessage = portGrouped(15, 0x00, 4, 2, 0, {0xFF, 0xFF, 0xFF, 0xFF});
+  const std::string oldPath = dir.write("o.cfg", ConfigFile().add(controllerRecord({})).add(before).add(message).file());
+  const std::string newPath = dir.write("n.cfg", ConfigFile().add(controllerRecord({})).add(after).add(noMessage).file());
+  const auto diff = runCfgscribeInProcess({"--diff", oldPath, newPath});
+  EXPECT_EQ(diff.status, orva::kExitSuccess);
+  EXPECT_EQ(commandLines(diff.output), (std::vector<std::string>{"MPW 21 1234 *", "MPW 20 1234 3333", "MPW 20 9999 1111",
+                                                                 "MPW 21 5678 *"}))
+      << diff.output;
+  EXPECT_NE(diff.output.find("MPW 21 5678 *" + blanks(37) + "; Remove Macro 5678 (was 2222)\n"), std::string::npos)
+      << diff.output;
+  EXPECT_NE(diff.output.find("MPW 21 1234 *" + blanks(37) + "; Erase Macro 1234, to be made again\n"),
+            std::string::npos);
+  EXPECT_NE(diff.output.find("\n;  OK Command Response Message (12 ) is not in the new configuration: clear it by hand\n"),
+            std::string::npos);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -241,7 +242,7 @@ Response measure(Resampler& resampler, std::uint32_t rate, double frequency) {
     float* in = resampler.input();
     for (std::size_t i = 0; i < room; ++i) {
       in[i] = static_cast<float>(
-          127.0 * std::sin(2 * M_PI * frequency *
+          127.0 * std::sin(2 * std::numbers::pi * frequency *
                            static_cast<double>(n + static_cast<std::int64_t>(i)) / rate));
     }
     resampler.commit(room);
@@ -250,7 +251,7 @@ Response measure(Resampler& resampler, std::uint32_t rate, double frequency) {
   }
   EXPECT_EQ(static_cast<std::int64_t>(out.size()), convertedLength(frames, rate));
   // Least-squares fit of a sin b cos on the middle, away from the ends.
-  const double w = 2 * M_PI * frequency / kOutputRate;
+  const double w = 2 * std::numbers::pi * frequency / kOutputRate;
   double ss = 0, cc = 0, sc = 0, ys = 0, yc = 0;
   const std::size_t from = 600, to = out.size() - 600;
   for (std::size_t k = from; k < to; ++k) {
@@ -295,7 +296,7 @@ TEST(Resampler, PassBandStopBandAndNoDelay) {
 // abruptly).
 TEST(WavFile, ConvertedWordRoundTrip) {
   const auto sound = [](double t) {
-    return 0.3 * std::sin(2 * M_PI * 440 * t) + 0.25 * std::sin(2 * M_PI * 1234 * t + 1);
+    return 0.3 * std::sin(2 * std::numbers::pi * 440 * t) + 0.25 * std::sin(2 * std::numbers::pi * 1234 * t + 1);
   };
   std::string mono, stereo;
   for (int k = 0; k < 4000; ++k)
