@@ -127,6 +127,14 @@ TEST(Differences, HandWrittenCases) {
                             ";  1000 ms, Logic Output #3 Momentary Time (was 500 ms)\n"),
             std::string::npos)
       << one.output;
+  // What no command sets is named in the header block: a firmware version
+  // of the controller definition (payload byte 5, file offset 256 + 9).
+  Bytes firmware = base;
+  firmware[256 + 9] = 2;
+  const auto versions = runCfgscribeInProcess({"--diff", dir.write("f.cfg", firmware), basePath});
+  EXPECT_NE(versions.output.find(";   Differs: Controller Firmware Version: 1.4.2 (was 2.4.2)\n"), std::string::npos)
+      << versions.output;
+  EXPECT_TRUE(commandLines(versions.output).empty());
   // Identical files: no command at all, the script still closes.
   const auto same = runCfgscribeInProcess({"--diff", basePath, basePath});
   EXPECT_TRUE(commandLines(same.output).empty()) << same.output;

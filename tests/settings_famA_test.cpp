@@ -137,7 +137,10 @@ TEST(SettingsFamA, RecordsDecodeIntoSettings) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     Collector c;
-    cfgscribe::visitRecordSettings(recordOf(row.record), context(3, 3), c);
+    // As the walk hands a record over: its context has taken the record.
+    cfgscribe::WalkContext ctx = context(3, 3);
+    ctx.take(recordOf(row.record));
+    cfgscribe::visitRecordSettings(recordOf(row.record), ctx, c);
     if (row.count != 0 || row.expects.empty()) {
       EXPECT_EQ(c.seen.size(), row.count);
     }

@@ -1,6 +1,7 @@
 // Writes the seed inputs of the fuzz targets under a directory:
 //   <dir>/cfgscribe/            configuration files: every record type 0-26 and
 //                               a few unknown ones, in small variants of each layout
+//   <dir>/cfgscribe_diff/       the same files; the target compares each with a re-drawn copy
 //   <dir>/sndbank_definitions/  definition files, good and bad
 //   <dir>/sndbank_verify/       library images made by sndbank itself
 //   <dir>/sndbank_library/      the same images, for the lister and extractor
@@ -263,6 +264,8 @@ int main(int argc, char** argv) {
   const bool definitions = writeDefinitionSeeds(def);
   const bool libraries = writeLibrarySeeds(lib);
   fs::copy(lib, tools, fs::copy_options::overwrite_existing | fs::copy_options::recursive, ec);
+  // The comparison of two files starts from the same configurations.
+  fs::copy(cfg, root / "cfgscribe_diff", fs::copy_options::overwrite_existing | fs::copy_options::recursive, ec);
   const bool wavs = writeWavSeeds(wav);
   const bool ok = configs && definitions && libraries && !ec && wavs;
   std::printf("wrote %d seeds under %s\n", written, root.string().c_str());

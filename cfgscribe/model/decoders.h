@@ -9,7 +9,9 @@
 
 namespace cfgscribe {
 
-// Every setting of record `r` (its type chooses the family), in script order.
+// Every setting of record `r` (its type chooses the family), in script
+// order. `ctx` is the walk's context for the record, which has taken what
+// the record defines; settings may point into it and into the record.
 void visitRecordSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor);
 
 }  // namespace cfgscribe

@@ -359,13 +359,12 @@ void nameSection(const Record& r, const WalkContext&, Out& o) {
 }
 
 // Types 0 to 5, in the report's order. The controller definition is read
-// as the walk context keeps it, whether or not the context has taken it.
+// as the walk context keeps it (the walk's context has taken the record),
+// so its settings live as long as that context.
 void controllerSettings(const Record& r, const WalkContext& ctx, SettingVisitor& visitor) {
   auto visit = [&](const Setting& s) { visitor.setting(s); };
   if (r.type() == kController) {
-    WalkContext own = ctx;
-    own.take(r);
-    FieldSettings(own.controller).forEach(visit);
+    FieldSettings(ctx.controller).forEach(visit);
   } else {
     FieldSettings(r).forEach(visit);
   }
