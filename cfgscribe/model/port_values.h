@@ -44,7 +44,8 @@ class PortValueSettings {
   template <class OnSetting>
   void forEach(OnSetting onSetting) const {
     for (unsigned g = 0; g < groups(); ++g) {
-      for (unsigned i = 0; i < held(g); ++i) onSetting(setting(g, i));
+      const unsigned n = held(g);
+      for (unsigned i = 0; i < n; ++i) onSetting(setting(g, i));
     }
   }
 

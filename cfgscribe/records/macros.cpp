@@ -151,7 +151,8 @@ void macrosScript(const Record& r, const WalkContext& ctx, Out& o) {
     // has its MPW 20 line alone, without a comment.
     const bool anyCommand = r.u8(m.commandsStart) != kEndMarker && r.u8(m.commandsStart) != 0;
     Setting line = macro;
-    for (line.line = 0; line.line < macroLines(macro); ++line.line) {
+    const unsigned lines = macroLines(macro);
+    for (line.line = 0; line.line < lines; ++line.line) {
       if (line.line > 0) out.put('\n');
       const int width = macroCommand(out, line);
       if (!anyCommand) break;
