@@ -7,6 +7,8 @@
 namespace cfgscribe {
 
 void DamageLog::note(const char* format, ...) {
+  std::va_list args;
+  va_start(args, format);
   // A line of its own even after a section that leaves its last line open.
   sink_.printf("\n%s  DAMAGED: offset 0x%zx, ", script_ ? ";" : "", offset_);
   if (const char* name = recordTypeName(type_)) {
@@ -15,20 +17,20 @@ void DamageLog::note(const char* format, ...) {
     sink_.printf("cfgRec_Unrecognized %u", type_);
   }
   sink_.put(": ");
-  std::va_list args;
-  va_start(args, format);
-  sink_.vprintf(format, args);
+  finish(format, args);
   va_end(args);
-  sink_.put('\n');
-  ++problems_;
 }
 
 void DamageLog::noteFile(const char* format, ...) {
-  sink_.printf("\n%s  DAMAGED: ", script_ ? ";" : "");
   std::va_list args;
   va_start(args, format);
-  sink_.vprintf(format, args);
+  sink_.printf("\n%s  DAMAGED: ", script_ ? ";" : "");
+  finish(format, args);
   va_end(args);
+}
+
+void DamageLog::finish(const char* format, std::va_list args) {
+  sink_.vprintf(format, args);
   sink_.put('\n');
   ++problems_;
 }

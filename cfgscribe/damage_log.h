@@ -3,6 +3,7 @@
 // output of a damaged file for a faithful reading of a sound one.
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 
 #include "common/printf_format.h"
@@ -33,6 +34,9 @@ class DamageLog {
   void printSummary();
 
  private:
+  // The problem's text and line end, counted.
+  void finish(const char* format, std::va_list args);
+
   orva::Sink& sink_;
   bool script_;
   std::size_t offset_ = 0;
