@@ -132,9 +132,21 @@ void printRecordHeader(Sink& out, const char* prefix, const Record& r, HeaderLin
   out.printf("%sAttributes        : 0x%x\n", prefix, r.attributes());
   out.printf("%sElement Size      : %d\n", prefix, r.elementSize());
   if (lines == HeaderLines::kElements) out.printf("%sNum Elements      : %d\n", prefix, r.elementCount());
-  if (lines == HeaderLines::kPortGroups) {
-    out.printf("%sNum Misc          : %d\n", prefix, r.numMisc());
-    out.printf("%sNum Port          : %d\n", prefix, r.numPort());
+  switch (lines) {
+    case HeaderLines::kPortGroups:
+      out.printf("%sNum Misc          : %d\n", prefix, r.numMisc());
+      out.printf("%sNum Port          : %d\n", prefix, r.numPort());
+      break;
+    case HeaderLines::kMiscAndPorts:
+      out.printf("%sNum Misc          : %d\n", prefix, r.numMisc());
+      out.printf("%sNum Ports         : %d\n", prefix, r.numPort());
+      break;
+    case HeaderLines::kShortCounts:
+      out.printf("%snMisc             : %d\n", prefix, r.numMisc());
+      out.printf("%snPort             : %d\n", prefix, r.numPort());
+      break;
+    default:
+      break;
   }
 }
 
@@ -142,6 +154,10 @@ void debugTypeAttributesSize(Out& o, const Record& r) {
   printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kTypeAttributesSize);
 }
 void debugRecordHeader(Out& o, const Record& r) { printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kElements); }
+void debugHeaderLines(Out& o, const Record& r, HeaderLines lines) {
+  printRecordHeader(o.sink, debugPrefix(o), r, lines);
+}
+
 void debugPortGroupedHeader(Out& o, const Record& r) {
   printRecordHeader(o.sink, debugPrefix(o), r, HeaderLines::kPortGroups);
 }

@@ -166,7 +166,9 @@ struct Out {
 // The record header lines, each after `prefix`: Record Type, Attributes,
 // Element Size, then Num Elements (element arrays) or Num Misc and Num Port
 // (port-grouped records) or neither.
-enum class HeaderLines { kTypeAttributesSize, kElements, kPortGroups };
+// Tone generators and long names spell the counts "Num Misc", "Num Ports";
+// message handlers and DTMF decoders "nMisc", "nPort".
+enum class HeaderLines { kTypeAttributesSize, kElements, kPortGroups, kMiscAndPorts, kShortCounts };
 void printRecordHeader(Sink& out, const char* prefix, const Record& r, HeaderLines lines);
 
 // The same as debug lines ("debug  " or ";debug  " before each).
@@ -176,6 +178,8 @@ void debugTypeAttributesSize(Out& o, const Record& r);
 void debugRecordHeader(Out& o, const Record& r);
 // Record Type, Attributes, Element Size, Num Misc, Num Port.
 void debugPortGroupedHeader(Out& o, const Record& r);
+// Any of the forms of the record header lines, as debug lines.
+void debugHeaderLines(Out& o, const Record& r, HeaderLines lines);
 
 // A record handler prints its record's section. The record it gets holds
 // exactly the bytes the length rule gives it (see record_length.h).

@@ -65,9 +65,7 @@ void printDtmfSection(const Record& r, const WalkContext& ctx, Out& o, const Dtm
   o.sink.put('\n');
   o.sink.put(t.heading);
   if (o.debug) {
-    debugTypeAttributesSize(o, r);
-    o.dbg("nMisc             : %d\n", r.numMisc());
-    o.dbg("nPort             : %d\n", r.numPort());
+    debugHeaderLines(o, r, HeaderLines::kShortCounts);
   }
   const unsigned shown = decoders.shown();
   for (unsigned p = 1; p <= shown; ++p) {

@@ -134,9 +134,7 @@ class LongNames {
 // Record Type, Attributes and Element Size, then Num Misc and Num Ports
 // (this record's own spelling).
 void debugHeader(Out& o, const Record& r) {
-  debugTypeAttributesSize(o, r);
-  o.dbg("Num Misc          : %d\n", r.numMisc());
-  o.dbg("Num Ports         : %d\n", r.u8(4));
+  debugHeaderLines(o, r, HeaderLines::kMiscAndPorts);
 }
 
 }  // namespace

@@ -170,9 +170,7 @@ class HandlerSettings {
 
 void debugHeader(Out& o, const Record& r) {
   if (!o.debug) return;
-  debugTypeAttributesSize(o, r);
-  o.dbg("nMisc             : %u\n", r.numMisc());
-  o.dbg("nPort             : %u\n", r.numPort());
+  debugHeaderLines(o, r, HeaderLines::kShortCounts);
 }
 
 // Group bytes in hex, rows offset and indented by 5 (comments in a script).

@@ -135,9 +135,7 @@ void printPortReport(const ToneBlocks& blocks, unsigned port, Sink& out) {
 
 void printToneDebug(const Record& r, Out& o) {
   if (!o.debug) return;
-  debugTypeAttributesSize(o, r);
-  o.dbg("Num Misc          : %d\n", r.numMisc());
-  o.dbg("Num Ports         : %d\n", r.numPort());
+  debugHeaderLines(o, r, HeaderLines::kMiscAndPorts);
 }
 
 }  // namespace
