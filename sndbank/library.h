@@ -39,10 +39,14 @@ using LibHeaderBytes = std::array<std::uint8_t, kLibHeaderSize>;
 using IndexBuffer = std::array<std::uint8_t, kIndexBufferSize>;
 using CopyBuffer = std::array<std::uint8_t, kCopyBufferSize>;
 
-// Index area size: nBas x 4 rounded up to a multiple of 256.
-constexpr std::int64_t indexAreaSize(int nBas) {
-  return (static_cast<std::int64_t>(nBas) * 4 + 255) & ~std::int64_t{255};
-}
+// si_sBas: the index area in 256-byte units, nBas x 4 bytes rounded up.
+constexpr std::int64_t indexAreaUnits(std::int64_t nBas) { return (nBas * 4 + 255) / 256; }
+// Index area size in bytes.
+constexpr std::int64_t indexAreaSize(int nBas) { return indexAreaUnits(nBas) * 256; }
+
+// The flash file system stores a file in sectors of 64 KiB.
+constexpr std::int64_t kFlashSector = 65536;
+constexpr std::int64_t flashSectors(std::int64_t bytes) { return (bytes + kFlashSector - 1) / kFlashSector; }
 constexpr std::int64_t totalImageSize(int nBas, std::int64_t wordData) {
   return kIndexStart + indexAreaSize(nBas) + wordData;
 }

@@ -16,7 +16,6 @@ namespace sndbank {
 namespace {
 
 constexpr double kSamplesPerSecond = 8000.0;
-constexpr std::int64_t kFlashSector = 65536;
 
 // Counts the problems a listing names.
 struct Findings {
@@ -54,7 +53,7 @@ void checkHeaders(const LibraryImage& image, bool showFields, Findings& f, orva:
   fields.printf("  si_oBas       = 0x%04X (index at 0x%06X)\n", image.oBas, image.oBas * 256);
   if (image.oBas != kIndexOffsetUnits) f.error(out, "si_oBas is not 0x0002");
   fields.printf("  si_sBas       = 0x%04X (0x%06X bytes of index)\n", image.sBas, image.sBas * 256);
-  if (image.sBas != (image.nBas * 4 + 255) / 256) f.error(out, "si_sBas does not match si_nBas");
+  if (image.sBas != indexAreaUnits(image.nBas)) f.error(out, "si_sBas does not match si_nBas");
   fields.printf("  si_nBas       = %u (index entries)\n", image.nBas);
   if (image.nBas > static_cast<unsigned>(kMaxWords)) f.error(out, "si_nBas is above the 8192 the index holds");
   if (image.readableEntries() < std::min(image.nBas, static_cast<unsigned>(kMaxWords))) {
@@ -88,7 +87,7 @@ int listLibrary(const char* path, orva::Sink& out) {
     samples += count;
   });
   const std::int64_t sectors =
-      (static_cast<std::int64_t>(image->bytes.size()) + kFlashSector - 1) / kFlashSector;
+      flashSectors(static_cast<std::int64_t>(image->bytes.size()));
   out.printf("\n  Words: %d, samples: %lld (%.2f minutes), flash sectors: %lld\n", words,
              static_cast<long long>(samples), static_cast<double>(samples) / kSamplesPerSecond / 60.0,
              static_cast<long long>(sectors));

@@ -29,7 +29,6 @@ namespace {
 // Twelve minutes of 8,000 one-byte samples a second.
 constexpr std::int64_t kMaxCustomAudioBytes = 5760000;
 constexpr double kBytesPerMinute = 480000.0;
-constexpr std::int64_t kFlashSector = 65536;
 
 // Every table of the run, allocated once: nothing is allocated per word.
 // Each pass fills what it uses before reading it, so nothing is cleared
@@ -259,7 +258,7 @@ int runPasses(const BuildSettings& s, Workspace& w, Outputs& outputs, orva::Sink
   }
   out.printf("  Total File Size = %lld (0x%llX)\n", static_cast<long long>(total),
              static_cast<unsigned long long>(total));
-  const std::int64_t sectors = (total + kFlashSector - 1) / kFlashSector;
+  const std::int64_t sectors = flashSectors(total);
   out.printf("  Flash Sectors Required to Store This File = %lld (0x%llX)\n",
              static_cast<long long>(sectors), static_cast<unsigned long long>(sectors));
   out.put("Done\n");

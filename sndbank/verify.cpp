@@ -78,7 +78,7 @@ LibraryFields checkLibraryHeader(std::FILE* file, long long length, Checks& chec
                "was MAX_WORDCODE_INDEX)\n",
                f.nBas, f.nBas);
   }
-  const unsigned expectedSBas = (f.nBas * 4 + 255) / 256;
+  const unsigned expectedSBas = static_cast<unsigned>(indexAreaUnits(f.nBas));
   if (f.sBas == expectedSBas) {
     out.printf("  Verify Pass: sl_header.si_sBas (Number of Entries * 4 Rounded up to 256 "
                "Boundary) =0x%x\n",
