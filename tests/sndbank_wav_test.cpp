@@ -20,8 +20,8 @@ namespace {
 using generators::le;
 using generators::riffChunk;
 using generators::wavFile;
-using Spec = generators::WavSpec;
-using Sizes = Spec::Sizes;
+using WavForm = generators::WavSpec;
+using Sizes = WavForm::Sizes;
 using testsupport::readFile;
 using testsupport::runSndbankInProcess;
 using testsupport::ScratchDir;

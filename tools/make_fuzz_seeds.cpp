@@ -204,8 +204,8 @@ bool writeWavSeeds(const fs::path& dir) {
   using generators::le;
   using generators::riffChunk;
   using generators::wavFile;
-  using Spec = generators::WavSpec;
-  using Sizes = Spec::Sizes;
+  using WavForm = generators::WavSpec;
+  using Sizes = WavForm::Sizes;
   const std::string samples = generators::ramp(300);
   const std::vector<std::pair<const char*, std::string>> seeds = {
       {"pcm8.wav", wavFile({}, samples)},
