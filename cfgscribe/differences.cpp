@@ -155,6 +155,14 @@ class DiffWriter {
       const Setting* before = findKey(old_, s.key);
       if (s.kind->command == nullptr) continue;  // named in the header block
       if (before != nullptr && sameValue(*before, s)) continue;
+      // An entry NEW does not use: what OLD had there is removed.
+      if (s.kind->templateAtDefault && s.atDefault()) {
+        if (before != nullptr && !before->atDefault()) {
+          head();
+          remove(*before);
+        }
+        continue;
+      }
       if (isMasterPassword(s)) {
         masterPassword_ = s;
         masterPasswordWas_ = before != nullptr ? written(before->kind->text, *before) : "not set";
@@ -166,6 +174,7 @@ class DiffWriter {
     }
     for (const Setting& s : old_) {
       if (s.kind->command == nullptr || findKey(new_, s.key) != nullptr) continue;
+      if (s.kind->templateAtDefault && s.atDefault()) continue;
       head();
       remove(s);
     }

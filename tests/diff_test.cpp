@@ -173,13 +173,28 @@ TEST(Differences, ListEntriesAddedChangedAndRemoved) {
   // A message only in OLD: the script has no command that clears one.
   const Bytes message = portGrouped(15, 0x00, 4, 2, 0, {1, 0x12, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
   const Bytes noMessage = portGrouped(15, 0x00, 4, 2, 0, {0xFF, 0xFF, 0xFF, 0xFF});
-  const std::string oldPath = dir.write("o.cfg", ConfigFile().add(controllerRecord({})).add(before).add(message).file());
-  const std::string newPath = dir.write("n.cfg", ConfigFile().add(controllerRecord({})).add(after).add(noMessage).file());
+  // A setpoint only in OLD: no command removes one. The master password
+  // changes too, with the last command.
+  const Bytes setpoint = elementArray(9, 0x02, 8, 2, {0, 0x12, 0x34, 0x00, 0x99, 0x99, 0x99, 0x99, 0x01, 0xFF});
+  const Bytes noSetpoint = elementArray(9, 0x02, 8, 2, {0xFF});
+  auto passwords = [](std::string_view master) {
+    return elementArray(6, 0x01, 4, 2, cat({digits(master, 4), fill(4, 0xFF)}));
+  };
+  const std::string oldPath = dir.write(
+      "o.cfg", ConfigFile().add(controllerRecord({})).add(passwords("12")).add(before).add(message).add(setpoint).file());
+  const std::string newPath = dir.write(
+      "n.cfg",
+      ConfigFile().add(controllerRecord({})).add(passwords("2468")).add(after).add(noMessage).add(noSetpoint).file());
   const auto diff = runCfgscribeInProcess({"--diff", oldPath, newPath});
   EXPECT_EQ(diff.status, orva::kExitSuccess);
   EXPECT_EQ(commandLines(diff.output), (std::vector<std::string>{"MPW 21 1234 *", "MPW 20 1234 3333", "MPW 20 9999 1111",
-                                                                 "MPW 21 5678 *"}))
+                                                                 "MPW 21 5678 *", "MPW 93 2468 *"}))
       << diff.output;
+  EXPECT_TRUE(diff.output.ends_with(
+      "; The master password changes here, with the last command: every command above uses the old one\n"
+      "MPW 93 2468 *" + blanks(37) + "; Assign Master Password (was 12)\n\n; End of Script\n\n"))
+      << diff.output;
+  EXPECT_NE(diff.output.find("\n;  Setpoint 0 (Enabled,  Execute Macro 1234 Every Month"), std::string::npos) << diff.output;
   EXPECT_NE(diff.output.find("MPW 21 5678 *" + blanks(37) + "; Remove Macro 5678 (was 2222)\n"), std::string::npos)
       << diff.output;
   EXPECT_NE(diff.output.find("MPW 21 1234 *" + blanks(37) + "; Erase Macro 1234, to be made again\n"),

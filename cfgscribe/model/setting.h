@@ -56,6 +56,9 @@ struct SettingKind {
   // counts. nullptr: an entry is removed by setting its cold-start value,
   // where it has one, or by hand.
   int (*remove)(Sink& out, const Setting& s) = nullptr;
+  // At its cold-start value the setting's lines are a template to fill in
+  // (a setpoint not in use), not commands that restore that value.
+  bool templateAtDefault = false;
 };
 
 struct Setting {

@@ -70,7 +70,7 @@ void setpointText(Sink& out, const Setting& s) {
 }
 void setpointName(Sink& out, const Setting& s) { out.printf("Setpoint %u", static_cast<unsigned>(s.key.entry)); }
 constexpr SettingKind kSetpoint{"setpoint", "", setpointCommand, setpointComment, setpointText, setpointName,
-                                setpointLines};
+                                setpointLines, nullptr, true};
 
 // The decoded record: the chain of setpoints in use, followed from the
 // first setpoint number while the numbers and the count of setpoints read
