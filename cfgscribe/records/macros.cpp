@@ -107,7 +107,7 @@ void macrosReport(const Record& r, const WalkContext& ctx, Out& o) {
   out.put("\nMacros\n");
   if (o.debug) debugTypeAttributesSize(o, r);
   unsigned count = 0;
-  forEachMacro(r, ctx.controller, [&](const MacroEntry& m) {
+  forEachMacroSetting(r, ctx, [&](const MacroEntry& m, const Setting& macro) {
     if (o.debug) {
       // Printed with the script's prefix in the report too.
       out.printf(";debug  Location=%d\n", m.location);
@@ -118,7 +118,7 @@ void macrosReport(const Record& r, const WalkContext& ctx, Out& o) {
     printName(out, m);
     out.printf("\n   Location   : %d\n", m.location);
     out.put("   Commands   :\n");
-    forEachCommand(r, m.commandsStart, r.elementSize(), [&](ByteView digits, unsigned) {
+    MacroBytes(macro).forEach([&](ByteView digits, unsigned) {
       out.put("     ");
       const DecodedCommand command = decodeCommand(out, ctx.passwords, digits);
       out.pad(50 - command.chars);
