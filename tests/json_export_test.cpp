@@ -9,6 +9,7 @@
 
 #include "common/exit_status.h"
 #include "examples/example_configs.h"
+#include "generators/config_pairs.h"
 #include "generators/output_checks.h"
 #include "harness.h"
 
@@ -70,7 +71,12 @@ std::vector<ScriptCommand> jsonCommands(const json& document) {
 
 TEST(JsonExport, EveryScriptCommandIsASetting) {
   TempDir dir;
-  for (const ExampleConfig& example : exampleConfigs()) {
+  // The shipped examples, and the complete one with records re-drawn.
+  std::vector<ExampleConfig> files = exampleConfigs();
+  for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+    files.push_back({"redrawn" + std::to_string(seed) + ".cfg", redrawnPair(exampleCompleteConfig(), seed, 4).newFile});
+  }
+  for (const ExampleConfig& example : files) {
     const std::string path = dir.write(example.fileName, example.bytes);
     const auto script = runCfgscribeInProcess({"-a", path});
     const auto exported = runCfgscribeInProcess({"--json", path});
