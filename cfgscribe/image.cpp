@@ -110,14 +110,6 @@ bool Out::setting(const Setting& s) {
   return true;
 }
 
-void Out::command(bool commentedOut, const char* format, ...) {
-  std::va_list args;
-  va_start(args, format);
-  const int width = (commentedOut ? sink.put(';') : 0) + sink.vprintf(format, args);
-  va_end(args);
-  toComment(width);
-}
-
 void Out::commandAs(int width, bool commentedOut, const char* format, ...) {
   std::va_list args;
   va_start(args, format);

@@ -148,11 +148,9 @@ struct Out {
   // One debug line: "debug  " (report) or ";debug  " (script), then the text.
   int dbg(const char* format, ...) ORVA_PRINTF_FORMAT(2, 3);
 
-  // A script command up to its comment: ";" when commented out, the
-  // command, blanks up to the comment column by the width printed, "; ".
-  void command(bool commentedOut, const char* format, ...) ORVA_PRINTF_FORMAT(3, 4);
-  // The same where the blanks follow from the command's fixed width
-  // rather than from what was printed.
+  // A template line (a command with placeholders to fill in) up to its
+  // comment: ";" when commented out, the line, blanks up to the comment
+  // column by the line's fixed width, "; ".
   void commandAs(int width, bool commentedOut, const char* format, ...) ORVA_PRINTF_FORMAT(4, 5);
   // Blanks after a command counted as `width` characters, then "; ".
   void toComment(int width);
