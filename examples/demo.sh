@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs both programs on the example files the project ships: cfgscribe in
-# each mode on every example configuration; then sndbank builds a
+# each mode and as JSON on every example configuration, and the script of
+# the differences from one to another; then sndbank builds a
 # custom-audio library and a speech library (with its side files) from
 # generated tones, and verifies both; lists the speech library, extracts its
 # words as WAV files and builds it again from WAV word files.
@@ -18,8 +19,12 @@ for cfg in "$here"/*.cfg; do
   "$bin/cfgscribe" -s "$cfg" > "$out/$name.script.txt"
   "$bin/cfgscribe" -a "$cfg" > "$out/$name.all.txt"
   "$bin/cfgscribe" -C "$cfg" > "$out/$name.raw.txt"
-  echo "cfgscribe: $name -> $out/$name.{report,script,all,raw}.txt"
+  "$bin/cfgscribe" --json "$cfg" > "$out/$name.json"
+  echo "cfgscribe: $name -> $out/$name.{report,script,all,raw}.txt, $name.json"
 done
+# The commands that take a controller configured as hilltop to summit.
+"$bin/cfgscribe" --diff "$here/hilltop.cfg" "$here/summit.cfg" > "$out/hilltop-to-summit.txt"
+echo "cfgscribe: --diff hilltop summit -> $out/hilltop-to-summit.txt"
 echo
 echo "== cfgscribe -s examples/summit.cfg (every record type)"
 cat "$out/summit.script.txt"
