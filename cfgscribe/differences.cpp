@@ -142,6 +142,11 @@ void describeFile(Sink& out, const char* role, const DiffInput& in) {
 
 // The script's sections: one per NEW record (and per OLD record that NEW
 // lacks) with a change, headed when its first line is written.
+// What a setting was in OLD, for its comment: its text, or "not set".
+std::string wasText(const Setting* before) {
+  return before != nullptr ? written(before->kind->text, *before) : "not set";
+}
+
 class DiffWriter {
  public:
   DiffWriter(Sink& out, Out& o) : out_(out), o_(o) {}
@@ -165,12 +170,12 @@ class DiffWriter {
       }
       if (isMasterPassword(s)) {
         masterPassword_ = s;
-        masterPasswordWas_ = before != nullptr ? written(before->kind->text, *before) : "not set";
+        masterPasswordWas_ = wasText(before);
         hasMasterPassword_ = true;
         continue;
       }
       head();
-      write(s, before != nullptr ? written(before->kind->text, *before) : std::string("not set"));
+      write(s, before);
     }
     for (const Setting& s : old_) {
       if (s.kind->command == nullptr || findKey(new_, s.key) != nullptr) continue;
@@ -217,10 +222,12 @@ class DiffWriter {
   }
 
   // NEW's command for the setting, never commented out, its comment as
-  // the all-values script gives it, then what it was.
-  void write(const Setting& s, const std::string& was) {
+  // the all-values script gives it, then what it was (`before`, OLD's
+  // setting, or none). A list OLD had is erased first, to be made again.
+  void write(const Setting& s, const Setting* before) {
+    const std::string was = wasText(before);
     const unsigned lines = s.kind->lines != nullptr ? s.kind->lines(s) : 1;
-    if (s.kind->remove != nullptr && s.kind->lines != nullptr && was != "not set") {
+    if (s.kind->remove != nullptr && s.kind->lines != nullptr && before != nullptr) {
       o_.toComment(s.kind->remove(out_, s));
       out_.printf("Erase %s, to be made again\n", written(s.kind->name, s).c_str());
     }
@@ -244,7 +251,7 @@ class DiffWriter {
     } else if (s.hasColdStart && s.kind->lines == nullptr) {
       Setting cold = s;
       cold.value = s.coldStart;
-      write(cold, was);
+      write(cold, &s);
     } else {
       out_.printf(";  %s (%s) is not in the new configuration: clear it by hand\n", name.c_str(), was.c_str());
     }
@@ -286,7 +293,7 @@ void noteUnsettable(Sink& out, const WalkedFile& was, const WalkedFile& now) {
       const Setting* before = findKey(oldSettings, s.key);
       if (before != nullptr && sameValue(*before, s)) continue;
       out.printf(";   Differs: %s: %s (was %s)\n", written(s.kind->name, s).c_str(), written(s.kind->text, s).c_str(),
-                 before != nullptr ? written(before->kind->text, *before).c_str() : "not set");
+                 wasText(before).c_str());
     }
   }
 }
