@@ -31,6 +31,9 @@ TEST(CommandLine, HelpUsageAndUnknownLetters) {
       {{}, 0, kBanner + kUsage},
       {{"-h"}, 0, kBanner + kUsage},
       {{"--help", "x.cfg"}, 0, kBanner + kUsage},
+      // --json and --diff with the wrong number of files: the usage, as for --help.
+      {{"--json"}, 1, kBanner + kUsage},
+      {{"--diff", "old.cfg"}, 1, kBanner + kUsage},
       {{"--version"}, 0, "cfgscribe 1.3.4\n"},
       {{"--verbose", "x.cfg"}, orva::platform::kUnknownOptionStatus,
        std::string("Unknown argument - in --verbose") + orva::platform::kCrLf},
