@@ -3,6 +3,7 @@
 # machine and in one run:
 #   cfgscribe -r/-s/-a   against cat of a file holding that mode's output
 #   cfgscribe -C         against xxd of the input file
+#   cfgscribe --diff     against cat of its output
 #   sndbank              against cat of the same word files into one file,
 #                        and on a 48 kHz recording against sox converting it
 # on the large example and on a maximal image (the complete example's
@@ -97,6 +98,12 @@ for image in "$root/examples/large.cfg" "$work/maximal.cfg"; do
   done
   compare "cfgscribe -C" "xxd" -- "$cfgscribe" -C "$image" -- xxd "$image"
 done
+# The script of the differences pairs every setting of two files: the
+# maximal image against itself pairs them all and writes no command.
+out="$work/maximal-diff.txt"
+"$cfgscribe" --diff "$work/maximal.cfg" "$work/maximal.cfg" >"$out"
+compare "cfgscribe --diff" "cat ($(stat -c %s "$out") bytes)" -- \
+  "$cfgscribe" --diff "$work/maximal.cfg" "$work/maximal.cfg" -- cat "$out"
 
 # A speech library of 300 words of 19,000 samples: 5.7 MB of samples.
 mkdir "$work/words"

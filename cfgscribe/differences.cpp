@@ -20,14 +20,22 @@ namespace hdr = orva::hdr;
 struct WalkedRecord {
   Record record;
   WalkContext ctx;
+  unsigned ordinal = 0;  // how many records of its type come before it
 };
 
 // Every record of a file, and the damage the walk found in it.
 struct WalkedFile {
   std::vector<WalkedRecord> records;
+  std::vector<std::vector<std::uint32_t>> byType{256};  // indexes into records
   ControllerDefinition controller;
   unsigned problems = 0;
   std::string problemLines;
+
+  // The n-th record of `type`, or nullptr.
+  const WalkedRecord* nthOfType(unsigned type, unsigned n) const {
+    const std::vector<std::uint32_t>& of = byType[type & 0xFF];
+    return n < of.size() ? &records[of[n]] : nullptr;
+  }
 };
 
 WalkedFile walk(const DiffInput& in) {
@@ -37,7 +45,9 @@ WalkedFile walk(const DiffInput& in) {
   forEachRecord(
       in.file->image(), log, [](std::size_t, unsigned) {},
       [&](const Record& r, const WalkContext& ctx) {
-        f.records.push_back({r, ctx});
+        std::vector<std::uint32_t>& of = f.byType[r.type() & 0xFF];
+        f.records.push_back({r, ctx, static_cast<unsigned>(of.size())});
+        of.push_back(static_cast<std::uint32_t>(f.records.size() - 1));
         f.controller = ctx.controller;
       });
   notes.flush();
@@ -59,14 +69,6 @@ void collect(const WalkedRecord* r, std::vector<Setting>& into) {
   if (r == nullptr) return;
   Collector c(into);
   visitRecordSettings(r->record, r->ctx, c);
-}
-
-// The n-th record of `type` in `f`, or nullptr.
-const WalkedRecord* nthOfType(const WalkedFile& f, unsigned type, unsigned n) {
-  for (const WalkedRecord& r : f.records) {
-    if (r.record.type() == type && n-- == 0) return &r;
-  }
-  return nullptr;
 }
 
 // What a setting's writer prints, as a text.
@@ -109,12 +111,31 @@ bool sameValue(const Setting& a, const Setting& b) {
   return a.kind->command == nullptr || b.kind->command == nullptr || commandText(a) == commandText(b);
 }
 
-const Setting* findKey(const std::vector<Setting>& settings, const SettingKey& key) {
-  for (const Setting& s : settings) {
-    if (s.key == key) return &s;
+// A record's settings looked up by key: a record of every port pair can
+// hold tens of thousands, so pairing them one by one would be quadratic.
+class SettingIndex {
+ public:
+  void build(const std::vector<Setting>& settings) {
+    settings_ = &settings;
+    order_.resize(settings.size());
+    for (std::uint32_t i = 0; i < order_.size(); ++i) order_[i] = i;
+    // By key, and among equal keys (damaged files) in the decoding order.
+    std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) {
+      const auto byKey = settings[a].key <=> settings[b].key;
+      return byKey != 0 ? byKey < 0 : a < b;
+    });
   }
-  return nullptr;
-}
+
+  const Setting* find(const SettingKey& key) const {
+    const auto at = std::lower_bound(order_.begin(), order_.end(), key,
+                                     [&](std::uint32_t i, const SettingKey& k) { return (*settings_)[i].key < k; });
+    return at != order_.end() && (*settings_)[*at].key == key ? &(*settings_)[*at] : nullptr;
+  }
+
+ private:
+  const std::vector<Setting>* settings_ = nullptr;
+  std::vector<std::uint32_t> order_;
+};
 
 // The controller values that give settings their keys.
 bool sameController(const ControllerDefinition& a, const ControllerDefinition& b) {
@@ -154,10 +175,12 @@ class DiffWriter {
   void record(const WalkedRecord* was, const WalkedRecord* now) {
     collect(was, old_);
     collect(now, new_);
+    oldIndex_.build(old_);
+    newIndex_.build(new_);
     heading_ = now != nullptr ? &now->record : &was->record;
     headed_ = false;
     for (const Setting& s : new_) {
-      const Setting* before = findKey(old_, s.key);
+      const Setting* before = oldIndex_.find(s.key);
       if (s.kind->command == nullptr) continue;  // named in the header block
       if (before != nullptr && sameValue(*before, s)) continue;
       // An entry NEW does not use: what OLD had there is removed.
@@ -178,7 +201,7 @@ class DiffWriter {
       write(s, before);
     }
     for (const Setting& s : old_) {
-      if (s.kind->command == nullptr || findKey(new_, s.key) != nullptr) continue;
+      if (s.kind->command == nullptr || newIndex_.find(s.key) != nullptr) continue;
       if (s.kind->templateAtDefault && s.atDefault()) continue;
       head();
       remove(s);
@@ -260,6 +283,7 @@ class DiffWriter {
   Sink& out_;
   Out& o_;
   std::vector<Setting> old_, new_;
+  SettingIndex oldIndex_, newIndex_;
   const Record* heading_ = nullptr;
   bool headed_ = false;
   Setting masterPassword_;
@@ -267,30 +291,36 @@ class DiffWriter {
   bool hasMasterPassword_ = false;
 };
 
-// Whether another field of the setting's entry has a command, which then
-// sets this field too (a tone generator's level with its mode).
-bool carriedByCommand(const Setting& s, const std::vector<Setting>& settings) {
-  return std::any_of(settings.begin(), settings.end(), [&](const Setting& o) {
-    return o.kind->command != nullptr && o.key.type == s.key.type && o.key.group == s.key.group &&
-           o.key.entry == s.key.entry;
-  });
+// The entries (a field's key without its field) some command sets: such a
+// command sets every field of its entry (a tone generator's level with its
+// mode), so those fields need no line of their own.
+void entriesWithCommands(const std::vector<Setting>& settings, std::vector<SettingKey>& into) {
+  into.clear();
+  for (const Setting& s : settings) {
+    if (s.kind->command == nullptr) continue;
+    into.push_back(s.key);
+    into.back().field = 0;
+  }
+  std::sort(into.begin(), into.end());
 }
 
 // Settings no command sets (identity, versions, serial ports, jumpers)
 // that differ, as comment lines of the header block.
 void noteUnsettable(Sink& out, const WalkedFile& was, const WalkedFile& now) {
   std::vector<Setting> oldSettings, newSettings;
+  SettingIndex oldIndex;
+  std::vector<SettingKey> commanded;
   for (const WalkedRecord& r : now.records) {
-    unsigned n = 0;
-    for (const WalkedRecord& e : now.records) {
-      if (&e == &r) break;
-      if (e.record.type() == r.record.type()) ++n;
-    }
-    collect(nthOfType(was, r.record.type(), n), oldSettings);
+    collect(was.nthOfType(r.record.type(), r.ordinal), oldSettings);
     collect(&r, newSettings);
+    oldIndex.build(oldSettings);
+    entriesWithCommands(newSettings, commanded);
     for (const Setting& s : newSettings) {
-      if (s.kind->command != nullptr || carriedByCommand(s, newSettings)) continue;
-      const Setting* before = findKey(oldSettings, s.key);
+      if (s.kind->command != nullptr) continue;
+      SettingKey entry = s.key;
+      entry.field = 0;
+      if (std::binary_search(commanded.begin(), commanded.end(), entry)) continue;
+      const Setting* before = oldIndex.find(s.key);
       if (before != nullptr && sameValue(*before, s)) continue;
       out.printf(";   Differs: %s: %s (was %s)\n", written(s.kind->name, s).c_str(), written(s.kind->text, s).c_str(),
                  wasText(before).c_str());
@@ -327,15 +357,10 @@ int writeDifferences(Sink& out, const DiffInput& oldIn, const DiffInput& newIn, 
 
   Out o{out, false, true, true};
   DiffWriter writer(out, o);
-  std::vector<unsigned> seen(256, 0);  // records of each type met so far in NEW
-  for (const WalkedRecord& r : now.records) {
-    writer.record(nthOfType(was, r.record.type(), seen[r.record.type()]), &r);
-    ++seen[r.record.type()];
-  }
+  for (const WalkedRecord& r : now.records) writer.record(was.nthOfType(r.record.type(), r.ordinal), &r);
   // Records of a type OLD holds more of than NEW.
-  std::vector<unsigned> oldSeen(256, 0);
   for (const WalkedRecord& r : was.records) {
-    if (oldSeen[r.record.type()]++ >= seen[r.record.type()]) writer.record(&r, nullptr);
+    if (now.nthOfType(r.record.type(), r.ordinal) == nullptr) writer.record(&r, nullptr);
   }
   writer.finish();
   out.put("\n; End of Script\n\n");

@@ -120,6 +120,14 @@ bool writeConfigSeeds(const fs::path& dir) {
                                            generators::be16(0xFFFF)});
     ok = save(dir / ("macros_roots" + std::to_string(first) + ".cfg"), configWith(3, macros)) && ok;
   }
+  // A wide controller: 80 ports of 80 short path priority lists, 6,400
+  // settings in one record, which a comparison must pair faster than one
+  // by one.
+  constexpr std::uint8_t kWide = 80;
+  ok = save(dir / "wide_path_priority.cfg",
+            configWith(kWide, portGrouped(cfgscribe::kPathPriority, 0x00, 2, 0, kWide,
+                                          payload(std::size_t{kWide} * kWide * 2, 1)))) &&
+       ok;
   for (const auto& example : generators::exampleConfigs()) {
     ok = save(dir / ("example_" + example.fileName), example.bytes) && ok;
   }

@@ -4,6 +4,7 @@
 // report, the script and the JSON export read the settings, never the bytes.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 
 #include "common/byte_view.h"
@@ -22,7 +23,7 @@ struct SettingKey {
   std::uint16_t entry = 0;  // the entry's number in its group
   std::uint8_t field = 0;   // the field of the entry, for entries of several
 
-  friend bool operator==(const SettingKey&, const SettingKey&) = default;
+  friend auto operator<=>(const SettingKey&, const SettingKey&) = default;
 };
 
 struct Setting;
