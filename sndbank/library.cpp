@@ -10,6 +10,11 @@
 
 namespace sndbank {
 
+LibraryHeaderFields LibraryHeaderFields::read(const orva::HeaderBytes& header, orva::ByteView libHeader) {
+  return {orva::headerSize(header), libHeader.u16(sl::kOBas), libHeader.u16(sl::kSBas), libHeader.u16(sl::kNBas),
+          libHeader.u24(sl::kLBas)};
+}
+
 namespace {
 
 void putU16(std::uint8_t* at, unsigned value) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "common/byte_view.h"
 #include "common/image_header.h"
 #include "common/sink.h"
 #include "sndbank/word_list.h"
@@ -50,6 +51,26 @@ constexpr std::int64_t flashSectors(std::int64_t bytes) { return (bytes + kFlash
 constexpr std::int64_t totalImageSize(int nBas, std::int64_t wordData) {
   return kIndexStart + indexAreaSize(nBas) + wordData;
 }
+
+// The size fields of a library image's two headers, and what each must be
+// in a sound image of `length` bytes: verification and the listing judge
+// an image by the same rules.
+struct LibraryHeaderFields {
+  unsigned isz = 0;  // image header: bytes after it
+  unsigned oBas = 0, sBas = 0, nBas = 0, lBas = 0;
+
+  // Reads them from the image header and the library header's bytes.
+  static LibraryHeaderFields read(const orva::HeaderBytes& header, orva::ByteView libHeader);
+
+  bool iszFits(std::int64_t length) const {
+    return length >= static_cast<std::int64_t>(orva::kHeaderSize) &&
+           static_cast<std::int64_t>(isz) == length - static_cast<std::int64_t>(orva::kHeaderSize);
+  }
+  bool oBasSound() const { return oBas == kIndexOffsetUnits; }
+  bool nBasSound() const { return nBas <= static_cast<unsigned>(kMaxWords); }
+  bool sBasSound() const { return static_cast<std::int64_t>(sBas) == indexAreaUnits(nBas); }
+  bool lBasFits(std::int64_t length) const { return static_cast<std::int64_t>(lBas) == length; }
+};
 
 // Sample sign folding: bytes from 0x80 up keep the top bit and have the low
 // seven bits inverted (0x17F - b); bytes below 0x80 stay as they are.

@@ -41,12 +41,8 @@ bool loadLibraryImage(const char* path, LibraryImage& image, orva::Sink& out) {
   const orva::ByteView v = image.view();
   for (std::size_t i = 0; i < image.header.size(); ++i) image.header[i] = v.u8(i);
   image.type = orva::headerType(image.header);
-  image.isz = orva::headerSize(image.header);
-  const orva::ByteView lib = v.sub(orva::kHeaderSize, kLibHeaderSize);
-  image.oBas = lib.u16(sl::kOBas);
-  image.sBas = lib.u16(sl::kSBas);
-  image.nBas = lib.u16(sl::kNBas);
-  image.lBas = lib.u24(sl::kLBas);
+  static_cast<LibraryHeaderFields&>(image) =
+      LibraryHeaderFields::read(image.header, v.sub(orva::kHeaderSize, kLibHeaderSize));
   return true;
 }
 

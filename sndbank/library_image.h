@@ -9,18 +9,18 @@
 #include "common/byte_view.h"
 #include "common/image_header.h"
 #include "common/sink.h"
+#include "sndbank/library.h"
 
 namespace sndbank {
 
 // The largest file a 24-bit address can reach: more is not read.
 constexpr std::size_t kMaxLoadedImage = 0x1000000;
 
-struct LibraryImage {
+struct LibraryImage : LibraryHeaderFields {
   std::vector<std::uint8_t> bytes;  // the file, up to kMaxLoadedImage
   bool cut = false;                 // the file is longer than that
   orva::HeaderBytes header{};       // 0xFF where the file is shorter
-  unsigned type = 0, isz = 0;
-  unsigned oBas = 0, sBas = 0, nBas = 0, lBas = 0;
+  unsigned type = 0;
 
   orva::ByteView view() const { return {bytes.data(), bytes.size()}; }
   bool isLibrary() const;

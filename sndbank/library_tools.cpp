@@ -46,21 +46,19 @@ void checkHeaders(const LibraryImage& image, bool showFields, Findings& f, orva:
                      : "the file is no library image (type 2 or 3)");
   }
   fields.printf("  isz           = 0x%06X\n", image.isz);
-  if (length < orva::kHeaderSize || image.isz != length - orva::kHeaderSize) {
-    f.error(out, "isz does not match the file length");
-  }
+  if (!image.iszFits(static_cast<std::int64_t>(length))) f.error(out, "isz does not match the file length");
   if (image.cut) f.error(out, "the file is longer than 24-bit addresses reach; the rest is not read");
   fields.printf("  si_oBas       = 0x%04X (index at 0x%06X)\n", image.oBas, image.oBas * 256);
-  if (image.oBas != kIndexOffsetUnits) f.error(out, "si_oBas is not 0x0002");
+  if (!image.oBasSound()) f.error(out, "si_oBas is not 0x0002");
   fields.printf("  si_sBas       = 0x%04X (0x%06X bytes of index)\n", image.sBas, image.sBas * 256);
-  if (image.sBas != indexAreaUnits(image.nBas)) f.error(out, "si_sBas does not match si_nBas");
+  if (!image.sBasSound()) f.error(out, "si_sBas does not match si_nBas");
   fields.printf("  si_nBas       = %u (index entries)\n", image.nBas);
-  if (image.nBas > static_cast<unsigned>(kMaxWords)) f.error(out, "si_nBas is above the 8192 the index holds");
+  if (!image.nBasSound()) f.error(out, "si_nBas is above the 8192 the index holds");
   if (image.readableEntries() < std::min(image.nBas, static_cast<unsigned>(kMaxWords))) {
     f.error(out, "the index entries do not fit the file");
   }
   fields.printf("  si_lBas       = 0x%06X (first free address)\n", image.lBas);
-  if (image.lBas != length) f.error(out, "si_lBas does not match the file length");
+  if (!image.lBasFits(static_cast<std::int64_t>(length))) f.error(out, "si_lBas does not match the file length");
 }
 
 }  // namespace

@@ -31,20 +31,17 @@ void readAt(std::FILE* file, long long offset, std::uint8_t* into, std::size_t c
   if (std::fread(into, 1, count, file) < count) std::clearerr(file);
 }
 
-void checkImageHeader(std::FILE* file, long long length, unsigned imageType, Checks& checks) {
+void checkImageHeader(const LibraryHeaderFields& f, unsigned itype, long long length, unsigned imageType,
+                      Checks& checks) {
   orva::Sink& out = checks.out;
-  orva::HeaderBytes header;
-  readAt(file, 0, header.data(), header.size());
-  const unsigned isz = orva::headerSize(header);
-  if (length - static_cast<long long>(orva::kHeaderSize) == static_cast<long long>(isz)) {
+  if (f.iszFits(length)) {
     out.printf("  Verify Pass: ffs_imageHeader.isz (Size of Speech Library File) =0x%X\n",
                static_cast<unsigned>(length));
   } else {
     // Printed as the 32-bit value it is in the image's own arithmetic.
     checks.error().printf("  VERIFY ERROR: ffs_imageHeader.isz expected=0x%x, actual=0x%X\n",
-               static_cast<unsigned>(length - static_cast<long long>(orva::kHeaderSize)), isz);
+               static_cast<unsigned>(length - static_cast<long long>(orva::kHeaderSize)), f.isz);
   }
-  const unsigned itype = orva::headerType(header);
   if (itype == imageType) {
     out.printf("  Verify Pass: ffs_imageHeader.itype=0x%x\n", itype);
   } else {
@@ -53,24 +50,15 @@ void checkImageHeader(std::FILE* file, long long length, unsigned imageType, Che
   }
 }
 
-struct LibraryFields {
-  unsigned oBas, sBas, nBas, lBas;
-};
-
-LibraryFields checkLibraryHeader(std::FILE* file, long long length, Checks& checks) {
+void checkLibraryHeader(const LibraryHeaderFields& f, long long length, Checks& checks) {
   orva::Sink& out = checks.out;
-  LibHeaderBytes bytes;
-  readAt(file, static_cast<long long>(orva::kHeaderSize), bytes.data(), bytes.size());
-  const orva::ByteView view(bytes.data(), bytes.size());
-  const LibraryFields f{view.u16(sl::kOBas), view.u16(sl::kSBas), view.u16(sl::kNBas),
-                        view.u24(sl::kLBas)};
-  if (f.oBas == kIndexOffsetUnits) {
+  if (f.oBasSound()) {
     out.printf("  Verify Pass: sl_header.si_oBas (Offset to Basic Word Index) =0x%x\n", 0x200u);
   } else {
     checks.error().printf("  VERIFY ERROR: sl_header.si_oBas expected=0x%x, actual=0x%X\n",
                kIndexOffsetUnits, f.oBas);
   }
-  if (f.nBas > static_cast<unsigned>(kMaxWords)) {
+  if (!f.nBasSound()) {
     checks.error().printf("  VERIFY ERROR: sl_header.si_nBas expected=0x%x max, actual=0x%X\n",
                static_cast<unsigned>(kMaxWords), f.nBas);
   } else {
@@ -79,7 +67,7 @@ LibraryFields checkLibraryHeader(std::FILE* file, long long length, Checks& chec
                f.nBas, f.nBas);
   }
   const unsigned expectedSBas = static_cast<unsigned>(indexAreaUnits(f.nBas));
-  if (f.sBas == expectedSBas) {
+  if (f.sBasSound()) {
     out.printf("  Verify Pass: sl_header.si_sBas (Number of Entries * 4 Rounded up to 256 "
                "Boundary) =0x%x\n",
                f.sBas * 256);
@@ -87,14 +75,13 @@ LibraryFields checkLibraryHeader(std::FILE* file, long long length, Checks& chec
     checks.error().printf("  VERIFY ERROR: sl_header.si_sBas expected=0x%x, actual=0x%X\n", expectedSBas,
                f.sBas);
   }
-  if (static_cast<long long>(f.lBas) == length) {
+  if (f.lBasFits(length)) {
     out.printf("  Verify Pass: sl_header.si_lBas (First Free Address in Speech File) =0x%x\n",
                f.lBas);
   } else {
     checks.error().printf("  VERIFY ERROR: sl_header.si_lBas expected=0x%x, actual=0x%X\n",
                static_cast<unsigned>(length), f.lBas);
   }
-  return f;
 }
 
 }  // namespace
@@ -114,8 +101,14 @@ bool verifyLibrary(const VerifyInput& in, orva::Sink& out) {
   if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
   if (length < 0) length = 0;
 
-  checkImageHeader(file, length, in.imageType, checks);
-  const LibraryFields f = checkLibraryHeader(file, length, checks);
+  orva::HeaderBytes header;
+  LibHeaderBytes libHeader;
+  readAt(file, 0, header.data(), header.size());
+  readAt(file, static_cast<long long>(orva::kHeaderSize), libHeader.data(), libHeader.size());
+  const LibraryHeaderFields f =
+      LibraryHeaderFields::read(header, orva::ByteView(libHeader.data(), libHeader.size()));
+  checkImageHeader(f, orva::headerType(header), length, in.imageType, checks);
+  checkLibraryHeader(f, length, checks);
   if (in.debug) {
     out.printf("In verifyFile, read sl_index at 0x%X, sBasicIndex=0x%X\n", f.oBas * 256,
                f.sBas * 256);
