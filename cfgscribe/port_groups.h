@@ -66,6 +66,15 @@ class PortGroups {
     return group <= ports_ && loaded(group, i) ? value(group, i) : 0;
   }
 
+  // Calls onEntry(port, entry) for every entry of every port group, in
+  // record order.
+  template <class OnEntry>
+  void forEachPortEntry(OnEntry onEntry) const {
+    for (unsigned p = 1; p <= ports_; ++p) {
+      for (std::size_t e = 0; e < perPort(); ++e) onEntry(p, e);
+    }
+  }
+
   // A section of per-port settings: its heading, the record header lines
   // with -d, then onPort(port) for each port.
   template <class OnPort>

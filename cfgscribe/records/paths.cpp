@@ -71,9 +71,7 @@ class PathModes {
   }
   template <class OnSetting>
   void forEach(OnSetting onSetting) const {
-    for (unsigned p = 1; p <= groups_.ports(); ++p) {
-      for (std::size_t i = 0; i < groups_.perPort(); ++i) onSetting(mode(p, i));
-    }
+    groups_.forEachPortEntry([&](unsigned p, std::size_t e) { onSetting(mode(p, e)); });
   }
 
  private:
@@ -178,9 +176,7 @@ class PriorityLists {
   }
   template <class OnSetting>
   void forEach(OnSetting onSetting) const {
-    for (unsigned p = 1; p <= groups_.ports(); ++p) {
-      for (std::size_t e = 0; e < groups_.perPort(); ++e) onSetting(list(p, e));
-    }
+    groups_.forEachPortEntry([&](unsigned p, std::size_t e) { onSetting(list(p, e)); });
   }
 
  private:
