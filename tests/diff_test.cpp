@@ -127,6 +127,36 @@ TEST(Differences, HandWrittenCases) {
                             ";  1000 ms, Logic Output #3 Momentary Time (was 500 ms)\n"),
             std::string::npos)
       << one.output;
+  // A changed path priority list is sent whole, its comment four blanks
+  // after the command as in the all-values script.
+  Bytes priority = base;
+  for (const json& record : exported.at("records")) {
+    if (record.at("type") == 17) at = 256 + record.at("offset").get<std::size_t>();
+  }
+  priority[at + 5 + 1] = 3;  // port 1's priority list: 1 2 in the example, 1 3 here
+  const auto lists = runCfgscribeInProcess({"--diff", basePath, dir.write("p.cfg", priority)});
+  EXPECT_EQ(commandLines(lists.output), std::vector<std::string>{"MPW 90 1 1 3 *"}) << lists.output;
+  EXPECT_NE(lists.output.find("\nMPW 90 1 1 3 *    ; RX-TX1 (was 1 2 )\n"), std::string::npos) << lists.output;
+  // A record no command sets (of a type this program does not know) is
+  // named when its bytes differ, and only then; a record only NEW has is
+  // sent by its commands alone.
+  const Bytes unknown = elementArray(200, 0x01, 2, 1, {1, 2});
+  const Bytes unknownChanged = elementArray(200, 0x01, 2, 1, {1, 3});
+  const auto withUnknown = [&](const Bytes& extra) {
+    return ConfigFile().add(controllerRecord({})).add(extra).file();
+  };
+  const std::string unknownPath = dir.write("u.cfg", withUnknown(unknown));
+  const auto unknownDiffers =
+      runCfgscribeInProcess({"--diff", unknownPath, dir.write("u2.cfg", withUnknown(unknownChanged))});
+  EXPECT_NE(unknownDiffers.output.find("\n; cfgRec_Unrecognized 200\n;  Differs in what no command of this script sets"),
+            std::string::npos)
+      << unknownDiffers.output;
+  const auto unknownSame = runCfgscribeInProcess({"--diff", unknownPath, unknownPath});
+  EXPECT_EQ(unknownSame.output.find("Differs in what"), std::string::npos) << unknownSame.output;
+  const auto onlyNew = runCfgscribeInProcess(
+      {"--diff", unknownPath, dir.write("t2.cfg", withUnknown(cat({unknown, elementArray(11, 0x01, 2, 1, {0, 50})})))});
+  EXPECT_EQ(onlyNew.output.find("Differs in what"), std::string::npos) << onlyNew.output;
+  EXPECT_FALSE(commandLines(onlyNew.output).empty()) << onlyNew.output;
   // What no command sets is named in the header block: a firmware version
   // of the controller definition (payload byte 5, file offset 256 + 9).
   Bytes firmware = base;

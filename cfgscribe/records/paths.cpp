@@ -130,12 +130,10 @@ struct ReceiverList {
     }
     printEntries(s);
   }
-  int printEntries(Sink& s) const {
-    int n = 0;
+  void printEntries(Sink& s) const {
     for (std::size_t k = 0; k < entries.size(); ++k) {
-      if (entries.u8(k) != 0) n += s.printf("%u ", static_cast<unsigned>(entries.u8(k)));
+      if (entries.u8(k) != 0) s.printf("%u ", static_cast<unsigned>(entries.u8(k)));
     }
-    return n;
   }
 };
 
@@ -145,12 +143,15 @@ constexpr std::size_t kPriorityList = 0;
 constexpr std::size_t kMixList = 1;
 
 // A receiver list of port p (group p, entry e): its bytes are the list, it
-// is set by one MPW 90 line unless it is empty.
+// is set by one MPW 90 line unless it is empty. Its comment follows four
+// blanks, not the comment column: the width counted is the column's less
+// four, whatever was printed.
 unsigned listLines(const Setting& s) { return ReceiverList{s.bytes}.empty() ? 0 : 1; }
 int listCommand(Sink& out, const Setting& s) {
-  int n = out.printf("MPW 90 %u ", s.key.group);
-  n += ReceiverList{s.bytes}.printEntries(out);
-  return n + out.put('*');
+  out.printf("MPW 90 %u ", s.key.group);
+  ReceiverList{s.bytes}.printEntries(out);
+  out.put('*');
+  return Out::kCommentColumn - 4;
 }
 void listComment(Sink& out, const Setting& s) { out.printf("RX-TX%u", s.key.group); }
 void listText(Sink& out, const Setting& s) { ReceiverList{s.bytes}.print(out); }
@@ -207,13 +208,10 @@ void pathPriorityScript(const Record& r, const WalkContext& ctx, Out& o) {
     s.printf("\n;  Receiver Mixed to Port %u    : ", p);
     listText(s, lists.list(p, kMixList));
     s.put('\n');
-    // Lines of their own shape: the comment follows four blanks, not the
-    // comment column.
     for (std::size_t e = 0; e < lists.groups().perPort(); ++e) {
       const Setting list = lists.list(p, e);
       if (listLines(list) == 0) continue;
-      listCommand(s, list);
-      s.put("    ; ");
+      o.toComment(listCommand(s, list));
       listComment(s, list);
       s.put('\n');
     }
