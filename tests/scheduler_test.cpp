@@ -22,6 +22,8 @@ TEST(SetpointSentence, EveryBranch) {
       {0x10, 0x76, 0x08, 0x30, "October, On The Last Sunday Of The Month, At 08:30"},
       {0x12, 0x31, 0x23, 0x59, "December, On The Thirty-First, At 23:59"},
       {0x00, 0x99, 0x99, 0x99, "[MoError: 0x0], Every Day, Every Hour, Every Minute"},
+      {0x13, 0x99, 0x99, 0x99, "[MoError: 0x13], Every Day, Every Hour, Every Minute"},
+      {0x0A, 0x99, 0x99, 0x99, "[MoError: 0xa], Every Day, Every Hour, Every Minute"},
       {0x99, 0x20, 0x99, 0x99, "Month, On The Twenty, Every Hour, Every Minute"},
       {0x99, 0x32, 0x99, 0x99, "Month, On weekdays (Mon-Fri), Every Hour, Every Minute"},
       {0x99, 0x41, 0x99, 0x99, "Month, On The 1st Sunday Of The Month, Every Hour, Every Minute"},

@@ -88,7 +88,11 @@ TEST(LibraryTools, DamagedImagesAreListedWithEveryFinding) {
     std::size_t length;                                        // 0: as built
     std::vector<std::string> findings;
   } cases[] = {
-      {"sound", {}, 0, {"The image is sound."}},
+      {"sound", {}, 0,
+       {"The image is sound.", "  si_oBas       = 0x0002 (index at 0x000200)\n",
+        "  si_sBas       = 0x0001 (0x000100 bytes of index)\n"}},
+      {"a word of no samples", {{768, std::string("\x00\x03\x02", 3)}}, 0,
+       {"ERROR: word 0001 has stop address 0x000302, no samples after its start 0x000300"}},
       {"stop address of word 1 short", {{768, std::string("\x00\x03\x0b", 3)}}, 0,
        {"ERROR: word 0001 stop address 0x00030B does not meet word 0002 at 0x00030D", "1 problem found."}},
       {"word 1 overlaps word 2", {{768, std::string("\x00\x03\x10", 3)}}, 0,
@@ -103,6 +107,7 @@ TEST(LibraryTools, DamagedImagesAreListedWithEveryFinding) {
         "ERROR: the index entries do not fit the file"}},
       {"one byte into a second flash sector", {}, 65537, {"flash sectors: 2\n"}},
       {"header only", {}, 100, {"ERROR: the file is too short for the image and library headers"}},
+      {"the index cut by the end of the file", {}, 514, {"ERROR: the index entries do not fit the file"}},
       {"both headers, no index", {}, 512,
        {"  Type          = 2 (Speech Library)\n  isz", "ERROR: the index entries do not fit the file"}},
   };

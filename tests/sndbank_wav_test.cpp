@@ -92,6 +92,8 @@ TEST(WavFile, EveryFormatTakenGivesItsSamples) {
        wavFile({3, 6, 8000, 32, true},
                floats<float>({.5f, .5f, .5f, .5f, .5f, .5f, 1, -1, 0, 0, 0, 0})),
        {64, 0}},
+      {"eight channels, the most taken",
+       wavFile({1, 8, 8000, 8}, std::string("\x88\x88\x88\x88\x88\x88\x88\x88", 8)), {8}},
       {"extensible 24-bit", wavFile({1, 1, 8000, 24, true}, le24s({5 << 16})), {5}},
       {"RF64", wavFile({1, 1, 8000, 8, false, Sizes::kRf64}, "\x85\x80"), {5, 0}},
       {"written to a pipe", wavFile({1, 1, 8000, 8, false, Sizes::kPipe}, "\x83"), {3}},
@@ -132,6 +134,8 @@ TEST(WavFile, EveryRefusedFileIsNamedInOneRun) {
   } rows[] = {
       {"MP3", "ID3\x04" + std::string(40, 'x'), "holds MP3 audio"},
       {"Ogg", "OggS" + std::string(40, 'x'), "holds Ogg audio"},
+      {"nothing but a magic number", "OggS", "holds Ogg audio"},
+      {"nothing but an MP3 frame sync", "\xff\xfb", "holds MP3 audio"},
       {"text", "hello, world", "is not a WAV file"},
       {"too short to tell", "RIF", "is not a WAV file"},
       {"compressed", wavFile({0x11, 1, 8000, 4}, "abcd"),
