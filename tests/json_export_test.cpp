@@ -58,6 +58,8 @@ std::vector<ScriptCommand> jsonCommands(const json& document) {
       for (const char* field : {"key", "field", "name", "value", "text", "unit"}) {
         EXPECT_TRUE(setting.contains(field)) << field << " in " << setting.dump();
       }
+      // A record's settings are its own: each family decodes only its type.
+      EXPECT_EQ(setting.at("key").at("type"), record.at("type")) << setting.dump();
       const bool atDefault = setting.value("atDefault", false);
       if (setting.contains("command")) commands.push_back({setting.at("command"), atDefault});
       if (setting.contains("commands")) {
@@ -67,7 +69,6 @@ std::vector<ScriptCommand> jsonCommands(const json& document) {
   }
   return commands;
 }
-
 
 TEST(JsonExport, EveryScriptCommandIsASetting) {
   TempDir dir;

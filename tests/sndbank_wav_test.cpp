@@ -103,6 +103,8 @@ TEST(WavFile, EveryFormatTakenGivesItsSamples) {
       {"16 kHz, 101 frames", wavFile({1, 1, 16000, 16}, std::string(202, '\0')),
        std::vector<int>(51, 0)},
       {"4 kHz, 3 frames", wavFile({1, 1, 4000, 16}, std::string(6, '\0')), std::vector<int>(6, 0)},
+      {"192 kHz, the highest rate taken, 48 frames", wavFile({1, 1, 192000, 16}, std::string(96, '\0')),
+       std::vector<int>(2, 0)},
   };
   ScratchDir dir;
   std::string definitions;
