@@ -180,8 +180,8 @@ class DiffWriter {
     heading_ = now != nullptr ? &now->record : &was->record;
     headed_ = false;
     for (const Setting& s : new_) {
-      const Setting* before = oldIndex_.find(s.key);
       if (s.kind->command == nullptr) continue;  // named in the header block
+      const Setting* before = oldIndex_.find(s.key);
       if (before != nullptr && sameValue(*before, s)) continue;
       // An entry NEW does not use: what OLD had there is removed.
       if (s.kind->templateAtDefault && s.atDefault()) {
@@ -294,12 +294,15 @@ class DiffWriter {
 // The entries (a field's key without its field) some command sets: such a
 // command sets every field of its entry (a tone generator's level with its
 // mode), so those fields need no line of their own.
+SettingKey entryOf(SettingKey key) {
+  key.field = 0;
+  return key;
+}
+
 void entriesWithCommands(const std::vector<Setting>& settings, std::vector<SettingKey>& into) {
   into.clear();
   for (const Setting& s : settings) {
-    if (s.kind->command == nullptr) continue;
-    into.push_back(s.key);
-    into.back().field = 0;
+    if (s.kind->command != nullptr) into.push_back(entryOf(s.key));
   }
   std::sort(into.begin(), into.end());
 }
@@ -316,10 +319,7 @@ void noteUnsettable(Sink& out, const WalkedFile& was, const WalkedFile& now) {
     oldIndex.build(oldSettings);
     entriesWithCommands(newSettings, commanded);
     for (const Setting& s : newSettings) {
-      if (s.kind->command != nullptr) continue;
-      SettingKey entry = s.key;
-      entry.field = 0;
-      if (std::binary_search(commanded.begin(), commanded.end(), entry)) continue;
+      if (s.kind->command != nullptr || std::binary_search(commanded.begin(), commanded.end(), entryOf(s.key))) continue;
       const Setting* before = oldIndex.find(s.key);
       if (before != nullptr && sameValue(*before, s)) continue;
       out.printf(";   Differs: %s: %s (was %s)\n", written(s.kind->name, s).c_str(), written(s.kind->text, s).c_str(),
